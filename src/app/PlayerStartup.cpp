@@ -1,0 +1,86 @@
+#include "PlayerStartup.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include "app/Forms.h"
+#include "app/TDeckForm.h"
+#include "app/VersionInfo.h"
+#include "audio/KestrelixAudioApi.h"
+#include "equalizer/TEqualizerFormSkinned.h"
+#include "equalizer/TEqualizerPresetsForm.h"
+#include "platform/ui/ProgramFolder.h"
+#include "platform/ui/RandomGenerator.h"
+#include "playlist/TPlayListEditorForm.h"
+#include "skins/SkinUnit.h"
+#include "skins/TPreferencesDialogForm.h"
+
+void InitializePlayer() {
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("%1 v%2").arg(
+      QLatin1String(VersionInfo::ProductName), QLatin1String(VersionInfo::Version)));
+  SkinUnit::InitializeVariablesForAllSkins();
+  PlayListEditorForm->LastFolder = PlatformUi::DefaultLastFolder();
+  EqualizerFormSkinned->VisualEffectsMode = 3;
+  DeckForm->FileTypeEffectStep = 0;
+  PlatformUi::SeedRandomGeneratorFromClock();
+
+  DeckForm->ReadSettingsFile();
+  SkinUnit::SkinsFolder = DeckForm->Settings.SavedSkinsFolder;
+  SkinUnit::SkinName = DeckForm->Settings.SavedSkinName;
+  PlayListEditorForm->LastFolder = DeckForm->Settings.SavedLastFolder;
+  SkinUnit::SelectSkin(SkinUnit::SkinsFolder + "/" + SkinUnit::SkinName);
+
+  InitializeDeckVariables();
+  HideAllDebuggingControls();
+  KestrelixAudioApi::LoadSelectedAudioAPI();
+  DeckForm->LoadFromAllFormsControlsPositions();
+  DeckForm->show();
+}
+
+void InitializeDeckVariables() {
+  EqualizerFormSkinned->ResetEQBands();
+  KestrelixAudioApi::vars.PositionPercent = 0;
+  DeckForm->ScrollTextEnabled = true;
+  DeckForm->TimeDisplayMode = 0;
+  DeckForm->Paused = false;
+  DeckForm->PauseBlink = false;
+  KestrelixAudioApi::vars.TextWindowsDirty = 0;
+}
+
+void HideAllDebuggingControls() {
+  EqualizerFormSkinned->HideAllEqualizerFormSkinnedDebuggingControls();
+  PlayListEditorForm->HideAllPlayListDebuggingControls();
+}
+
+namespace {
+
+QList<QWidget*> StayOnTopForms() {
+  return {DeckForm, EqualizerFormSkinned, PlayListEditorForm, EqualizerPresetsForm,
+          PreferencesDialogForm};
+}
+
+void SetStayOnTop(QWidget* window, bool onTop) {
+  if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  const bool visible = window->isVisible();
+  window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  // Changing window flags hides a window; bring it back as it was.
+  if (visible) window->show();
+}
+
+}  // namespace
+
+void SetFormsStayOnTop(int onTop) {
+  if (onTop != 0 && onTop != 1) return;
+  for (QWidget* window : StayOnTopForms()) SetStayOnTop(window, onTop == 1);
+}
+
+// Switching the flag off and on again would hide and re-show every window
+// under Qt, so the state is set once and the windows are raised instead.
+void AppDeactivate() {
+  const bool onTop = DeckForm->Settings.AlwaysOnTop;
+  SetFormsStayOnTop(onTop ? 1 : 0);
+  if (!onTop) return;
+  for (QWidget* window : StayOnTopForms()) {
+    if (window->isVisible()) window->raise();
+  }
+}

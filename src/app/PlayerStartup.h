@@ -1,0 +1,13 @@
+#pragma once
+// Start-up of the player once every window exists, and the program-wide hooks.
+
+void InitializePlayer();
+void InitializeDeckVariables();
+void HideAllDebuggingControls();
+
+// 1 puts the player's windows on top of others, 0 makes them normal; any
+// other value is ignored.
+void SetFormsStayOnTop(int onTop);
+
+// Run whenever the player loses focus: re-establishes the stay-on-top state.
+void AppDeactivate();

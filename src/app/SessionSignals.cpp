@@ -1,0 +1,36 @@
+#include "SessionSignals.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+  const char byte = 1;
+  // Only async-signal-safe work here: wake the event loop.
+  [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+}  // namespace
+
+void InstallSessionEndSignals(std::function<void()> onSessionEnd) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read);
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier,
+                   [notifier, onSessionEnd = std::move(onSessionEnd)] {
+                     char byte;
+                     [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
+                     notifier->setEnabled(false);
+                     onSessionEnd();
+                   });
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+}

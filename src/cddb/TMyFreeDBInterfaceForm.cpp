@@ -1,0 +1,3 @@
+#include "TMyFreeDBInterfaceForm.h"
+
+TMyFreeDBInterfaceForm::TMyFreeDBInterfaceForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "TSubmitTofreedbForm.h"
+
+TSubmitTofreedbForm::TSubmitTofreedbForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "TfreedbMatchesDialogForm.h"
+
+TfreedbMatchesDialogForm::TfreedbMatchesDialogForm(QWidget* parent) : QWidget(parent) {}

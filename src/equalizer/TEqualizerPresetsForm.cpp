@@ -1,0 +1,3 @@
+#include "TEqualizerPresetsForm.h"
+
+TEqualizerPresetsForm::TEqualizerPresetsForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "TFrontEndSkinForm.h"
+
+TFrontEndSkinForm::TFrontEndSkinForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "TPreferencesDialogForm.h"
+
+TPreferencesDialogForm::TPreferencesDialogForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "TWinAmpSkinForm.h"
+
+TWinAmpSkinForm::TWinAmpSkinForm(QWidget* parent) : QWidget(parent) {}
