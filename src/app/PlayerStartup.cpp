@@ -19,7 +19,7 @@ void InitializePlayer() {
   QGuiApplication::setApplicationDisplayName(QStringLiteral("%1 v%2").arg(
       QLatin1String(VersionInfo::ProductName), QLatin1String(VersionInfo::Version)));
   SkinUnit::InitializeVariablesForAllSkins();
-  PlayListEditorForm->LastFolder = PlatformUi::DefaultLastFolder();
+  TPlayListEditorForm::LastFolder = PlatformUi::DefaultLastFolder();
   EqualizerFormSkinned->VisualEffectsMode = 3;
   DeckForm->FileTypeEffectStep = 0;
   PlatformUi::SeedRandomGeneratorFromClock();
@@ -27,7 +27,7 @@ void InitializePlayer() {
   DeckForm->ReadSettingsFile();
   SkinUnit::SkinsFolder = DeckForm->Settings.SavedSkinsFolder;
   SkinUnit::SkinName = DeckForm->Settings.SavedSkinName;
-  PlayListEditorForm->LastFolder = DeckForm->Settings.SavedLastFolder;
+  TPlayListEditorForm::LastFolder = DeckForm->Settings.SavedLastFolder;
   SkinUnit::SelectSkin(SkinUnit::SkinsFolder + "/" + SkinUnit::SkinName);
 
   InitializeDeckVariables();

@@ -29,7 +29,7 @@ void TDeckForm::FormCreate() { setWindowTitle(QStringLiteral("Solvane Audio Play
 // Closing the deck ends the message loop; shutdown then destroys the windows.
 void TDeckForm::closeEvent(QCloseEvent* event) {
   event->accept();
-  QApplication::quit();
+  QCoreApplication::exit(0);
 }
 
 void TDeckForm::FormDestroy() {
@@ -70,7 +70,7 @@ void TDeckForm::SaveControlsPositions() {
   Settings.DeckTop = y();
   Settings.SavedSkinsFolder = SkinUnit::SkinsFolder;
   Settings.SavedSkinName = SkinUnit::SkinName;
-  Settings.SavedLastFolder = PlayListEditorForm->LastFolder;
+  Settings.SavedLastFolder = TPlayListEditorForm::LastFolder;
   Settings.SavedBalance = static_cast<int16_t>(BalanceSliderValue);
   Settings.SavedVolume = static_cast<int16_t>(VolumeSliderValue);
   Settings.SavedTimeDisplayMode = TimeDisplayMode;
@@ -82,7 +82,7 @@ void TDeckForm::LoadControlsPositions() {
   move(Settings.DeckLeft, Settings.DeckTop);
   SkinUnit::SkinsFolder = Settings.SavedSkinsFolder;
   SkinUnit::SkinName = Settings.SavedSkinName;
-  PlayListEditorForm->LastFolder = Settings.SavedLastFolder;
+  TPlayListEditorForm::LastFolder = Settings.SavedLastFolder;
   BalanceSliderValue = Settings.SavedBalance;
   VolumeSliderValue = Settings.SavedVolume;
   TimeDisplayMode = Settings.SavedTimeDisplayMode;

@@ -25,12 +25,18 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   CreateForms();
-  InstallSessionEndSignals([] { DeckForm->close(); });
+  // A session may end while start-up is still running (a modal box, say);
+  // then the message loop is not entered at all.
+  bool sessionEnded = false;
+  InstallSessionEndSignals([&sessionEnded] {
+    sessionEnded = true;
+    DeckForm->close();
+  });
   QObject::connect(&app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {
     if (state == Qt::ApplicationInactive) AppDeactivate();
   });
   InitializePlayer();
-  const int result = QApplication::exec();
+  const int result = sessionEnded ? 0 : QApplication::exec();
   DestroyForms();
   return result;
 }

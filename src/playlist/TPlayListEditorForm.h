@@ -14,7 +14,9 @@ class TPlayListEditorForm : public QWidget {
 
   QWidget* Panel1;
   GeneralFunctions::TPLDisplayOptions DisplayOptions = GeneralFunctions::doFullSongFileName;
-  QString LastFolder;
+  // The folder song dialogs start in; it outlives the window because the deck
+  // saves it after the playlist editor is gone.
+  static inline QString LastFolder;
 
   void PLSaveControlsPositions();
   void PLLoadControlsPositions();
