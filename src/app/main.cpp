@@ -1,26 +1,13 @@
 #include <QApplication>
 
-#include <cstdlib>
-
 #include "app/Forms.h"
 #include "app/PlayerStartup.h"
 #include "app/SessionSignals.h"
 #include "app/TDeckForm.h"
-
-namespace {
-
-// The skinned windows place themselves at exact screen positions, which a
-// native Wayland session does not allow; XWayland does.
-void PreferXcbUnderWayland() {
-  if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
-  }
-}
-
-}  // namespace
+#include "platform/ui/PlatformChoice.h"
 
 int main(int argc, char* argv[]) {
-  PreferXcbUnderWayland();
+  PlatformUi::PreferXcbUnderWayland();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 
