@@ -1,0 +1,42 @@
+#pragma once
+// The colours of the default skin. Slate chassis, a dark teal display with
+// mint text, and amber for anything that is switched on.
+#include <QColor>
+
+namespace SkinGen::Palette {
+
+inline const QColor ChassisTop{0x3b, 0x43, 0x56};
+inline const QColor ChassisBottom{0x25, 0x2b, 0x38};
+inline const QColor ChassisLight{0x5d, 0x68, 0x80};
+inline const QColor ChassisDark{0x12, 0x15, 0x1d};
+inline const QColor Groove{0x16, 0x1a, 0x23};
+inline const QColor Engraving{0x8a, 0x94, 0xa8};
+
+inline const QColor Display{0x0a, 0x13, 0x17};
+inline const QColor DisplayGrid{0x14, 0x26, 0x29};
+inline const QColor DisplayDim{0x1b, 0x36, 0x33};
+inline const QColor DisplayText{0x8c, 0xf0, 0xcf};
+inline const QColor DisplayBright{0xd2, 0xff, 0xf1};
+inline const QColor DisplayLabel{0x4f, 0x9c, 0x8a};
+
+inline const QColor Amber{0xff, 0xb0, 0x3a};
+inline const QColor AmberBright{0xff, 0xd8, 0x8a};
+inline const QColor AmberDim{0x4d, 0x3a, 0x22};
+inline const QColor Red{0xff, 0x55, 0x40};
+
+inline const QColor FaceTop{0x55, 0x5f, 0x75};
+inline const QColor FaceBottom{0x39, 0x40, 0x51};
+inline const QColor PressedTop{0x26, 0x2c, 0x38};
+inline const QColor PressedBottom{0x33, 0x3a, 0x4a};
+inline const QColor Icon{0xe8, 0xed, 0xf4};
+inline const QColor IconShadow{0x1a, 0x1e, 0x27};
+
+inline const QColor TitleTop{0x4a, 0x54, 0x6b};
+inline const QColor TitleBottom{0x30, 0x37, 0x47};
+inline const QColor TitleInactiveTop{0x3a, 0x3e, 0x47};
+inline const QColor TitleInactiveBottom{0x2a, 0x2d, 0x34};
+inline const QColor TitleInactiveText{0x86, 0x8c, 0x98};
+
+inline const QColor ListSelected{0x1d, 0x3f, 0x4c};
+
+}  // namespace SkinGen::Palette
