@@ -1,0 +1,101 @@
+#include "platform/bass/Mixer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Bass {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kCpuWindow = std::chrono::milliseconds(500);
+constexpr auto kIdleWake = std::chrono::milliseconds(100);
+
+}  // namespace
+
+Mixer::Mixer(std::unique_ptr<AudioOutput> out, RenderFn renderFn, MixedFn mixedFn)
+    : output(std::move(out)),
+      render(std::move(renderFn)),
+      mixed(std::move(mixedFn)),
+      mix(kBlockFrames * 2),
+      samples(kBlockFrames * 2),
+      windowStart(Clock::now()),
+      thread([this] { Run(); }) {}
+
+Mixer::~Mixer() {
+  {
+    std::lock_guard lock(mutex);
+    quit = true;
+  }
+  wake.notify_all();
+  thread.join();
+}
+
+void Mixer::Start() {
+  {
+    std::lock_guard lock(mutex);
+    state = State::Running;
+  }
+  output->SetHeld(false);
+  wake.notify_all();
+}
+
+void Mixer::Pause() {
+  std::lock_guard lock(mutex);
+  state = State::Paused;
+  output->SetHeld(true);
+}
+
+void Mixer::Stop() {
+  std::lock_guard lock(mutex);
+  state = State::Stopped;
+  output->Discard();
+}
+
+bool Mixer::Running() const {
+  std::lock_guard lock(mutex);
+  return state == State::Running;
+}
+
+void Mixer::SetMasterVolume(int volume) { masterVolume = std::clamp(volume, 0, 100); }
+
+void Mixer::Run() {
+  for (;;) {
+    {
+      std::unique_lock lock(mutex);
+      // Waking now and then while idle lets the CPU figure fall to zero.
+      wake.wait_for(lock, kIdleWake, [this] { return quit || state == State::Running; });
+      if (quit) return;
+      if (state != State::Running) {
+        AccountWork({});
+        continue;
+      }
+    }
+    const auto begun = Clock::now();
+    MixBlock();
+    AccountWork(Clock::now() - begun);
+    output->Write(samples.data(), kBlockFrames);
+  }
+}
+
+void Mixer::MixBlock() {
+  std::fill(mix.begin(), mix.end(), 0.0f);
+  render(mix.data(), kBlockFrames);
+  const float gain = masterVolume / 100.0f * 32768.0f;
+  std::transform(mix.begin(), mix.end(), samples.begin(),
+                 [gain](float s) { return static_cast<int16_t>(std::clamp(std::lrint(s * gain), -32768L, 32767L)); });
+  mixed(samples.data(), kBlockFrames);
+}
+
+void Mixer::AccountWork(Clock::duration work) {
+  windowWork += work;
+  const auto now = Clock::now();
+  const auto wall = now - windowStart;
+  if (wall < kCpuWindow) return;
+  cpuPercent = static_cast<float>(100.0 * std::chrono::duration<double>(windowWork).count() /
+                                  std::chrono::duration<double>(wall).count());
+  windowStart = now;
+  windowWork = {};
+}
+
+}  // namespace Bass

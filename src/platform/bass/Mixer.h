@@ -1,0 +1,60 @@
+#pragma once
+// The mixer thread: block by block it asks for the channels' sound, applies
+// the master volume, hands the final mix to the loopback and the output, and
+// measures how much of the wall time it spends working.
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/bass/AudioOutput.h"
+
+namespace Bass {
+
+class Mixer {
+ public:
+  static constexpr size_t kBlockFrames = 512;
+  // Adds the playing channels to a zeroed interleaved stereo float block.
+  using RenderFn = std::function<void(float* mix, size_t frames)>;
+  // Receives the final 16-bit stereo mix.
+  using MixedFn = std::function<void(const int16_t* frames, size_t count)>;
+
+  Mixer(std::unique_ptr<AudioOutput> output, RenderFn render, MixedFn mixed);
+  ~Mixer();
+
+  void Start();  // mixing runs
+  void Pause();  // mixing and output hold where they are
+  void Stop();   // mixing holds and queued sound is dropped
+  bool Running() const;
+  void SetMasterVolume(int volume);  // 0..100
+  int MasterVolume() const { return masterVolume; }
+  float CpuPercent() const { return cpuPercent; }
+
+ private:
+  enum class State { Stopped, Running, Paused };
+  void Run();
+  void MixBlock();
+  void AccountWork(std::chrono::steady_clock::duration work);
+
+  std::unique_ptr<AudioOutput> output;
+  RenderFn render;
+  MixedFn mixed;
+  std::atomic<int> masterVolume{100};
+  std::atomic<float> cpuPercent{0};
+
+  mutable std::mutex mutex;
+  std::condition_variable wake;
+  State state = State::Stopped;
+  bool quit = false;
+
+  std::vector<float> mix;
+  std::vector<int16_t> samples;
+  std::chrono::steady_clock::time_point windowStart;
+  std::chrono::steady_clock::duration windowWork{};
+  std::thread thread;  // last: starts after everything it uses exists
+};
+
+}  // namespace Bass

@@ -1,0 +1,76 @@
+#include "platform/bass/Mpg123Decoder.h"
+
+#include <mpg123.h>
+
+#include <mutex>
+
+#include "platform/bass/bass.h"
+
+namespace Bass {
+
+namespace {
+
+class Mpg123Decoder : public Decoder {
+ public:
+  Mpg123Decoder(mpg123_handle* handle, long rate, int channels, uint64_t frames) : handle(handle), frames(frames) {
+    format.rate = static_cast<int>(rate);
+    format.channels = channels;
+  }
+  ~Mpg123Decoder() override {
+    mpg123_close(handle);
+    mpg123_delete(handle);
+  }
+
+  size_t Read(int16_t* out, size_t count) override {
+    const size_t frameBytes = sizeof(int16_t) * format.channels;
+    size_t done = 0;
+    auto* bytes = reinterpret_cast<unsigned char*>(out);
+    while (done < count * frameBytes) {
+      size_t got = 0;
+      const int result = mpg123_read(handle, bytes + done, count * frameBytes - done, &got);
+      done += got;
+      // A new format mid-stream cannot be represented in this channel: end it there.
+      if (result != MPG123_OK || got == 0) break;
+    }
+    return done / frameBytes;
+  }
+
+  bool Seek(uint64_t frame) override { return mpg123_seek(handle, static_cast<off_t>(frame), SEEK_SET) >= 0; }
+  uint64_t LengthFrames() const override { return frames; }
+
+ private:
+  mpg123_handle* handle;
+  uint64_t frames;
+};
+
+void InitialiseLibraryOnce() {
+  static std::once_flag once;
+  std::call_once(once, [] { mpg123_init(); });
+}
+
+}  // namespace
+
+OpenResult OpenMpg123Decoder(const std::string& path) {
+  InitialiseLibraryOnce();
+  mpg123_handle* handle = mpg123_new(nullptr, nullptr);
+  if (!handle) return {nullptr, BASS_ERROR_MEM};
+  mpg123_param(handle, MPG123_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0);
+  // Always 16-bit signed output at the file's own rate and channel count.
+  mpg123_format_none(handle);
+  const long* rates = nullptr;
+  size_t rateCount = 0;
+  mpg123_rates(&rates, &rateCount);
+  for (size_t i = 0; i < rateCount; ++i) mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+
+  long rate = 0;
+  int channels = 0, encoding = 0;
+  off_t length = 0;
+  if (mpg123_open(handle, path.c_str()) != MPG123_OK || mpg123_getformat(handle, &rate, &channels, &encoding) != MPG123_OK ||
+      mpg123_scan(handle) != MPG123_OK || (length = mpg123_length(handle)) <= 0 || channels < 1 || channels > 2) {
+    mpg123_delete(handle);
+    return {nullptr, BASS_ERROR_FORMAT};
+  }
+  return {std::make_unique<Mpg123Decoder>(handle, rate, channels, static_cast<uint64_t>(length)), BASS_OK};
+}
+
+}  // namespace Bass

@@ -1,0 +1,80 @@
+// The sound-device output through SDL2's audio queue.
+#include <SDL.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/bass/AudioOutput.h"
+#include "platform/bass/bass.h"
+
+namespace Bass {
+
+namespace {
+
+constexpr Uint16 kDeviceBufferFrames = 1024;
+// The mixer stays this far ahead of what the device plays: enough to ride
+// out scheduling hiccups, little enough for meters and controls to feel direct.
+constexpr Uint32 kQueuedFramesTarget = 4096;
+
+class SdlOutput : public AudioOutput {
+ public:
+  explicit SdlOutput(SDL_AudioDeviceID device) : device(device) {}
+  ~SdlOutput() override {
+    SDL_CloseAudioDevice(device);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+
+  void Write(const int16_t* stereoFrames, size_t frames) override {
+    const Uint32 bytes = static_cast<Uint32>(frames * 4);
+    while (SDL_GetQueuedAudioSize(device) > kQueuedFramesTarget * 4)
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    SDL_QueueAudio(device, stereoFrames, bytes);
+    if (!started && !held) SDL_PauseAudioDevice(device, 0);
+    started = true;
+  }
+
+  void SetHeld(bool hold) override {
+    held = hold;
+    if (started) SDL_PauseAudioDevice(device, hold ? 1 : 0);
+  }
+
+  void Discard() override { SDL_ClearQueuedAudio(device); }
+
+ private:
+  SDL_AudioDeviceID device;
+  bool started = false, held = false;
+};
+
+}  // namespace
+
+std::unique_ptr<AudioOutput> OpenSdlOutput(int device, int rate, int& error) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    error = BASS_ERROR_DRIVER;
+    return nullptr;
+  }
+  const char* name = nullptr;
+  if (device > 0) {
+    if (device > SDL_GetNumAudioDevices(0)) {
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      error = BASS_ERROR_DEVICE;
+      return nullptr;
+    }
+    name = SDL_GetAudioDeviceName(device - 1, 0);
+  }
+  SDL_AudioSpec wanted{};
+  wanted.freq = rate;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = 2;
+  wanted.samples = kDeviceBufferFrames;
+  SDL_AudioSpec obtained{};
+  const SDL_AudioDeviceID id = SDL_OpenAudioDevice(name, 0, &wanted, &obtained, 0);
+  if (id == 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    error = BASS_ERROR_DRIVER;
+    return nullptr;
+  }
+  error = BASS_OK;
+  return std::make_unique<SdlOutput>(id);
+}
+
+}  // namespace Bass

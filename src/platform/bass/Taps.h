@@ -1,0 +1,37 @@
+#pragma once
+// The most recent stereo frames a channel (or the final mix) produced, for
+// level meters, waveforms and spectra. The mixer thread pushes; any thread reads.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+
+#include "platform/bass/bass.h"
+
+namespace Bass {
+
+class Taps {
+ public:
+  static constexpr size_t kCapacity = 2048;  // frames: enough for the largest spectrum
+  static constexpr size_t kLevelFrames = 1024;
+
+  void Push(const int16_t* stereoFrames, size_t frames);
+  void Clear();
+  // Peak of each side over the last kLevelFrames frames, 0..128: left in the
+  // low word, right in the high word.
+  DWORD Level() const;
+  // BASS_ChannelGetData: a BASS_DATA_FFT* length fills spectrum magnitudes,
+  // any other length the newest frames as 16-bit stereo samples (at most the
+  // capacity). Returns the bytes written, or 0xFFFFFFFF for a bad length.
+  DWORD Data(void* buffer, DWORD length) const;
+
+ private:
+  // The newest `frames` frames in time order.
+  void Latest(int16_t* stereoFrames, size_t frames) const;
+
+  mutable std::mutex mutex;
+  std::array<int16_t, kCapacity * 2> ring{};
+  size_t next = 0;  // where the next frame goes
+};
+
+}  // namespace Bass

@@ -1,0 +1,52 @@
+#pragma once
+// Shared by the audio library tests: a fixture that initialises the library
+// with the WAV-file output (paced fast) and frees it after each test, and
+// helpers that write exact 16-bit fixtures and read back what was mixed.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/bass/bass.h"
+
+namespace BassTestKit {
+
+struct Pcm16 {
+  int rate = 44100;
+  int channels = 2;
+  std::vector<int16_t> samples;  // interleaved
+  size_t Frames() const { return samples.size() / channels; }
+};
+
+// Frames that never repeat and never hold a zero sample, so any slice of the
+// output can be told apart from silence and matched back to its place.
+Pcm16 DistinctFrames(size_t frames, int channels = 2, int rate = 44100);
+// A steady sine at full scale times `amplitude`, on every channel.
+Pcm16 Sine(double frequency, double seconds, double amplitude = 1.0, int channels = 2, int rate = 44100);
+
+// Writes a WAV with libsndfile; `subformat` as SF_FORMAT_PCM_16 etc.
+std::string WriteWav(const std::string& name, const Pcm16& pcm, int subformat = 0x0002);
+std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> ReadBytes(const std::string& path);
+std::string TestFile(const std::string& name);  // a path in the test's program folder
+
+// Index of the first frame of `needle` inside `haystack`, or -1.
+long FindFrames(const Pcm16& haystack, const int16_t* needle, size_t frames);
+
+class BassTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // Frees the library and returns everything the output received.
+  Pcm16 FinishAndReadOutput();
+  // Waits (bounded) until the channel is no longer active; false on timeout.
+  bool WaitUntilInactive(DWORD handle, int timeoutMs = 10000);
+  // Waits until the channel position reaches at least `position`.
+  bool WaitForPosition(DWORD handle, QWORD position, int timeoutMs = 10000);
+  HSTREAM OpenStream(const std::string& path);
+
+  std::string outputPath;
+};
+
+}  // namespace BassTestKit
