@@ -33,15 +33,21 @@ QImage VolumeSheet() {
   return sheet;
 }
 
+// A strip of chassis with a sunken groove, the base of the horizontal bars.
+QImage GrooveBar(int width, int height, const QRect& groove) {
+  QImage bar = NewBitmap(width, height, Palette::ChassisBottom);
+  QPainter painter(&bar);
+  Chassis(painter, bar.rect(), false);
+  painter.fillRect(groove, Palette::Groove);
+  Bevel(painter, groove.adjusted(-1, -1, 1, 1), Palette::ChassisDark, Palette::ChassisLight);
+  return bar;
+}
+
 // Balance: sprite 0 is centred, higher sprites lean further to one side; the
 // groove warms from mint to amber as the balance leaves the centre.
 QImage BalanceStep(int step) {
-  QImage bar = NewBitmap(55, 13, Palette::ChassisBottom);
+  QImage bar = GrooveBar(55, 13, QRect(1, 5, 53, 3));
   QPainter painter(&bar);
-  Chassis(painter, bar.rect(), false);
-  const QRect groove(1, 5, 53, 3);
-  painter.fillRect(groove, Palette::Groove);
-  Bevel(painter, groove.adjusted(-1, -1, 1, 1), Palette::ChassisDark, Palette::ChassisLight);
   painter.fillRect(2, 6, 51, 1, Mix(Palette::DisplayText, Palette::Amber, step / 25.0));
   painter.fillRect(27, 1, 1, 3, Palette::Engraving);
   painter.fillRect(27, 9, 1, 3, Palette::Engraving);
@@ -58,12 +64,9 @@ QImage BalanceSheet() {
 
 // Position: a groove filled from the left up to the knob's centre.
 QImage PositionStep(int step) {
-  QImage bar = NewBitmap(184, 15, Palette::ChassisBottom);
-  QPainter painter(&bar);
-  Chassis(painter, bar.rect(), false);
   const QRect groove(2, 5, 180, 5);
-  painter.fillRect(groove, Palette::Groove);
-  Bevel(painter, groove.adjusted(-1, -1, 1, 1), Palette::ChassisDark, Palette::ChassisLight);
+  QImage bar = GrooveBar(184, 15, groove);
+  QPainter painter(&bar);
   const int filled = step == 0 ? 0 : step * 4 * (184 - 26) / 100 + 13 - groove.left();
   FillVertical(painter, QRect(groove.left(), groove.top() + 1, filled, 3), Palette::DisplayBright, Palette::DisplayText);
   for (int tick = 0; tick <= 10; ++tick) {

@@ -7,29 +7,21 @@
 #include "SkinPalette.h"
 #include "TinyFont.h"
 #include "WindowParts.h"
+#include "WindowSize.h"
 
 namespace SkinGen {
 
 namespace {
 
-constexpr int DeckWidth = 300;
-constexpr int DeckHeight = 130;
-constexpr int TitleHeight = 15;
 constexpr int DeckToggleButtonX = 253;
 
 QImage DeckTitleBar(bool active) {
-  return TitleBar(DeckWidth, TitleHeight, QStringLiteral("SOLVANE AUDIO PLAYER"), active, DeckToggleButtonX);
-}
-
-void DrawCentredTiny(QPainter& painter, int centreX, int y, const QString& text, const QColor& colour) {
-  DrawTinyText(painter, centreX - TinyTextWidth(text) / 2, y, text, colour);
+  return TitleBar(WindowWidth, TitleHeight, QStringLiteral("SOLVANE AUDIO PLAYER"), active, DeckToggleButtonX);
 }
 
 QImage DeckBackground() {
-  QImage deck = NewBitmap(DeckWidth, DeckHeight, Palette::ChassisBottom);
+  QImage deck = WindowFace(DeckTitleBar(true));
   QPainter painter(&deck);
-  Chassis(painter, deck.rect(), true);
-  painter.drawImage(0, 0, DeckTitleBar(true));
 
   DrawEmblem(painter, QRect(3, 82, 50, 45));
 
@@ -45,7 +37,7 @@ QImage DeckBackground() {
   Bevel(painter, transport, Palette::ChassisDark, Palette::ChassisLight);
 
   // Volume: a vertical slot with a scale on both sides.
-  DrawCentredTiny(painter, 271, 20, QStringLiteral("VOL"), Palette::Engraving);
+  DrawCentredTinyText(painter, 271, 20, QStringLiteral("VOL"), Palette::Engraving);
   const QRect volumeSlot(264, 28, 15, 57);
   painter.fillRect(volumeSlot, Palette::Groove);
   Bevel(painter, volumeSlot, Palette::ChassisDark, Palette::ChassisLight);
@@ -56,7 +48,7 @@ QImage DeckBackground() {
     painter.fillRect(281, y, length, 1, Palette::Engraving);
   }
 
-  DrawCentredTiny(painter, 271, 89, QStringLiteral("BAL"), Palette::Engraving);
+  DrawCentredTinyText(painter, 271, 89, QStringLiteral("BAL"), Palette::Engraving);
   DrawTinyText(painter, 247, 89, QStringLiteral("L"), Palette::Engraving);
   DrawTinyText(painter, 293, 89, QStringLiteral("R"), Palette::Engraving);
 
@@ -72,16 +64,12 @@ QImage DeckBackground() {
 QImage DeckMainSheet() {
   // Background, then the two title bars and the title-bar buttons, each strip
   // one blank row below the previous.
-  QImage sheet = NewBitmap(DeckWidth, DeckHeight + 2 * (TitleHeight + 1) + 1 + 9, Palette::ChassisDark);
+  QImage sheet = NewBitmap(WindowWidth, WindowHeight + 2 * (TitleHeight + 1) + 1 + 9, Palette::ChassisDark);
   Place(sheet, DeckBackground(), 0, 0);
-  Place(sheet, DeckTitleBar(true), 0, DeckHeight + 1);
-  Place(sheet, DeckTitleBar(false), 0, DeckHeight + TitleHeight + 2);
-  const int buttonRow = DeckHeight + 2 * (TitleHeight + 1) + 1;
-  const IconPainter icons[] = {Icons::MainMenu(), Icons::Minimize(), Icons::Close()};
-  for (int k = 0; k < 3; ++k) {
-    Place(sheet, TitleButton(icons[k], false), 18 * k, buttonRow);
-    Place(sheet, TitleButton(icons[k], true), 18 * k + 9, buttonRow);
-  }
+  Place(sheet, DeckTitleBar(true), 0, WindowHeight + 1);
+  Place(sheet, DeckTitleBar(false), 0, WindowHeight + TitleHeight + 2);
+  const int buttonRow = WindowHeight + 2 * (TitleHeight + 1) + 1;
+  PlaceTitleButtons(sheet, {Icons::MainMenu(), Icons::Minimize(), Icons::Close()}, 0, buttonRow, 9);
   return sheet;
 }
 

@@ -8,14 +8,12 @@
 #include "SkinPalette.h"
 #include "TinyFont.h"
 #include "WindowParts.h"
+#include "WindowSize.h"
 
 namespace SkinGen {
 
 namespace {
 
-constexpr int WindowWidth = 300;
-constexpr int WindowHeight = 130;
-constexpr int TitleHeight = 15;
 constexpr int ToggleButtonX = 254;
 constexpr int BandSteps = 28;      // track sprites, value 0 .. 100
 constexpr int BarSprites = 18;     // visual-effects bar heights 0 .. 17
@@ -26,37 +24,31 @@ QImage EqualizerTitleBar(bool active) {
   return TitleBar(WindowWidth, TitleHeight, QStringLiteral("EQUALIZER"), active, ToggleButtonX);
 }
 
-void DrawCentredTiny(QPainter& painter, int centreX, int y, const QString& text, const QColor& colour) {
-  DrawTinyText(painter, centreX - TinyTextWidth(text) / 2, y, text, colour);
-}
-
 void DottedLine(QPainter& painter, int x1, int x2, int y, const QColor& colour) {
   for (int x = x1; x <= x2; x += 2) painter.fillRect(x, y, 1, 1, colour);
 }
 
 QImage EqualizerBackground() {
-  QImage window = NewBitmap(WindowWidth, WindowHeight, Palette::ChassisBottom);
+  QImage window = WindowFace(EqualizerTitleBar(true));
   QPainter painter(&window);
-  Chassis(painter, window.rect(), true);
-  painter.drawImage(0, 0, EqualizerTitleBar(true));
 
   // Output level meter, left of the bands.
   DisplayWell(painter, QRect(21, 57, 30, 65));
-  DrawCentredTiny(painter, 27, 124, QStringLiteral("L"), Palette::Engraving);
-  DrawCentredTiny(painter, 44, 124, QStringLiteral("R"), Palette::Engraving);
+  DrawCentredTinyText(painter, 27, 124, QStringLiteral("L"), Palette::Engraving);
+  DrawCentredTinyText(painter, 44, 124, QStringLiteral("R"), Palette::Engraving);
 
   // Response diagram / visual-effects panel.
   DisplayWell(painter, QRect(75, 16, 156, 37));
-  DrawCentredTiny(painter, 271, 22, QStringLiteral("EQ"), Palette::Engraving);
+  DrawCentredTinyText(painter, 271, 22, QStringLiteral("EQ"), Palette::Engraving);
 
   // Bands: a 0 line across all tracks, frequencies below, scale on the right.
   const QString bands[] = {"31", "62", "125", "250", "500", "1K", "2K", "4K", "8K", "16K"};
-  for (int band = 0; band < 10; ++band) DrawCentredTiny(painter, 72 + 18 * band, 124, bands[band], Palette::Engraving);
-  DrawCentredTiny(painter, 271, 124, QStringLiteral("PRE"), Palette::Engraving);
+  for (int band = 0; band < 10; ++band) DrawCentredTinyText(painter, 72 + 18 * band, 124, bands[band], Palette::Engraving);
+  DrawCentredTinyText(painter, 271, 124, QStringLiteral("PRE"), Palette::Engraving);
   DottedLine(painter, 62, 262, 90, Palette::ChassisLight);
-  DrawCentredTiny(painter, 253, 59, QStringLiteral("+"), Palette::Engraving);
-  DrawCentredTiny(painter, 253, 88, QStringLiteral("0"), Palette::Engraving);
-  DrawCentredTiny(painter, 253, 117, QStringLiteral("-"), Palette::Engraving);
+  DrawCentredTinyText(painter, 253, 59, QStringLiteral("+"), Palette::Engraving);
+  DrawCentredTinyText(painter, 253, 88, QStringLiteral("0"), Palette::Engraving);
+  DrawCentredTinyText(painter, 253, 117, QStringLiteral("-"), Palette::Engraving);
   return window;
 }
 
@@ -117,14 +109,11 @@ QImage EqMainSheet() {
   Place(sheet, EqualizerBackground(), 0, 0);
   Place(sheet, EqualizerTitleBar(true), 0, 131);
   Place(sheet, EqualizerTitleBar(false), 0, 147);
-  Place(sheet, TitleButton(Icons::MainMenu(), false), 0, 163);
-  Place(sheet, TitleButton(Icons::MainMenu(), true), 9, 163);
-  Place(sheet, TitleButton(Icons::Close(), false), 18, 163);
-  Place(sheet, TitleButton(Icons::Close(), true), 27, 163);
+  PlaceTitleButtons(sheet, {Icons::MainMenu(), Icons::Close()}, 0, 163, 9);
   Place(sheet, SliderKnob(11, 11, false), 37, 163);
   Place(sheet, SliderKnob(11, 11, true), 48, 163);
-  Place(sheet, ButtonSprite(44, 12, false, Icons::Label(QStringLiteral("PRESETS"), 9)), 196, 175);
-  Place(sheet, ButtonSprite(44, 12, true, Icons::Label(QStringLiteral("PRESETS"), 9)), 196, 187);
+  Place(sheet, ButtonSprite(44, 12, false, Icons::Label(QStringLiteral("PRESETS"), 8)), 196, 175);
+  Place(sheet, ButtonSprite(44, 12, true, Icons::Label(QStringLiteral("PRESETS"), 8)), 196, 187);
   for (int state = 0; state < 4; ++state) {
     Place(sheet, LampButton(25, 12, QStringLiteral("ON"), state), 196, 200 + 12 * state);
     Place(sheet, LampButton(33, 12, QStringLiteral("AUTO"), state), 221, 200 + 12 * state);
@@ -142,27 +131,23 @@ QImage EqMainSheet() {
   return sheet;
 }
 
-// Bar of height n: n lit segments of 17, on the panel's own background.
-QImage EffectBar(int height) {
-  QImage bar = NewBitmap(15, 33, Palette::Display);
-  QPainter painter(&bar);
-  for (int segment = 0; segment < BarSprites - 1; ++segment) {
-    const QColor colour = segment < height ? LevelColour(segment / 16.0) : Palette::DisplayGrid;
-    painter.fillRect(2, 32 - 2 * segment, 11, 1, colour);
+// A stack of one-pixel segments on the display colour, every second row,
+// the lowest at the bottom; the first `lit` of them glow in level colours.
+QImage SegmentStack(int width, int height, int segments, int lit, int left, int segmentWidth) {
+  QImage stack = NewBitmap(width, height, Palette::Display);
+  QPainter painter(&stack);
+  for (int segment = 0; segment < segments; ++segment) {
+    const QColor colour = segment < lit ? LevelColour(segment / (segments - 1.0)) : Palette::DisplayGrid;
+    painter.fillRect(left, height - 1 - 2 * segment, segmentWidth, 1, colour);
   }
-  return bar;
+  return stack;
 }
 
+// Bar of height n: n lit segments of 17, on the panel's own background.
+QImage EffectBar(int height) { return SegmentStack(15, 33, BarSprites - 1, height, 2, 11); }
+
 // Level meter step n: n lit segments of 31.
-QImage LevelStep(int level) {
-  QImage meter = NewBitmap(13, 65, Palette::Display);
-  QPainter painter(&meter);
-  for (int segment = 0; segment < LevelSprites - 1; ++segment) {
-    const QColor colour = segment < level ? LevelColour(segment / 30.0) : Palette::DisplayGrid;
-    painter.fillRect(1, 63 - 2 * segment, 11, 1, colour);
-  }
-  return meter;
-}
+QImage LevelStep(int level) { return SegmentStack(13, 65, LevelSprites - 1, level, 1, 11); }
 
 QImage VisualsSheet() {
   QImage sheet = NewBitmap(13 * LevelSprites, 34 + 65, Palette::Display);

@@ -138,10 +138,7 @@ QImage PlaylistSheet() {
   Place(sheet, BottomExtraWide(), 205, 0);
   Place(sheet, SideTile(false), 0, 42);
   Place(sheet, SideTile(true), 26, 42);
-  Place(sheet, TitleButton(Icons::MainMenu(), false), 52, 42);
-  Place(sheet, TitleButton(Icons::MainMenu(), true), 62, 42);
-  Place(sheet, TitleButton(Icons::Close(), false), 72, 42);
-  Place(sheet, TitleButton(Icons::Close(), true), 82, 42);
+  PlaceTitleButtons(sheet, {Icons::MainMenu(), Icons::Close()}, 52, 42, 10);
   Place(sheet, SliderKnob(8, 18, false), 52, 53);
   Place(sheet, SliderKnob(8, 18, true), 61, 53);
   Place(sheet, BottomLeft(), 0, 72);

@@ -67,4 +67,8 @@ void DrawTinyText(QPainter& painter, int x, int y, const QString& text, const QC
   painter.restore();
 }
 
+void DrawCentredTinyText(QPainter& painter, int centreX, int y, const QString& text, const QColor& colour) {
+  DrawTinyText(painter, centreX - TinyTextWidth(text) / 2, y, text, colour);
+}
+
 }  // namespace SkinGen

@@ -6,6 +6,7 @@
 #include "Icons.h"
 #include "SkinFonts.h"
 #include "SkinPalette.h"
+#include "WindowSize.h"
 
 namespace SkinGen {
 
@@ -54,7 +55,24 @@ QImage TitleBar(int width, int height, const QString& caption, bool active, int 
   return TitleStrip(width, height, TitleStyle{caption, 16, width - 50, toggleX, true, true}, active);
 }
 
+QImage WindowFace(const QImage& titleBar) {
+  QImage face = NewBitmap(WindowWidth, WindowHeight, Palette::ChassisBottom);
+  QPainter painter(&face);
+  Chassis(painter, face.rect(), true);
+  painter.drawImage(0, 0, titleBar);
+  return face;
+}
+
 QImage TitleButton(const IconPainter& icon, bool pressed) { return ButtonSprite(9, 9, pressed, icon); }
+
+void PlaceTitleButtons(QImage& sheet, const std::vector<IconPainter>& icons, int x, int y, int step) {
+  QPainter painter(&sheet);
+  for (const IconPainter& icon : icons) {
+    painter.drawImage(x, y, TitleButton(icon, false));
+    painter.drawImage(x + step, y, TitleButton(icon, true));
+    x += 2 * step;
+  }
+}
 
 QImage LampButton(int width, int height, const QString& label, int state) {
   const bool pressed = state == 1 || state == 3;

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include <vector>
+
 #include "SkinPainting.h"
 
 namespace SkinGen {
@@ -27,8 +29,15 @@ QImage TitleStrip(int width, int height, const TitleStyle& style, bool active);
 // gives no sprite of its own.
 QImage TitleBar(int width, int height, const QString& caption, bool active, int toggleX);
 
+// An empty deck-sized window face: chassis under the given (active) title bar.
+QImage WindowFace(const QImage& titleBar);
+
 // A 9 x 9 title-bar button.
 QImage TitleButton(const IconPainter& icon, bool pressed);
+
+// Title-bar buttons in a row from x, y, every `step` pixels: each icon
+// released and then pressed.
+void PlaceTitleButtons(QImage& sheet, const std::vector<IconPainter>& icons, int x, int y, int step);
 
 // A button with a lamp on its left and a label; states in skin order: off,
 // off pressed, on, on pressed.
