@@ -3,6 +3,7 @@
 #include <cdio/paranoia/cdda.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/bass/CdTrackDecoder.h"
 #include "platform/bass/bass.h"
@@ -31,7 +32,8 @@ int DigitSum(int n) {
 
 std::unique_ptr<CdDrive> CdDrive::Open(const std::string& requested) {
   const std::string name = requested.empty() ? FirstDrive() : requested;
-  if (name.empty()) return nullptr;
+  std::error_code error;
+  if (name.empty() || !std::filesystem::exists(name, error)) return nullptr;
   CdIo_t* cdio = cdio_open(name.c_str(), DRIVER_UNKNOWN);
   if (!cdio) return nullptr;
   return std::unique_ptr<CdDrive>(new CdDrive(cdio, name));

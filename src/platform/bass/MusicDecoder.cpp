@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "platform/bass/bass.h"
@@ -62,7 +63,8 @@ OpenResult OpenMusicDecoder(const std::string& path, int mixRate, uint32_t flags
   std::ostringstream silentLog;
   std::unique_ptr<openmpt::module> module;
   try {
-    module = std::make_unique<openmpt::module>(file, silentLog);
+    // After a seek, notes struck before the new position go on sounding.
+    module = std::make_unique<openmpt::module>(file, silentLog, std::map<std::string, std::string>{{"seek.sync_samples", "1"}});
   } catch (const std::exception&) {
     return {nullptr, BASS_ERROR_FORMAT};
   }

@@ -1,0 +1,66 @@
+// Initialising the library: output choice, error codes, and calls made
+// before initialisation.
+#include <cstdlib>
+#include <string>
+
+#include "BassTestKit.h"
+#include "support/TestEnvironment.h"
+
+namespace {
+
+class LibraryTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    BASS_Free();
+    setenv("SOLVANE_AUDIO_OUTPUT", "null", 1);
+  }
+};
+
+TEST_F(LibraryTest, VersionIsOneSix) { EXPECT_EQ(BASS_GetVersion(), 0x00060001u); }
+
+TEST_F(LibraryTest, CallsBeforeInitFailWithInitError) {
+  EXPECT_FALSE(BASS_Start());
+  EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_INIT});
+  EXPECT_EQ(BASS_StreamCreateFile(FALSE, "/nonexistent.wav", 0, 0, 0), 0u);
+  EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_INIT});
+  EXPECT_EQ(BASS_MusicLoad(FALSE, "/nonexistent.xm", 0, 0, 0), 0u);
+  EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_INIT});
+  EXPECT_FALSE(BASS_SetVolume(50));
+  EXPECT_EQ(BASS_GetCPU(), 0.0f);
+  // The loopback needs no device: it initialises even without the output.
+  EXPECT_TRUE(BASS_RecordInit(-1));
+  BASS_RecordFree();
+}
+
+TEST_F(LibraryTest, OutputChoiceAndItsFailures) {
+  setenv("SOLVANE_AUDIO_OUTPUT", "null", 1);
+  ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr));
+  EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_OK});
+  EXPECT_FALSE(BASS_Init(-1, 44100, 0, nullptr));
+  EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_ALREADY});
+  BASS_Free();
+
+  EXPECT_FALSE(BASS_Init(-1, 0, 0, nullptr));
+  EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_FREQ});
+
+  setenv("SOLVANE_AUDIO_OUTPUT", ("wav:" + TestSupport::ProgramFolder().toStdString() + "no/such/folder/x.wav").c_str(), 1);
+  EXPECT_FALSE(BASS_Init(-1, 44100, 0, nullptr));
+  EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_CREATE});
+
+  setenv("SOLVANE_AUDIO_OUTPUT", "loudspeaker", 1);
+  EXPECT_FALSE(BASS_Init(-1, 44100, 0, nullptr));
+  EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_DRIVER});
+
+  // Device 0 is silence whatever the environment asks for.
+  ASSERT_TRUE(BASS_Init(0, 44100, 0, nullptr));
+  BASS_Free();
+
+  // No usable sound device: the init fails with a driver error and nothing breaks.
+  setenv("SOLVANE_AUDIO_OUTPUT", "auto", 1);
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  EXPECT_FALSE(BASS_Init(-1, 44100, 0, nullptr));
+  EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_DRIVER});
+  unsetenv("SDL_AUDIODRIVER");
+}
+
+}  // namespace
