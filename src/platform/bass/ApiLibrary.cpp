@@ -16,6 +16,15 @@ void StopStreamsAndMusics(Engine& engine) {
   for (const auto& [handle, channel] : engine.channels) channel->Stop();
 }
 
+// Runs `action` on the initialised library under its lock; BASS_ERROR_INIT otherwise.
+template <typename Action>
+BOOL WithMixer(Action action) {
+  Engine& engine = TheEngine();
+  std::lock_guard lock(engine.mutex);
+  if (!engine.mixer) return Fail(BASS_ERROR_INIT, FALSE);
+  return action(engine);
+}
+
 }  // namespace
 
 extern "C" {
@@ -53,37 +62,33 @@ void BASS_Free() {
 }
 
 BOOL BASS_Start() {
-  Engine& engine = TheEngine();
-  std::lock_guard lock(engine.mutex);
-  if (!engine.mixer) return Fail(BASS_ERROR_INIT, FALSE);
-  engine.mixer->Start();
-  return Succeed(TRUE);
+  return WithMixer([](Engine& engine) {
+    engine.mixer->Start();
+    return Succeed(TRUE);
+  });
 }
 
 BOOL BASS_Stop() {
-  Engine& engine = TheEngine();
-  std::lock_guard lock(engine.mutex);
-  if (!engine.mixer) return Fail(BASS_ERROR_INIT, FALSE);
-  engine.mixer->Stop();
-  StopStreamsAndMusics(engine);
-  return Succeed(TRUE);
+  return WithMixer([](Engine& engine) {
+    engine.mixer->Stop();
+    StopStreamsAndMusics(engine);
+    return Succeed(TRUE);
+  });
 }
 
 BOOL BASS_Pause() {
-  Engine& engine = TheEngine();
-  std::lock_guard lock(engine.mutex);
-  if (!engine.mixer) return Fail(BASS_ERROR_INIT, FALSE);
-  engine.mixer->Pause();
-  return Succeed(TRUE);
+  return WithMixer([](Engine& engine) {
+    engine.mixer->Pause();
+    return Succeed(TRUE);
+  });
 }
 
 BOOL BASS_SetVolume(DWORD volume) {
-  Engine& engine = TheEngine();
-  std::lock_guard lock(engine.mutex);
-  if (!engine.mixer) return Fail(BASS_ERROR_INIT, FALSE);
-  if (volume > 100) return Fail(BASS_ERROR_ILLPARAM, FALSE);
-  engine.mixer->SetMasterVolume(static_cast<int>(volume));
-  return Succeed(TRUE);
+  return WithMixer([volume](Engine& engine) {
+    if (volume > 100) return Fail(BASS_ERROR_ILLPARAM, FALSE);
+    engine.mixer->SetMasterVolume(static_cast<int>(volume));
+    return Succeed(TRUE);
+  });
 }
 
 int BASS_GetVolume() {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/bass/Activity.h"
+
 namespace Bass {
 
 namespace {
@@ -68,16 +70,12 @@ void Channel::Play() {
 
 bool Channel::Pause() {
   std::lock_guard lock(mutex);
-  if (activity != BASS_ACTIVE_PLAYING) return false;
-  activity = BASS_ACTIVE_PAUSED;
-  return true;
+  return PauseActivity(activity);
 }
 
 bool Channel::Resume() {
   std::lock_guard lock(mutex);
-  if (activity != BASS_ACTIVE_PAUSED) return false;
-  activity = BASS_ACTIVE_PLAYING;
-  return true;
+  return ResumeActivity(activity);
 }
 
 void Channel::Stop() {

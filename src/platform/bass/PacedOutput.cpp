@@ -60,6 +60,8 @@ std::unique_ptr<AudioOutput> OpenPacedOutput(const char* wavPath, int rate, doub
       error = BASS_ERROR_CREATE;
       return nullptr;
     }
+    // The header follows every write, so the file can be read while it grows.
+    sf_command(file, SFC_SET_UPDATE_HEADER_AUTO, nullptr, SF_TRUE);
   }
   error = BASS_OK;
   return std::make_unique<PacedOutput>(file, rate, pace);

@@ -1,5 +1,7 @@
 #include "platform/bass/Recorder.h"
 
+#include "platform/bass/Activity.h"
+
 namespace Bass {
 
 namespace {
@@ -61,16 +63,12 @@ void Recorder::JoinThread() {
 
 bool Recorder::Pause() {
   std::lock_guard lock(mutex);
-  if (activity != BASS_ACTIVE_PLAYING) return false;
-  activity = BASS_ACTIVE_PAUSED;
-  return true;
+  return PauseActivity(activity);
 }
 
 bool Recorder::Resume() {
   std::lock_guard lock(mutex);
-  if (activity != BASS_ACTIVE_PAUSED) return false;
-  activity = BASS_ACTIVE_PLAYING;
-  return true;
+  return ResumeActivity(activity);
 }
 
 DWORD Recorder::Activity() const {

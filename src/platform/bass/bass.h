@@ -113,9 +113,15 @@ typedef DWORD HDSP;     // DSP handle
 // A music position with this high word holds seconds in its low word.
 #define BASS_MUSIC_POS_SECONDS 0xFFFF
 
+#ifndef MAKELONG
 #define MAKELONG(a, b) ((DWORD)(((WORD)(a)) | ((DWORD)((WORD)(b))) << 16))
+#endif
+#ifndef LOWORD
 #define LOWORD(a) ((WORD)(a))
+#endif
+#ifndef HIWORD
 #define HIWORD(a) ((WORD)((a) >> 16))
+#endif
 
 // Called on the mixer thread with the channel's decoded 16-bit samples (at the
 // source's rate and channel count) to change them in place.

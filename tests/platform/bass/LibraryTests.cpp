@@ -1,6 +1,9 @@
 // Initialising the library: output choice, error codes, and calls made
 // before initialisation.
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <thread>
 #include <string>
 
 #include "BassTestKit.h"
@@ -61,6 +64,32 @@ TEST_F(LibraryTest, OutputChoiceAndItsFailures) {
   EXPECT_FALSE(BASS_Init(-1, 44100, 0, nullptr));
   EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_DRIVER});
   unsetenv("SDL_AUDIODRIVER");
+}
+
+// SDL's disk driver stands in for a sound card: it takes sound at the
+// device's pace and writes what it got to a file.
+TEST_F(LibraryTest, SoundDeviceOutputPlaysTheExactMix) {
+  const std::string raw = TestSupport::ProgramFolder().toStdString() + "device.raw";
+  setenv("SOLVANE_AUDIO_OUTPUT", "auto", 1);
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
+  const bool initialised = BASS_Init(-1, 44100, 0, nullptr);
+  unsetenv("SDL_AUDIODRIVER");
+  ASSERT_TRUE(initialised) << BASS_ErrorGetCode();
+  ASSERT_TRUE(BASS_Start());
+  const BassTestKit::Pcm16 fixture = BassTestKit::DistinctFrames(4410);
+  const HSTREAM stream =
+      BASS_StreamCreateFile(FALSE, BassTestKit::WriteWav("distinct.wav", fixture).c_str(), 0, 0, 0);
+  ASSERT_TRUE(BASS_StreamPlay(stream, FALSE, 0));
+  while (BASS_ChannelIsActive(stream)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // what is queued reaches the device
+  BASS_Free();
+
+  const std::vector<uint8_t> bytes = BassTestKit::ReadBytes(raw);
+  BassTestKit::Pcm16 heard;
+  heard.samples.resize(bytes.size() / 2);
+  std::memcpy(heard.samples.data(), bytes.data(), heard.samples.size() * 2);
+  EXPECT_GE(BassTestKit::FindFrames(heard, fixture.samples.data(), fixture.Frames()), 0);
 }
 
 }  // namespace
