@@ -1,0 +1,25 @@
+#pragma once
+#include <QImage>
+
+#include "platform/ui/SkinnedControl.h"
+
+namespace PlatformUi {
+
+// A picture control: shows its picture at its top-left corner (areas the
+// picture does not cover stay see-through) and reports the mouse.
+class ImageControl : public SkinnedControl {
+  Q_OBJECT
+ public:
+  explicit ImageControl(QWidget* parent = nullptr);
+
+  const QImage& Picture() const { return picture_; }
+  void SetPicture(const QImage& picture);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage picture_;
+};
+
+}  // namespace PlatformUi
