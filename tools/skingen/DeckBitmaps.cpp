@@ -124,7 +124,7 @@ QImage FileTypeSheet() {
 QImage ChannelLamp(const QString& label, bool lit) {
   QImage lamp = NewBitmap(32, 13, Palette::Display);
   QPainter painter(&lamp);
-  const QColor colour = lit ? Palette::DisplayBright : Palette::DisplayDim;
+  const QColor colour = lit ? Palette::DisplayBright : Mix(Palette::DisplayDim, Palette::DisplayLabel, 0.3);
   DrawTinyText(painter, (32 - TinyTextWidth(label)) / 2, 4, label, colour);
   if (lit) painter.fillRect(2, 11, 28, 1, Palette::DisplayLabel);
   return lamp;
