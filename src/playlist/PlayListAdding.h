@@ -1,0 +1,37 @@
+#pragma once
+// Songs entering the playlist: from the "Add Files" dialog, a folder, or
+// dropped from the desktop.
+#include <QString>
+#include <QStringList>
+
+class PlayListModel;
+class QWidget;
+
+namespace PlayListAdding {
+
+// The "Add Files" dialog's filter list, in the file dialog's "name (patterns)" form.
+QString AddFilesFilter();
+
+// The songs of one folder (not its subfolders) as paths: mask by mask in a
+// fixed order (".mp3" files first, then ".mp2", … ".cda"), each mask's files
+// by name; extensions match in any letter case.
+QStringList ScanFolder(const QString& folder);
+
+// Builds entries for the paths, runs the CD-track step on them and appends
+// them (files dropped from the desktop).
+void AddPathsToPlayList(PlayListModel& model, const QStringList& paths, bool useFreedbSupport);
+
+// The "Add Files" dialog, opened in lastFolder; on OK the chosen files are
+// added and lastFolder becomes their folder. Cancel changes nothing.
+void AddFilesToPlayList(PlayListModel& model, QString& lastFolder, QWidget* parent,
+                        bool useFreedbSupport);
+
+// The folder chooser; on OK the folder's songs are added and lastFolder
+// becomes the folder, even when it holds no songs.
+void AddDirToPlayList(PlayListModel& model, QString& lastFolder, QWidget* parent,
+                      bool useFreedbSupport);
+
+// A folder path without its trailing "/" (the root stays "/").
+QString WithoutTrailingDelimiter(const QString& folder);
+
+}  // namespace PlayListAdding

@@ -1,0 +1,118 @@
+#include "PlayListModel.h"
+
+#include <algorithm>
+
+void PlayListModel::Changed() {
+  ++revision_;
+  if (ListChanged) ListChanged();
+}
+
+void PlayListModel::ShowTotalFiles() const {
+  if (ShowInfoText) ShowInfoText(QStringLiteral("Total Files:%1").arg(TotalFiles()));
+}
+
+void PlayListModel::SetSelected(int index, bool selected) {
+  if (index < 0 || index >= TotalFiles()) return;
+  items_[static_cast<size_t>(index)].selected = selected;
+  if (ListChanged) ListChanged();
+}
+
+QStringList PlayListModel::Entries() const {
+  QStringList entries;
+  entries.reserve(TotalFiles());
+  for (const Item& item : items_) entries.append(item.entry);
+  return entries;
+}
+
+void PlayListModel::Append(const QStringList& entries) {
+  items_.reserve(items_.size() + static_cast<size_t>(entries.size()));
+  for (const QString& entry : entries) items_.push_back({entry, false});
+  Changed();
+  ShowTotalFiles();
+}
+
+void PlayListModel::ReplaceEntries(const QStringList& entries) {
+  items_.clear();
+  if (ItemIndex >= entries.size()) ItemIndex = -1;
+  Append(entries);
+}
+
+void PlayListModel::Clear() {
+  items_.clear();
+  ItemIndex = -1;
+  Changed();
+  ShowTotalFiles();
+}
+
+// Removing entries one by one from the last to the first lowers the current
+// index once for every removed entry below it; doing it in one pass keeps
+// large lists fast and gives the same result.
+void PlayListModel::RemoveWhereSelectedIs(bool removeSelected) {
+  int32_t removedBeforeCurrent = 0;
+  int32_t removedBeforeFocus = 0;
+  bool focusRemoved = false;
+  size_t kept = 0;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const auto index = static_cast<int32_t>(i);
+    if (items_[i].selected == removeSelected) {
+      if (index < CurrentSongIndex) ++removedBeforeCurrent;
+      if (index < ItemIndex) ++removedBeforeFocus;
+      if (index == ItemIndex) focusRemoved = true;
+      continue;
+    }
+    if (kept != i) items_[kept] = std::move(items_[i]);
+    ++kept;
+  }
+  if (kept == items_.size()) return;
+  items_.resize(kept);
+  CurrentSongIndex -= removedBeforeCurrent;
+  ItemIndex = focusRemoved ? -1 : ItemIndex - removedBeforeFocus;
+  Changed();
+  ShowTotalFiles();
+}
+
+void PlayListModel::DeleteSelectedItems() { RemoveWhereSelectedIs(true); }
+
+void PlayListModel::CropSelectedItems() { RemoveWhereSelectedIs(false); }
+
+void PlayListModel::SelectAllItems() {
+  for (Item& item : items_) item.selected = true;
+  if (ListChanged) ListChanged();
+}
+
+void PlayListModel::SelectNoneItems() {
+  for (Item& item : items_) item.selected = false;
+  if (ListChanged) ListChanged();
+}
+
+void PlayListModel::InverseSelectedItems() {
+  for (Item& item : items_) item.selected = !item.selected;
+  if (ListChanged) ListChanged();
+}
+
+int32_t PlayListModel::GetFirstSelection() const {
+  const auto found =
+      std::find_if(items_.begin(), items_.end(), [](const Item& item) { return item.selected; });
+  return found == items_.end() ? -1 : static_cast<int32_t>(found - items_.begin());
+}
+
+void PlayListModel::MoveEntry(int source, int target) {
+  if (source < 0 || target < 0 || source >= TotalFiles() || target >= TotalFiles()) return;
+  int32_t& current = CurrentSongIndex;
+  if (source < current && target >= current) {
+    --current;
+  } else if (target <= current && source > current) {
+    ++current;
+  } else if (source == current) {
+    current = target;
+  }
+  const auto from = items_.begin() + source;
+  const auto to = items_.begin() + target;
+  if (source < target) {
+    std::rotate(from, from + 1, to + 1);
+  } else {
+    std::rotate(to, from, from + 1);
+  }
+  if (ItemIndex == source) ItemIndex = target;
+  Changed();
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The playlist editor's song list, kept apart from the window so that it can
+// be driven and tested without one: the entries with their selected flags,
+// the focused item and the current song index. Every change keeps TotalFiles() equal to the number of entries.
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class PlayListModel {
+ public:
+  struct Item {
+    QString entry;
+    bool selected = false;
+  };
+
+  // The index of the entry the deck plays or will play. It is an index, not
+  // a reference: removing and moving entries adjust it, sorting and loading do not.
+  int32_t CurrentSongIndex = 0;
+  // The focused entry, -1 when none.
+  int32_t ItemIndex = -1;
+  // The entries of the tracks of the disc last read by the CD-track step.
+  QStringList CDTrackList;
+
+  // Asked to repaint the list after its entries, order or selection changed.
+  std::function<void()> ListChanged;
+  // Asked to show a text in the window's info area.
+  std::function<void(const QString&)> ShowInfoText;
+
+  int32_t TotalFiles() const { return static_cast<int32_t>(items_.size()); }
+  const QString& Entry(int index) const { return items_[static_cast<size_t>(index)].entry; }
+  bool IsSelected(int index) const { return items_[static_cast<size_t>(index)].selected; }
+  void SetSelected(int index, bool selected);
+  QStringList Entries() const;
+  // Counts every change to the entries or their order (not the selection).
+  uint64_t Revision() const { return revision_; }
+
+  // Appends entries in order and shows the new count.
+  void Append(const QStringList& entries);
+  // Replaces every entry (loading, reordering); selection cleared, indexes kept.
+  void ReplaceEntries(const QStringList& entries);
+  // Empties the list and shows the count; CurrentSongIndex is kept.
+  void Clear();
+
+  void DeleteSelectedItems();
+  void CropSelectedItems();
+  void SelectAllItems();
+  void SelectNoneItems();
+  void InverseSelectedItems();
+  int32_t GetFirstSelection() const;
+
+  // Moves the entry at source so that it ends at target; CurrentSongIndex
+  // follows the song it named. Indexes outside the list do nothing.
+  void MoveEntry(int source, int target);
+
+  // "Total Files:" and the count, in the info area.
+  void ShowTotalFiles() const;
+
+ private:
+  // Removes the entries whose selected flag equals `removeSelected`, keeping
+  // CurrentSongIndex on the same song (or on the one after a removed current song).
+  void RemoveWhereSelectedIs(bool removeSelected);
+  void Changed();
+
+  std::vector<Item> items_;
+  uint64_t revision_ = 0;
+};

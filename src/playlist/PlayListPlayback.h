@@ -1,0 +1,26 @@
+#pragma once
+// Choosing the song to play and handing it to the audio front-end.
+#include <cstdint>
+
+class PlayListModel;
+
+namespace PlayListPlayback {
+
+enum TPlayMode : uint8_t { pmPrevious = 0, pmPlay = 1, pmResume = 2, pmNext = 3, pmSelected = 4 };
+
+// The deck's modes and slider values that playing a song needs.
+struct DeckPlaySettings {
+  bool RepeatOn = false;
+  bool ShuffleOn = false;
+  int32_t VolumeValue = 0;
+  int32_t BalanceValue = 50;
+};
+
+// Moves CurrentSongIndex as the mode says (previous, same, next or shuffled,
+// first selected), copies that entry into the front-end's CurrentSongEntry,
+// updates the deck's song texts, loads the song and starts it. Past the end
+// of the list without repeat the first song is loaded but left stopped and
+// the deck shows "Stopped". pmResume only resumes the paused song.
+void PlayPlayListSong(PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck);
+
+}  // namespace PlayListPlayback

@@ -1,0 +1,135 @@
+#include "PlayListSorting.h"
+
+#include <QCollator>
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "platform/ui/RandomGenerator.h"
+#include "playlist/PlayListEntry.h"
+#include "playlist/PlayListModel.h"
+
+namespace PlayListSorting {
+
+namespace {
+
+using namespace GeneralFunctions;
+
+constexpr int64_t kLargestTenDigitNumber = 9'999'999'999;
+
+// A number as 10 digits, zero-padded on the left; -1 (no file) gives "00000000-1",
+// which sorts before every real value.
+QString TenDigitKey(int64_t value) {
+  return QString::number(std::min(value, kLargestTenDigitNumber))
+      .rightJustified(10, QLatin1Char('0'));
+}
+
+int64_t FileSize(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() ? info.size() : -1;
+}
+
+// The platform's user-locale comparison with letter case ignored.
+QCollator CaseInsensitiveCollator() {
+  QCollator collator;
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  return collator;
+}
+
+// Sorts whole texts; the order of texts that compare equal is kept.
+void SortTexts(QStringList& texts) {
+  const QCollator collator = CaseInsensitiveCollator();
+  std::stable_sort(texts.begin(), texts.end(), [&collator](const QString& a, const QString& b) {
+    return collator.compare(a, b) < 0;
+  });
+}
+
+QStringList SortedByKey(const QStringList& entries, uint8_t sortType) {
+  const QLatin1String separator(kSortingSeparator);
+  QStringList texts;
+  texts.reserve(entries.size());
+  for (const QString& entry : entries) texts.append(SortKeyOfEntry(entry, sortType) + separator + entry);
+  SortTexts(texts);
+  for (QString& text : texts) text.remove(0, text.indexOf(separator) + separator.size());
+  return texts;
+}
+
+QStringList Randomized(QStringList working) {
+  QStringList result;
+  result.reserve(working.size());
+  // Drawing one of the entries left and taking it out; the last entry fills its
+  // place, which keeps every order equally likely without shifting the rest.
+  while (!working.isEmpty()) {
+    const int drawn = PlatformUi::RandomBelow(static_cast<int>(working.size()));
+    result.append(std::move(working[drawn]));
+    working[drawn] = std::move(working.last());
+    working.removeLast();
+  }
+  return result;
+}
+
+}  // namespace
+
+int64_t PackedFileDate(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return -1;
+  const QDateTime written = info.lastModified().toLocalTime();
+  const QDate date = written.date();
+  if (date.year() < 1980) return (1 << 21) | (1 << 16);  // DOS time starts 1980-01-01
+  const QTime time = written.time();
+  const int64_t dosDate = ((date.year() - 1980) << 9) | (date.month() << 5) | date.day();
+  const int64_t dosTime = (time.hour() << 11) | (time.minute() << 5) | (time.second() / 2);
+  return (dosDate << 16) | dosTime;
+}
+
+QString SortKeyOfEntry(const QString& entry, uint8_t sortType) {
+  switch (sortType) {
+    case stFileName:
+      return FileNameOfPath(GetEntrySongPath(entry));
+    case stFileExtension: {
+      const QString path = GetEntrySongPath(entry);
+      return FileExtensionOfPath(path) + FileNameOfPath(path);
+    }
+    case stFileSize:
+      return TenDigitKey(FileSize(GetEntrySongPath(entry)));
+    case stFileDate:
+      return TenDigitKey(PackedFileDate(GetEntrySongPath(entry)));
+    case stSongArtist:
+      return GetEntrySongArtist(entry);
+    case stSongTitle:
+      return GetEntrySongTitle(entry);
+    default:
+      return {};
+  }
+}
+
+void SortPlayList(PlayListModel& model, uint8_t sortType) {
+  QStringList entries = model.Entries();
+  switch (sortType) {
+    case stPathAndFileName:
+      SortTexts(entries);
+      break;
+    case stRandomize:
+      entries = Randomized(std::move(entries));
+      break;
+    case stReverse:
+      std::reverse(entries.begin(), entries.end());
+      break;
+    case stFileName:
+    case stFileExtension:
+    case stFileSize:
+    case stFileDate:
+    case stSongArtist:
+    case stSongTitle:
+      entries = SortedByKey(entries, sortType);
+      break;
+    default:
+      return;
+  }
+  model.ReplaceEntries(entries);
+}
+
+}  // namespace PlayListSorting

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <set>
+
+#include "audio/KestrelixAudioApi.h"
+#include "platform/ui/RandomGenerator.h"
+#include "playlist/PlayListEntry.h"
+#include "playlist/PlayListHooks.h"
+#include "playlist/PlayListModel.h"
+#include "playlist/PlayListPlayback.h"
+
+namespace {
+
+using namespace PlayListPlayback;
+namespace Audio = KestrelixAudioApi;
+
+// Records every front-end operation in order, with the values the back-end
+// would read, and the deck texts the playlist sets.
+class PlayPlayListSongTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    Audio::ResetAudioApi();
+    Audio::vars = Audio::SharedVariables{};
+    auto record = [this](const char* name) {
+      return [this, name] { calls.append(QLatin1String(name)); };
+    };
+    Audio::operations.AudioResume = record("Resume");
+    Audio::operations.AudioStop = record("Stop");
+    Audio::operations.DetachEqualizer = record("Detach");
+    Audio::operations.AttachEqualizer = record("Attach");
+    Audio::operations.AudioLoadSong = [this] {
+      calls.append("Load " + GeneralFunctions::GetEntrySongPath(Audio::vars.CurrentSongEntry));
+    };
+    Audio::operations.AudioSetPosition = [this] {
+      calls.append(QStringLiteral("Position %1").arg(Audio::vars.PositionPercent));
+    };
+    Audio::operations.AudioSetBalance = [this] {
+      calls.append(QStringLiteral("Balance %1").arg(Audio::vars.BalanceValue));
+    };
+    Audio::operations.AudioSetVolume = [this] {
+      calls.append(QStringLiteral("Volume %1").arg(Audio::vars.VolumeValue));
+    };
+    Audio::operations.AudioPlay = record("Play");
+
+    PlayListHooks::DeckDisplay& deck = PlayListHooks::Deck();
+    deck = {};
+    deck.SkinIsWinamp = [this] { return winampSkin; };
+    deck.SetArtistScrollText = [this](const QString& text) { artistText = text; };
+    deck.SetTitleScrollText = [this](const QString& text) { titleText = text; };
+    deck.SetStatusText = [this](const QString& text) { statusText = text; };
+
+    QStringList entries;
+    for (int i = 0; i < 4; ++i) {
+      entries.append(GeneralFunctions::BuildPlayListEntry(QStringLiteral("/m/artist%1 - song%1.mp3").arg(i)));
+    }
+    model.Append(entries);
+    PlatformUi::SeedRandomGenerator(7);
+  }
+  void TearDown() override {
+    Audio::ResetAudioApi();
+    PlayListHooks::Deck() = {};
+  }
+
+  QStringList Play(TPlayMode mode, DeckPlaySettings settings = {false, false, 78, 40}) {
+    calls.clear();
+    PlayPlayListSong(model, mode, settings);
+    return calls;
+  }
+
+  static QStringList FullSequence(int index, bool started = true) {
+    QStringList sequence{"Resume", "Stop", QStringLiteral("Load /m/artist%1 - song%1.mp3").arg(index),
+                         "Position 0", "Stop"};
+    if (started) sequence += QStringList{"Balance 40", "Volume 78", "Play"};
+    return sequence;
+  }
+
+  PlayListModel model;
+  QStringList calls;
+  bool winampSkin = false;
+  QString artistText, titleText, statusText;
+};
+
+TEST_F(PlayPlayListSongTest, PlayStartsTheCurrentEntryInTheFrontEndOrder) {
+  model.CurrentSongIndex = 2;
+  EXPECT_EQ(Play(pmPlay), FullSequence(2));
+  EXPECT_EQ(Audio::vars.CurrentSongEntry, model.Entry(2));
+  EXPECT_EQ(model.ItemIndex, 2);
+  EXPECT_EQ(artistText, "Artist2");
+  EXPECT_EQ(titleText, "Song2");
+  EXPECT_EQ(statusText, "");
+}
+
+TEST_F(PlayPlayListSongTest, EqualizerIsDetachedAroundLoading) {
+  Audio::vars.EQEnabled = 1;
+  model.CurrentSongIndex = 0;
+  const QStringList expected{"Resume", "Stop", "Detach", "Load /m/artist0 - song0.mp3", "Attach",
+                             "Position 0", "Stop", "Balance 40", "Volume 78", "Play"};
+  EXPECT_EQ(Play(pmPlay), expected);
+}
+
+TEST_F(PlayPlayListSongTest, ResumeOnlyResumes) {
+  model.CurrentSongIndex = 1;
+  EXPECT_EQ(Play(pmResume), QStringList{"Resume"});
+  EXPECT_EQ(model.CurrentSongIndex, 1);
+}
+
+TEST_F(PlayPlayListSongTest, PlayAfterTheListShrankStartsFromTheTop) {
+  model.CurrentSongIndex = 9;
+  EXPECT_EQ(Play(pmPlay), FullSequence(0));
+  EXPECT_EQ(model.CurrentSongIndex, 0);
+}
+
+TEST_F(PlayPlayListSongTest, PreviousWrapsToTheLastEntry) {
+  model.CurrentSongIndex = 0;
+  EXPECT_EQ(Play(pmPrevious), FullSequence(3));
+  EXPECT_EQ(Play(pmPrevious), FullSequence(2));
+  model.CurrentSongIndex = 9;  // beyond a list that shrank
+  EXPECT_EQ(Play(pmPrevious), FullSequence(3));
+}
+
+TEST_F(PlayPlayListSongTest, NextPastTheEndStopsWithoutRepeatAndPlaysWithRepeat) {
+  model.CurrentSongIndex = 1;
+  EXPECT_EQ(Play(pmNext), FullSequence(2));
+  model.CurrentSongIndex = 3;
+  EXPECT_EQ(Play(pmNext, {false, false, 78, 40}), FullSequence(0, false));
+  EXPECT_EQ(statusText, "Stopped");
+  EXPECT_EQ(model.CurrentSongIndex, 0);
+
+  statusText.clear();
+  model.CurrentSongIndex = 3;
+  EXPECT_EQ(Play(pmNext, {true, false, 78, 40}), FullSequence(0));
+  EXPECT_EQ(statusText, "");
+}
+
+TEST_F(PlayPlayListSongTest, SelectedPlaysTheFirstSelectionOrNothing) {
+  EXPECT_TRUE(Play(pmSelected).isEmpty());
+  EXPECT_EQ(model.CurrentSongIndex, -1);
+  model.SetSelected(3, true);
+  model.SetSelected(1, true);
+  EXPECT_EQ(Play(pmSelected), FullSequence(1));
+}
+
+TEST_F(PlayPlayListSongTest, ShuffleNeverRepeatsTheCurrentSongAndReachesEveryOther) {
+  const DeckPlaySettings shuffle{false, true, 78, 40};
+  std::set<int> reached;
+  for (int round = 0; round < 200; ++round) {
+    const int before = model.CurrentSongIndex;
+    Play(pmNext, shuffle);
+    EXPECT_NE(model.CurrentSongIndex, before);
+    EXPECT_EQ(calls.last(), "Play");
+    reached.insert(model.CurrentSongIndex);
+  }
+  EXPECT_EQ(reached, (std::set<int>{0, 1, 2, 3}));
+}
+
+TEST_F(PlayPlayListSongTest, ShuffleWithOneEntryReplaysIt) {
+  model.ReplaceEntries({model.Entry(2)});
+  model.CurrentSongIndex = 0;
+  EXPECT_EQ(Play(pmNext, {false, true, 78, 40}), FullSequence(2));
+  EXPECT_EQ(model.CurrentSongIndex, 0);
+}
+
+TEST_F(PlayPlayListSongTest, EmptyListCallsNothing) {
+  model.Clear();
+  for (TPlayMode mode : {pmPrevious, pmPlay, pmResume, pmNext, pmSelected}) {
+    EXPECT_TRUE(Play(mode).isEmpty()) << int(mode);
+  }
+  EXPECT_TRUE(Play(pmNext, {true, true, 78, 40}).isEmpty());
+}
+
+TEST_F(PlayPlayListSongTest, WinampSkinShowsTheNumberAndArtist) {
+  winampSkin = true;
+  model.CurrentSongIndex = 2;
+  Play(pmPlay);
+  EXPECT_EQ(artistText, "3.Artist2");
+  EXPECT_EQ(titleText, "");
+}
+
+}  // namespace
