@@ -1,0 +1,58 @@
+#pragma once
+// A test fixture that loads the BASS back-end with its output going to a WAV
+// file in the test's program folder, paced faster than real time, and helpers
+// to load, play and read back what was heard.
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <functional>
+
+#include "mediagen/PcmAudio.h"
+
+namespace AudioTests {
+
+class BASSSession : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Loads and starts the back-end (as start-up does), its output going to the
+  // WAV file `outputName` in the program folder unless `output` names another.
+  void StartBackEnd(const QString& outputName = "out.wav", const QByteArray& output = {});
+  void ShutDown();
+
+  // Absolute path in the test's program folder.
+  static QString InFolder(const QString& name);
+
+  // Writes a fixture and returns its path.
+  static QString WriteWavFixture(const QString& name, const MediaGen::PcmAudio& audio, int subformat = 0);
+
+  // CurrentSongEntry := the entry of `path`; AudioLoadSong.
+  static void Load(const QString& path);
+
+  // AudioPlay, then polls AudioCheckEndOfSong until the song ended or the
+  // timeout passed; returns whether it ended.
+  static bool PlayToEnd(double timeoutSeconds = 20);
+
+  // Ends the session (flushing the WAV output) and reads the mixed output.
+  MediaGen::PcmAudio HeardOutput();
+
+  // In a fresh session of its own: loads the song, runs `beforePlay` (checks
+  // and settings), plays it to the end and returns what was heard.
+  MediaGen::PcmAudio HearSong(const QString& path, const std::function<void()>& beforePlay = {});
+
+  // The first frame whose left or right sample is above the threshold.
+  static int64_t FirstSoundFrame(const MediaGen::PcmAudio& audio, double threshold = 0.01);
+  // Frames from the first to the last sample above the threshold.
+  static double SoundingSeconds(const MediaGen::PcmAudio& audio, double threshold = 0.01);
+
+  QString outputPath_;
+  bool running_ = false;
+  int sessions_ = 0;
+};
+
+MediaGen::PcmAudio SineFixture(double frequency, double seconds, int channels = 2, int rate = 44100,
+                               double amplitude = 0.5);
+
+}  // namespace AudioTests
