@@ -126,14 +126,20 @@ void Shift(InputHistory& history, StereoFrame newest) {
 template <typename Layout>
 void FilterBuffer(void* buffer, uint32_t length) {
   FilterState& state = State();
-  const FilterTableType& table = AcquireForBuffer(state);
+  const FilterTableType table = AcquireForBuffer(state);
+  // Working on local copies lets the compiler keep them in registers: writes
+  // through the byte buffer could otherwise alias them.
+  InputHistory input = state.input;
+  BandHistories sections = state.sections;
   auto* bytes = static_cast<unsigned char*>(buffer);
   for (uint32_t offset = 0; length - offset >= Layout::kFrameBytes; offset += Layout::kFrameBytes) {
-    Shift(state.input, Layout::Read(bytes + offset));
-    const StereoFrame y = FilterFrameBands(table, state.input[HistoryDepth - 1],
-                                           state.input[HistoryDepth - 3], state.sections);
+    Shift(input, Layout::Read(bytes + offset));
+    const StereoFrame y =
+        FilterFrameBands(table, input[HistoryDepth - 1], input[HistoryDepth - 3], sections);
     Layout::Write(bytes + offset, y);
   }
+  state.input = input;
+  state.sections = sections;
 }
 
 }  // namespace
