@@ -4,9 +4,9 @@ namespace GeneralFunctions {
 
 namespace {
 
-const QLatin1String kPathTag(kSongPathTag);
-const QLatin1String kArtistTag(kSongArtistTag);
-const QLatin1String kTitleTag(kSongTitleTag);
+constexpr QLatin1String kPathTag(kSongPathTag);
+constexpr QLatin1String kArtistTag(kSongArtistTag);
+constexpr QLatin1String kTitleTag(kSongTitleTag);
 
 // The text between the end of the first `startTag` and the following `endTag`
 // (or the end of the entry when endTag is empty).
