@@ -4,6 +4,7 @@
 #include "app/PlayerStartup.h"
 #include "app/SessionSignals.h"
 #include "app/TDeckForm.h"
+#include "audio/BASSApi.h"
 #include "platform/ui/PlatformChoice.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 
+  BASSApi::RegisterBASSApi();  // audio back-ends register before any window exists
   CreateForms();
   // A session may end while start-up is still running (a modal box, say);
   // then the message loop is not entered at all.
