@@ -39,6 +39,7 @@ void InitializePlayer() {
 
 void InitializeDeckVariables() {
   EqualizerFormSkinned->ResetEQBands();
+  PlayListEditorForm->InitializePlayList();  // automatic playlist, TotalFiles, display options
   KestrelixAudioApi::vars.PositionPercent = 0;
   DeckForm->ScrollTextEnabled = true;
   DeckForm->TimeDisplayMode = 0;

@@ -1,17 +1,89 @@
 #include "TPlayListEditorForm.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "playlist/CDTrackStep.h"
+#include "playlist/PlayListAdding.h"
+#include "playlist/PlayListFile.h"
+#include "playlist/PlayListSorting.h"
 
 TPlayListEditorForm::TPlayListEditorForm(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), Panel1(new QWidget(this)) {
   setWindowTitle(QStringLiteral("Playlist Editor"));
+  setAcceptDrops(true);
   SetPanel1Size(300, 225);
 }
 
 TPlayListEditorForm::~TPlayListEditorForm() { FormDestroy(); }
 
-void TPlayListEditorForm::FormDestroy() { PLSaveControlsPositions(); }
+void TPlayListEditorForm::FormDestroy() {
+  PLSaveControlsPositions();
+  if (autoPlayListState_) AutoPlayList::SaveAutoPlayList(PlayList, *autoPlayListState_);
+}
+
+void TPlayListEditorForm::InitializePlayList() {
+  autoPlayListState_ = AutoPlayList::LoadAutoPlayList(PlayList);
+  DisplayOptions = GeneralFunctions::doFullSongFileName;
+}
+
+bool TPlayListEditorForm::UseFreedbSupport() const { return DeckForm->Settings.UseFreedbSupport; }
+
+void TPlayListEditorForm::AddFilesToPlayList() {
+  PlayListAdding::AddFilesToPlayList(PlayList, LastFolder, this, UseFreedbSupport());
+}
+
+void TPlayListEditorForm::AddDirToPlayList() {
+  PlayListAdding::AddDirToPlayList(PlayList, LastFolder, this, UseFreedbSupport());
+}
+
+void TPlayListEditorForm::AddDroppedFiles(const QStringList& paths) {
+  PlayListAdding::AddPathsToPlayList(PlayList, paths, UseFreedbSupport());
+}
+
+void TPlayListEditorForm::SavePlayList() { PlayListFile::SavePlayList(PlayList, LastFolder, this); }
+
+void TPlayListEditorForm::LoadPlayList() { PlayListFile::LoadPlayList(PlayList, LastFolder, this); }
+
+void TPlayListEditorForm::SortPlayList() { PlayListSorting::SortPlayList(PlayList, SortType); }
+
+void TPlayListEditorForm::ShowFileInfo() {
+  PlayListCDTracks::ShowCDTrackInformation(PlayList, UseFreedbSupport());
+}
+
+namespace {
+
+QStringList LocalFilesOf(const QMimeData* data) {
+  QStringList paths;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) paths.append(url.toLocalFile());
+  }
+  return paths;
+}
+
+}  // namespace
+
+void TPlayListEditorForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFilesOf(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TPlayListEditorForm::dropEvent(QDropEvent* event) {
+  const QStringList paths = LocalFilesOf(event->mimeData());
+  if (paths.isEmpty()) return;
+  AddDroppedFiles(paths);
+  event->acceptProposedAction();
+}
+
+void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
+  const PlayListPlayback::DeckPlaySettings deck{
+      DeckForm->Settings.RepeatOn, DeckForm->Settings.ShuffleOn, DeckForm->VolumeSliderValue,
+      DeckForm->BalanceSliderValue};
+  PlayListPlayback::PlayPlayListSong(PlayList, mode, deck);
+}
 
 void TPlayListEditorForm::SetPanel1Size(int width, int height) {
   Panel1->resize(width, height);
