@@ -41,6 +41,24 @@ QByteArray ReadBytesUpToZero(QFile& file, qint64 maxBytes, ReadStatus& status) {
   return bytes;
 }
 
+// Cuts the bytes into lines (ended by CR LF, CR or LF; a last line without an
+// end counts) and decodes each one, without decoding the whole file at once.
+QStringList DecodeLines(const QByteArray& bytes) {
+  QStringList lines;
+  const char* data = bytes.constData();
+  const qsizetype size = bytes.size();
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < size; ++i) {
+    const char c = data[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.append(QString::fromLocal8Bit(data + start, i - start));
+    if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < size) lines.append(QString::fromLocal8Bit(data + start, size - start));
+  return lines;
+}
+
 // The path a foreign playlist line names: file URLs made local, relative
 // paths taken from the playlist's folder, other URLs kept as they are.
 QString PathOfForeignLine(const QString& line, const QString& folder) {
@@ -108,8 +126,7 @@ ReadResult ReadPlayListFile(const QString& path, qint64 maxBytes) {
     const qsizetype lastLineEnd = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
     bytes.truncate(lastLineEnd + 1);
   }
-  const QStringList lines = PlatformUi::SplitTextLines(QString::fromLocal8Bit(bytes));
-  result.entries = EntriesFromLines(lines, GeneralFunctions::FolderOfPath(path));
+  result.entries = EntriesFromLines(DecodeLines(bytes), GeneralFunctions::FolderOfPath(path));
   return result;
 }
 

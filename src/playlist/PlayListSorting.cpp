@@ -39,22 +39,28 @@ QCollator CaseInsensitiveCollator() {
   return collator;
 }
 
-// Sorts whole texts; the order of texts that compare equal is kept.
-void SortTexts(QStringList& texts) {
-  const QCollator collator = CaseInsensitiveCollator();
-  std::stable_sort(texts.begin(), texts.end(), [&collator](const QString& a, const QString& b) {
-    return collator.compare(a, b) < 0;
-  });
-}
+struct KeyedEntry {
+  QString key;
+  QString entry;
+};
 
+// Orders by key, and entries with equal keys by their own text (path, artist,
+// title); equal ones keep their order. Key and entry are compared one after
+// the other rather than joined into one text, so a key that begins another
+// stays in front of it ("Song" before "Song 2").
 QStringList SortedByKey(const QStringList& entries, uint8_t sortType) {
-  const QLatin1String separator(kSortingSeparator);
-  QStringList texts;
-  texts.reserve(entries.size());
-  for (const QString& entry : entries) texts.append(SortKeyOfEntry(entry, sortType) + separator + entry);
-  SortTexts(texts);
-  for (QString& text : texts) text.remove(0, text.indexOf(separator) + separator.size());
-  return texts;
+  std::vector<KeyedEntry> keyed;
+  keyed.reserve(static_cast<size_t>(entries.size()));
+  for (const QString& entry : entries) keyed.push_back({SortKeyOfEntry(entry, sortType), entry});
+  const QCollator collator = CaseInsensitiveCollator();
+  std::stable_sort(keyed.begin(), keyed.end(), [&collator](const KeyedEntry& a, const KeyedEntry& b) {
+    const int byKey = collator.compare(a.key, b.key);
+    return byKey != 0 ? byKey < 0 : collator.compare(a.entry, b.entry) < 0;
+  });
+  QStringList sorted;
+  sorted.reserve(entries.size());
+  for (KeyedEntry& item : keyed) sorted.append(std::move(item.entry));
+  return sorted;
 }
 
 QStringList Randomized(QStringList working) {
@@ -102,16 +108,13 @@ QString SortKeyOfEntry(const QString& entry, uint8_t sortType) {
     case stSongTitle:
       return GetEntrySongTitle(entry);
     default:
-      return {};
+      return {};  // the path-and-file-name sort orders by the entries alone
   }
 }
 
 void SortPlayList(PlayListModel& model, uint8_t sortType) {
   QStringList entries = model.Entries();
   switch (sortType) {
-    case stPathAndFileName:
-      SortTexts(entries);
-      break;
     case stRandomize:
       entries = Randomized(std::move(entries));
       break;
@@ -119,6 +122,7 @@ void SortPlayList(PlayListModel& model, uint8_t sortType) {
       std::reverse(entries.begin(), entries.end());
       break;
     case stFileName:
+    case stPathAndFileName:
     case stFileExtension:
     case stFileSize:
     case stFileDate:

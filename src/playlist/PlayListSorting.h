@@ -22,12 +22,9 @@ enum SortKind : uint8_t {
   stReverse = 8,
 };
 
-// Between an entry's sort key and the entry in the texts being sorted.
-inline constexpr char kSortingSeparator[] = ";PL_SORTING_ID=";
-
 void SortPlayList(PlayListModel& model, uint8_t sortType);
 
-// The sort key of one entry for a key sort.
+// The sort key of one entry; entries with equal keys are ordered by their text.
 QString SortKeyOfEntry(const QString& entry, uint8_t sortType);
 
 // A file's local last-write time packed as a DOS date (upper 16 bits) and

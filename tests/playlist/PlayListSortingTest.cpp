@@ -68,6 +68,11 @@ TEST_P(PlayListSortingTest, ArtistAndTitleSortIgnoreCaseAndTieByEntry) {
                                                    "/3/alpha - yankee.mp3", "/1/Alpha - Zulu.mp3"}));
 }
 
+TEST_P(PlayListSortingTest, AKeyThatBeginsAnotherComesFirst) {
+  SetPaths({"/1/x - Song 2.mp3", "/2/y - Song.mp3", "/3/z - Song-B.mp3"});
+  EXPECT_EQ(SortedPaths(stSongTitle), QStringList({"/2/y - Song.mp3", "/1/x - Song 2.mp3", "/3/z - Song-B.mp3"}));
+}
+
 TEST_P(PlayListSortingTest, PathSortOrdersWholeEntriesIgnoringCase) {
   SetPaths({"/music/b.mp3", "/Music/a.mp3", "/album/z.mp3"});
   EXPECT_EQ(SortedPaths(stPathAndFileName), QStringList({"/album/z.mp3", "/Music/a.mp3", "/music/b.mp3"}));
