@@ -29,7 +29,9 @@ class Mpg123Decoder : public Decoder {
       size_t got = 0;
       const int result = mpg123_read(handle, bytes + done, count * frameBytes - done, &got);
       done += got;
-      // A new format mid-stream cannot be represented in this channel: end it there.
+      if (result == MPG123_NEW_FORMAT && SameFormat()) continue;
+      // The end, damage the decoder cannot pass, or another format mid-stream,
+      // which this channel cannot represent: the channel ends there.
       if (result != MPG123_OK || got == 0) break;
     }
     return done / frameBytes;
@@ -39,6 +41,13 @@ class Mpg123Decoder : public Decoder {
   uint64_t LengthFrames() const override { return frames; }
 
  private:
+  bool SameFormat() {
+    long rate = 0;
+    int channels = 0, encoding = 0;
+    return mpg123_getformat(handle, &rate, &channels, &encoding) == MPG123_OK && rate == format.rate &&
+           channels == format.channels;
+  }
+
   mpg123_handle* handle;
   uint64_t frames;
 };
