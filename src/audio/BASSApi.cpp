@@ -86,6 +86,16 @@ int16_t BitRateOf(DWORD fileBytes, int64_t seconds) {
   return static_cast<int16_t>(std::min<int64_t>(rate, INT16_MAX));
 }
 
+void AudioStop() {
+  vars.PlayStatus = Kind::psStopped;
+  if (const auto channel = SongChannel()) BASS_ChannelStop(*channel);
+}
+
+void AudioGetCDDBID() {
+  const char* id = BASS_CDInDrive() ? BASS_CDGetID(BASS_CDID_CDDB) : nullptr;
+  vars.CDDBDiscID = id ? QString::fromLatin1(id) : QStringLiteral("CDDB ID Not Found");
+}
+
 void LoadStream(const QByteArray& file) {
   // Only the newest channel is used again, so the previous one is released.
   if (state.StreamHandle != 0) BASS_StreamFree(state.StreamHandle);
@@ -131,7 +141,8 @@ void OpenDriveOf(const QString& path) {
 void LoadCDTrack(const QString& path, int track) {
   OpenDriveOf(path);
   state.CDTrack = DWORD(track);
-  vars.TotalSeconds = BASS_CDGetTrackLength(state.CDTrack) / 1000;
+  const DWORD milliseconds = BASS_CDGetTrackLength(state.CDTrack);
+  vars.TotalSeconds = milliseconds == kDataFailed ? 0 : milliseconds / 1000;
   vars.OutputFrequency = 44100;
   vars.ChannelCount = 2;
   vars.Is16Bit = 1;
@@ -143,67 +154,6 @@ void LoadCDTrack(const QString& path, int track) {
 BOOL RecordProc(void*, DWORD, DWORD) { return TRUE; }
 
 void ZeroFill(void* buffer, size_t bytes) { std::memset(buffer, 0, bytes); }
-
-}  // namespace
-
-void RegisterBASSApi() {
-  for (size_t band = 0; band < vars.EQBandFrequencies.size(); ++band) {
-    vars.EQBandFrequencies[band] = int32_t(std::lround(EQFilters::EQCentreFrequencies[band]));
-  }
-  const QString version = LibraryVersion();
-  KestrelixAudioApi::RegisterAudioAPI(
-      1, {LoadBASSApi, QStringLiteral("BASS ") + version + QLatin1String(kLibraryNotice),
-          QStringLiteral("BASS ") + version, version, QStringLiteral("bass.dll")});
-}
-
-void LoadBASSApi() {
-  auto& table = KestrelixAudioApi::operations;
-  table.AudioLoadSong = AudioLoadSong;
-  table.AudioPlay = AudioPlay;
-  table.AudioPause = AudioPause;
-  table.AudioResume = AudioResume;
-  table.AudioStop = AudioStop;
-  table.AudioSetVolume = AudioSetVolume;
-  table.AudioSetBalance = AudioSetBalance;
-  table.AudioSetPosition = AudioSetPosition;
-  table.AudioGetPosition = AudioGetPosition;
-  table.AudioCheckEndOfSong = AudioCheckEndOfSong;
-  table.AudioGetFFTData = AudioGetFFTData;
-  table.AudioGetWaveData = AudioGetWaveData;
-  table.AudioGetLevel = AudioGetLevel;
-  table.AudioGetCPU = AudioGetCPU;
-  table.AttachEqualizer = AttachEqualizer;
-  table.DetachEqualizer = DetachEqualizer;
-  table.ApplyEqualizerSettings = EQFilters::ApplyEqualizerSettings;
-  table.AudioGetCDDBID = AudioGetCDDBID;
-  table.AudioFree = AudioFree;
-
-  state = BackEndState{};
-  vars.FileKind = Kind::fkNone;
-
-  if (BASS_GetVersion() != kRequiredVersion) {
-    ShowAudioError(QStringLiteral("BASS version 1.6 was not loaded"));
-    std::exit(EXIT_FAILURE);
-  }
-  if (!BASS_Init(-1, 44100, 0, nullptr)) {
-    ShowAudioError(QStringLiteral("Can't initialize digital sound system"));
-  }
-  if (!BASS_CDInit(nullptr, 0)) ShowAudioError(QStringLiteral("Can't initialize CD system"));
-  BASS_Start();
-  if (!BASS_RecordInit(-1)) ShowAudioError(QStringLiteral("Cannot initialize device"));
-  if (!BASS_RecordStart(44100, 0, RecordProc, 0)) {
-    ShowAudioError(QStringLiteral("Cannot start recording"));
-  }
-  vars.SongEndedEvent = 0;
-}
-
-void ShowAudioError(const QString& message) {
-  // Read the code first: stopping the channel is itself a library call.
-  const DWORD code = BASS_ErrorGetCode();
-  const QString text = message + QStringLiteral("\r\n(error code: ") + QString::number(code) + ')';
-  AudioStop();
-  PlatformUi::ShowErrorMessage(text);
-}
 
 void AudioLoadSong() {
   const QString path = GeneralFunctions::GetEntrySongPath(vars.CurrentSongEntry);
@@ -255,11 +205,6 @@ void AudioResume() {
   EQFilters::ClearFilterHistory();
   if (BASS_ChannelResume(CDCHANNEL)) state.CDPlaying = 1;
   BASS_Start();
-}
-
-void AudioStop() {
-  vars.PlayStatus = Kind::psStopped;
-  if (const auto channel = SongChannel()) BASS_ChannelStop(*channel);
 }
 
 void AudioSetVolume() {
@@ -351,11 +296,6 @@ void AudioGetLevel() {
 
 void AudioGetCPU() { vars.CPUUsage = BASS_GetCPU(); }
 
-void AudioGetCDDBID() {
-  const char* id = BASS_CDInDrive() ? BASS_CDGetID(BASS_CDID_CDDB) : nullptr;
-  vars.CDDBDiscID = id ? QString::fromLatin1(id) : QStringLiteral("CDDB ID Not Found");
-}
-
 void AttachEqualizer() {
   const auto channel = SongChannel();
   if (!IsStreamOrMusic() || !channel) return;
@@ -378,6 +318,67 @@ void AudioFree() {
   BASS_CDFree();
   state.StreamHandle = 0;
   state.MusicHandle = 0;
+}
+
+}  // namespace
+
+void RegisterBASSApi() {
+  for (size_t band = 0; band < vars.EQBandFrequencies.size(); ++band) {
+    vars.EQBandFrequencies[band] = int32_t(std::lround(EQFilters::EQCentreFrequencies[band]));
+  }
+  const QString version = LibraryVersion();
+  KestrelixAudioApi::RegisterAudioAPI(
+      1, {LoadBASSApi, QStringLiteral("BASS ") + version + QLatin1String(kLibraryNotice),
+          QStringLiteral("BASS ") + version, version, QStringLiteral("bass.dll")});
+}
+
+void LoadBASSApi() {
+  auto& table = KestrelixAudioApi::operations;
+  table.AudioLoadSong = AudioLoadSong;
+  table.AudioPlay = AudioPlay;
+  table.AudioPause = AudioPause;
+  table.AudioResume = AudioResume;
+  table.AudioStop = AudioStop;
+  table.AudioSetVolume = AudioSetVolume;
+  table.AudioSetBalance = AudioSetBalance;
+  table.AudioSetPosition = AudioSetPosition;
+  table.AudioGetPosition = AudioGetPosition;
+  table.AudioCheckEndOfSong = AudioCheckEndOfSong;
+  table.AudioGetFFTData = AudioGetFFTData;
+  table.AudioGetWaveData = AudioGetWaveData;
+  table.AudioGetLevel = AudioGetLevel;
+  table.AudioGetCPU = AudioGetCPU;
+  table.AttachEqualizer = AttachEqualizer;
+  table.DetachEqualizer = DetachEqualizer;
+  table.ApplyEqualizerSettings = EQFilters::ApplyEqualizerSettings;
+  table.AudioGetCDDBID = AudioGetCDDBID;
+  table.AudioFree = AudioFree;
+
+  state = BackEndState{};
+  vars.FileKind = Kind::fkNone;
+
+  if (BASS_GetVersion() != kRequiredVersion) {
+    ShowAudioError(QStringLiteral("BASS version 1.6 was not loaded"));
+    std::exit(EXIT_FAILURE);
+  }
+  if (!BASS_Init(-1, 44100, 0, nullptr)) {
+    ShowAudioError(QStringLiteral("Can't initialize digital sound system"));
+  }
+  if (!BASS_CDInit(nullptr, 0)) ShowAudioError(QStringLiteral("Can't initialize CD system"));
+  BASS_Start();
+  if (!BASS_RecordInit(-1)) ShowAudioError(QStringLiteral("Cannot initialize device"));
+  if (!BASS_RecordStart(44100, 0, RecordProc, 0)) {
+    ShowAudioError(QStringLiteral("Cannot start recording"));
+  }
+  vars.SongEndedEvent = 0;
+}
+
+void ShowAudioError(const QString& message) {
+  // Read the code first: stopping the channel is itself a library call.
+  const DWORD code = BASS_ErrorGetCode();
+  const QString text = message + QStringLiteral("\r\n(error code: ") + QString::number(code) + ')';
+  AudioStop();
+  PlatformUi::ShowErrorMessage(text);
 }
 
 }  // namespace BASSApi

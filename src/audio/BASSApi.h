@@ -23,30 +23,11 @@ extern BackEndState state;
 // equalizer's band frequencies. Runs once at start-up, before any window exists.
 void RegisterBASSApi();
 
-// The registry entry's load routine.
+// The registry entry's load routine: fills the front-end's operation table with
+// this back-end's operations and initialises the audio library.
 void LoadBASSApi();
 
 // Error box: message, CR LF, "(error code: N)"; stops the current channel first.
 void ShowAudioError(const QString& message);
-
-// The operations of the front-end's table.
-void AudioLoadSong();
-void AudioPlay();
-void AudioPause();
-void AudioResume();
-void AudioStop();
-void AudioSetVolume();
-void AudioSetBalance();
-void AudioSetPosition();
-void AudioGetPosition();
-void AudioCheckEndOfSong();
-void AudioGetFFTData();
-void AudioGetWaveData();
-void AudioGetLevel();
-void AudioGetCPU();
-void AttachEqualizer();
-void DetachEqualizer();
-void AudioGetCDDBID();
-void AudioFree();
 
 }  // namespace BASSApi

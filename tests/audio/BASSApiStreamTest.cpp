@@ -66,6 +66,19 @@ TEST_F(BASSApiStreamTest, WavPlaysSampleForSampleWithItsLengthAndFormat) {
   EXPECT_LT(worst, 0.002);
 }
 
+TEST_F(BASSApiStreamTest, ASongOfUnderHalfASecondHasNoLengthToDivideBy) {
+  Load(WriteWavFixture("blip.wav", SineFixture(440, 0.3)));
+  EXPECT_EQ(vars.TotalSeconds, 0);
+  EXPECT_EQ(vars.BitRate, 0);
+  vars.PositionPercent = 50;
+  api::AudioSetPosition();
+  ASSERT_TRUE(PlayToEnd());
+  api::AudioGetPosition();
+  EXPECT_EQ(vars.ElapsedSeconds, 0);
+  EXPECT_EQ(vars.PositionPercent, 0);
+  EXPECT_NEAR(SoundingSeconds(HeardOutput()), 0.3, 0.02);
+}
+
 TEST_F(BASSApiStreamTest, EightBitMonoWavIsReportedAndHeardOnBothSides) {
   Load(WriteWavFixture("mono8.wav", SineFixture(1000, 1.0, 1, 22050), SF_FORMAT_PCM_U8));
   EXPECT_EQ(vars.ChannelCount, 1);
