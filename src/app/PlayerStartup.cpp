@@ -15,7 +15,7 @@
 #include "skins/SkinUnit.h"
 #include "skins/TPreferencesDialogForm.h"
 
-void InitializePlayer() {
+bool InitializePlayer() {
   QGuiApplication::setApplicationDisplayName(QStringLiteral("%1 v%2").arg(
       QLatin1String(VersionInfo::ProductName), QLatin1String(VersionInfo::Version)));
   SkinUnit::InitializeVariablesForAllSkins();
@@ -28,13 +28,14 @@ void InitializePlayer() {
   SkinUnit::SkinsFolder = DeckForm->Settings.SavedSkinsFolder;
   SkinUnit::SkinName = DeckForm->Settings.SavedSkinName;
   TPlayListEditorForm::LastFolder = DeckForm->Settings.SavedLastFolder;
-  SkinUnit::SelectSkin(SkinUnit::SkinsFolder + "/" + SkinUnit::SkinName);
+  if (!SkinUnit::SelectSkin()) return false;
 
   InitializeDeckVariables();
   HideAllDebuggingControls();
   KestrelixAudioApi::LoadSelectedAudioAPI();
   DeckForm->LoadFromAllFormsControlsPositions();
   DeckForm->show();
+  return true;
 }
 
 void InitializeDeckVariables() {

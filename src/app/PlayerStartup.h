@@ -1,7 +1,9 @@
 #pragma once
 // Start-up of the player once every window exists, and the program-wide hooks.
 
-void InitializePlayer();
+// False when start-up cannot go on (the default skin is missing; the user
+// has been told): the caller then ends the program.
+bool InitializePlayer();
 void InitializeDeckVariables();
 void HideAllDebuggingControls();
 

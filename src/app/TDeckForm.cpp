@@ -18,7 +18,8 @@ constexpr qint64 kMaxSettingsFileBytes = 1 << 20;
 QString SettingsFilePath() { return PlatformUi::ProgramFileWithExtension(QStringLiteral(".ini")); }
 }  // namespace
 
-TDeckForm::TDeckForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+TDeckForm::TDeckForm(QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), DeckSkinControls(this) {
   FormCreate();
 }
 

@@ -5,9 +5,10 @@
 #include <cstdint>
 
 #include "app/SavedSettings.h"
+#include "skins/DeckSkinControls.h"
 
 // The deck: the main window. Closing it ends the program.
-class TDeckForm : public QWidget {
+class TDeckForm : public QWidget, public DeckSkinControls {
   Q_OBJECT
  public:
   explicit TDeckForm(QWidget* parent = nullptr);

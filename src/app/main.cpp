@@ -24,7 +24,10 @@ int main(int argc, char* argv[]) {
   QObject::connect(&app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {
     if (state == Qt::ApplicationInactive) AppDeactivate();
   });
-  InitializePlayer();
+  if (!InitializePlayer()) {
+    DestroyForms();
+    return 1;
+  }
   const int result = sessionEnded ? 0 : QApplication::exec();
   DestroyForms();
   return result;

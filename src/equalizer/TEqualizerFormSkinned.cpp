@@ -5,7 +5,7 @@
 #include "audio/KestrelixAudioApi.h"
 
 TEqualizerFormSkinned::TEqualizerFormSkinned(QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint) {
+    : QWidget(parent, Qt::FramelessWindowHint), EqualizerSkinControls(this) {
   setWindowTitle(QStringLiteral("Equalizer"));
 }
 

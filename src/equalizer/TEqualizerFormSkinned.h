@@ -4,8 +4,10 @@
 #include <array>
 #include <cstdint>
 
+#include "skins/EqualizerSkinControls.h"
+
 // The skinned 10-band equalizer window with its visual-effects panel.
-class TEqualizerFormSkinned : public QWidget {
+class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   Q_OBJECT
  public:
   explicit TEqualizerFormSkinned(QWidget* parent = nullptr);

@@ -13,7 +13,8 @@
 #include "playlist/PlayListSorting.h"
 
 TPlayListEditorForm::TPlayListEditorForm(QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), Panel1(new QWidget(this)) {
+    : QWidget(parent, Qt::FramelessWindowHint), PlayListSkinControls(this), Panel1(new QWidget(this)) {
+  PlaceInPanel(Panel1);
   setWindowTitle(QStringLiteral("Playlist Editor"));
   setAcceptDrops(true);
   SetPanel1Size(300, 225);

@@ -4,6 +4,7 @@
 
 #include "playlist/AutoPlayList.h"
 #include "playlist/PlayListDisplayOptions.h"
+#include "skins/PlayListSkinControls.h"
 #include "playlist/PlayListModel.h"
 #include "playlist/PlayListPlayback.h"
 
@@ -12,7 +13,7 @@
 
 // The skinned playlist editor window. Panel1 holds everything; the window
 // sizes itself to it.
-class TPlayListEditorForm : public QWidget {
+class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   Q_OBJECT
  public:
   explicit TPlayListEditorForm(QWidget* parent = nullptr);

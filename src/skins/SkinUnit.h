@@ -1,6 +1,9 @@
 #pragma once
-// Program-wide skin state: where skins live and which one is loaded.
+// Program-wide skin state (where skins live and which one is loaded), the
+// skin-format test and the selection of a skin's loader.
 #include <QString>
+
+#include <functional>
 
 namespace SkinUnit {
 
@@ -9,11 +12,45 @@ extern QString SkinsFolder;
 extern QString SkinName;
 extern QString CurrentSkinPath;
 
+// Skin formats, told apart by a marker file in the skin folder.
+enum SkinType : int { stNative = 0, stWinamp = 1, stUnknown = 2 };
+
 // DefaultSkinPath, SkinsFolder and SkinName from the program folder.
 void InitializeVariablesForAllSkins();
 
-// Detects the format of the skin folder and loads it, falling back to the
-// default skin.
-void SelectSkin(const QString& skinPath);
+// stNative if the folder holds "DeckMain.bmp", else stWinamp if it holds
+// "Main.bmp", else stUnknown (names in any case).
+int GetSkinType(const QString& folder);
+
+struct SplitPath {
+  QString Parent;  // the folder holding the last component, without a trailing "/"
+  QString Name;    // the last component; empty for a path ending in "/"
+};
+SplitPath SplitSkinPath(const QString& path);
+
+// Loads the skin named by SkinsFolder and SkinName with the loader of its
+// format; a folder of no known format loads the default skin, which then
+// becomes the remembered choice. Returns false when the default skin is
+// needed but missing: the user has been told which folder is missing and the
+// caller must end the program.
+bool SelectSkin();
+
+// Loads a Winamp skin folder; while no Winamp loader is installed, a Winamp
+// skin is treated like a folder of no known format.
+extern std::function<void(const QString& folder)> WinampSkinLoader;
+
+// Switching skins from the preferences dialog: split the chosen folder into
+// skins root and name, keep the window state of the outgoing skin, select the
+// skin, restore the window state and redraw every control. Returns what
+// SelectSkin returned.
+bool SwitchToSkin(const QString& folder);
+
+// Window work that follows a skin load, each installed by the window that
+// does it: the deck redraws every control from the model after a skin change,
+// the equalizer redraws its response diagram, the playlist editor rebuilds
+// its list view.
+extern std::function<void()> SetControlsToNewPositions;
+extern std::function<void()> RedrawEqualizerDiagram;
+extern std::function<void()> RebuildPlayListView;
 
 }  // namespace SkinUnit

@@ -1,9 +1,13 @@
 #pragma once
+#include <QString>
 #include <QWidget>
 
-// Holds what the native skin loader produces.
+// Carries the loader of skins in the player's own format; has no visible content.
 class TFrontEndSkinForm : public QWidget {
   Q_OBJECT
  public:
   explicit TFrontEndSkinForm(QWidget* parent = nullptr);
+
+  // Loads the skin folder into the deck, the equalizer and the playlist editor.
+  void LoadSkin(const QString& folder);
 };

@@ -1,7 +1,6 @@
 #include "PaintBox.h"
 
 #include <QPainter>
-#include <QResizeEvent>
 
 namespace PlatformUi {
 
@@ -22,9 +21,15 @@ void PaintBox::Changed() {
   if (!painting_) update();
 }
 
-void PaintBox::resizeEvent(QResizeEvent* event) {
-  if (canvas_.size() == event->size()) return;
-  QImage resized = BlankCanvas(event->size());
+QImage& PaintBox::Canvas() {
+  FitCanvas();
+  return canvas_;
+}
+
+void PaintBox::FitCanvas() {
+  const QSize wanted = size().expandedTo(QSize(1, 1));
+  if (canvas_.size() == wanted) return;
+  QImage resized = BlankCanvas(wanted);
   QPainter painter(&resized);
   painter.drawImage(0, 0, canvas_);
   painter.end();
@@ -35,6 +40,7 @@ void PaintBox::paintEvent(QPaintEvent*) {
   painting_ = true;
   if (OnPaint) OnPaint();
   painting_ = false;
+  FitCanvas();
   QPainter painter(this);
   painter.drawImage(0, 0, canvas_);
 }

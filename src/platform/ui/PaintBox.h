@@ -17,7 +17,7 @@ class PaintBox : public SkinnedControl {
  public:
   explicit PaintBox(QWidget* parent = nullptr);
 
-  QImage& Canvas() { return canvas_; }
+  QImage& Canvas();
   // Schedules a repaint that shows the canvas.
   void Changed();
 
@@ -26,9 +26,12 @@ class PaintBox : public SkinnedControl {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Brings the canvas to the control's size (a hidden control gets no resize
+  // events, so this runs whenever the canvas is used).
+  void FitCanvas();
+
   QImage canvas_;
   bool painting_ = false;
 };

@@ -1,0 +1,48 @@
+#include "SkinLoading.h"
+
+#include "platform/ui/MessageBoxService.h"
+#include "skins/SkinFiles.h"
+#include "skins/SpriteFunctions.h"
+
+namespace SkinUnit {
+
+SkinFileSource::SkinFileSource(QString skinFolder, QString defaultFolder)
+    : skinFolder_(std::move(skinFolder)), defaultFolder_(std::move(defaultFolder)) {}
+
+std::optional<QImage> SkinFileSource::OwnBitmap(const QString& name) const {
+  return ReadSkinBitmap(FindSkinFile(skinFolder_, name));
+}
+
+std::optional<QImage> SkinFileSource::Bitmap(const QString& name) {
+  if (auto own = OwnBitmap(name)) return own;
+  if (auto fallback = ReadSkinBitmap(FindSkinFile(defaultFolder_, name))) return fallback;
+  missing_.append(name);
+  return std::nullopt;
+}
+
+std::optional<QStringList> SkinFileSource::Text(const QString& name) {
+  if (auto own = ReadSkinText(FindSkinFile(skinFolder_, name))) return own;
+  if (auto fallback = ReadSkinText(FindSkinFile(defaultFolder_, name))) return fallback;
+  missing_.append(name);
+  return std::nullopt;
+}
+
+void SkinFileSource::ReportMissing() const {
+  if (missing_.isEmpty()) return;
+  PlatformUi::ShowErrorMessage(
+      QStringLiteral("These skin files could not be loaded from \"%1\" nor from the default "
+                     "skin \"%2\":\n%3")
+          .arg(skinFolder_, defaultFolder_, missing_.join(QStringLiteral(", "))));
+}
+
+void CutSprites(const QImage& bitmap, PlatformUi::ImageList& list, std::initializer_list<Cut> cuts) {
+  for (const Cut& cut : cuts) GeneralFunctions::SliceToImageList(bitmap, cut.x, cut.y, cut.w, cut.h, list);
+}
+
+void CutStrip(const QImage& bitmap, PlatformUi::ImageList& list, int count, int x, int y, int dx,
+              int dy, int w, int h) {
+  for (int k = 0; k < count; ++k)
+    GeneralFunctions::SliceToImageList(bitmap, x + k * dx, y + k * dy, w, h, list);
+}
+
+}  // namespace SkinUnit

@@ -1,0 +1,129 @@
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/ImageControl.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/PaintBox.h"
+#include "support/TestEnvironment.h"
+
+using PlatformUi::ImageControl;
+using PlatformUi::ImageList;
+using PlatformUi::PaintBox;
+
+namespace {
+
+QImage Solid(int w, int h, QColor colour) {
+  QImage image(w, h, QImage::Format_ARGB32);
+  image.fill(colour);
+  return image;
+}
+
+TEST(ImageListTest, SpritesTakeTheListSizeAndMissingIndexesDrawNothing) {
+  ImageList list(4, 3);
+  list.Add(Solid(10, 10, Qt::red));  // cut to 4 x 3
+  list.Add(Solid(2, 1, Qt::green));  // padded with black
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.Sprite(0).size(), QSize(4, 3));
+  EXPECT_EQ(list.Sprite(1).pixel(1, 0), QColor(Qt::green).rgb());
+  EXPECT_EQ(list.Sprite(1).pixel(3, 2), qRgb(0, 0, 0));
+  EXPECT_TRUE(list.Sprite(2).isNull());
+  EXPECT_TRUE(list.Sprite(-1).isNull());
+
+  QImage canvas = Solid(8, 8, Qt::blue);
+  list.Draw(canvas, 2, 2, 0);
+  list.Draw(canvas, 0, 0, 7);
+  list.Draw(canvas, 0, 0, -1);
+  EXPECT_EQ(canvas.pixel(2, 2), QColor(Qt::red).rgb());
+  EXPECT_EQ(canvas.pixel(5, 4), QColor(Qt::red).rgb());
+  EXPECT_EQ(canvas.pixel(1, 1), QColor(Qt::blue).rgb());
+  EXPECT_EQ(canvas.pixel(6, 2), QColor(Qt::blue).rgb());
+
+  list.SetSize(5, 5);
+  EXPECT_EQ(list.Count(), 0);
+}
+
+class MouseTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    control.resize(20, 10);
+    control.show();
+  }
+  ImageControl control;
+  QSignalSpy down{&control, &ImageControl::MouseDown};
+  QSignalSpy up{&control, &ImageControl::MouseUp};
+  QSignalSpy clicks{&control, &ImageControl::Click};
+  QSignalSpy doubleClicks{&control, &ImageControl::DblClick};
+  QSignalSpy moves{&control, &ImageControl::MouseMove};
+};
+
+TEST_F(MouseTest, OnlyTheLeftButtonActs) {
+  QTest::mouseClick(&control, Qt::RightButton, {}, QPoint(3, 4));
+  QTest::mouseClick(&control, Qt::MiddleButton, {}, QPoint(3, 4));
+  EXPECT_EQ(down.count() + up.count() + clicks.count(), 0);
+
+  QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(3, 4));
+  ASSERT_EQ(down.count(), 1);
+  EXPECT_EQ(down[0][0].toInt(), 3);
+  EXPECT_EQ(down[0][1].toInt(), 4);
+  EXPECT_EQ(up.count(), 1);
+  EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(MouseTest, ReleaseOutsideIsNoClickAndMovesReportTheLeftButton) {
+  QTest::mousePress(&control, Qt::LeftButton, {}, QPoint(3, 4));
+  QMouseEvent drag(QEvent::MouseMove, QPointF(30, -5), control.mapToGlobal(QPointF(30, -5)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&control, &drag);
+  QTest::mouseRelease(&control, Qt::LeftButton, {}, QPoint(30, -5));
+  ASSERT_EQ(moves.count(), 1);
+  EXPECT_EQ(moves[0][0].toInt(), 30);
+  EXPECT_EQ(moves[0][1].toInt(), -5);
+  EXPECT_TRUE(moves[0][2].toBool());
+  EXPECT_EQ(up.count(), 1);
+  EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST_F(MouseTest, DoubleClickIsReported) {
+  QTest::mouseDClick(&control, Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_EQ(doubleClicks.count(), 1);
+  QTest::mouseDClick(&control, Qt::RightButton, {}, QPoint(2, 2));
+  EXPECT_EQ(doubleClicks.count(), 1);
+}
+
+TEST(ImageControlTest, ShowsItsPicture) {
+  ImageControl control;
+  control.resize(6, 6);
+  control.SetPicture(Solid(4, 4, Qt::red));
+  const QImage shown = control.grab().toImage();
+  EXPECT_EQ(shown.pixel(3, 3), QColor(Qt::red).rgb());
+}
+
+TEST(PaintBoxTest, CanvasDrawnAnyTimeIsShownAndSurvivesResizing) {
+  PaintBox box;
+  box.resize(10, 10);
+  box.Canvas().setPixel(2, 3, qRgb(1, 2, 3));
+  box.Changed();
+  EXPECT_EQ(box.grab().toImage().pixel(2, 3), qRgb(1, 2, 3));
+
+  box.resize(20, 5);
+  EXPECT_EQ(box.Canvas().size(), QSize(20, 5));
+  EXPECT_EQ(box.Canvas().pixel(2, 3), qRgb(1, 2, 3));
+  EXPECT_EQ(qAlpha(box.Canvas().pixel(15, 1)), 0);
+}
+
+TEST(PaintBoxTest, PaintHandlerDrawsBeforeTheCanvasIsShown) {
+  PaintBox box;
+  box.resize(4, 4);
+  int paints = 0;
+  box.OnPaint = [&] {
+    ++paints;
+    box.Canvas().fill(Qt::green);
+    box.Changed();  // inside a paint: shown by this paint, no new one queued
+  };
+  EXPECT_EQ(box.grab().toImage().pixel(1, 1), QColor(Qt::green).rgb());
+  EXPECT_EQ(paints, 1);
+}
+
+}  // namespace
