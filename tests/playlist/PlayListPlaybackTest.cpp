@@ -100,14 +100,11 @@ TEST_F(PlayPlayListSongTest, EqualizerIsDetachedAroundLoading) {
   EXPECT_EQ(Play(pmPlay), expected);
 }
 
-TEST_F(PlayPlayListSongTest, ResumeOnlyResumes) {
+TEST_F(PlayPlayListSongTest, ResumeOnlyResumesAndPlayPastTheEndStartsAtTheTop) {
   model.CurrentSongIndex = 1;
   EXPECT_EQ(Play(pmResume), QStringList{"Resume"});
   EXPECT_EQ(model.CurrentSongIndex, 1);
-}
-
-TEST_F(PlayPlayListSongTest, PlayAfterTheListShrankStartsFromTheTop) {
-  model.CurrentSongIndex = 9;
+  model.CurrentSongIndex = 9;  // beyond a list that shrank
   EXPECT_EQ(Play(pmPlay), FullSequence(0));
   EXPECT_EQ(model.CurrentSongIndex, 0);
 }
