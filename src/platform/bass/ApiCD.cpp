@@ -63,10 +63,17 @@ const char* BASS_CDGetID(DWORD id) {
   if (!engine.cd) return Fail(BASS_ERROR_CDINIT, static_cast<const char*>(nullptr));
   if (!engine.cd->HasDisc()) return Fail(BASS_ERROR_NOCD, static_cast<const char*>(nullptr));
   switch (id) {
-    case BASS_CDID_IDENTITY: engine.cdIdText = engine.cd->Identity(); break;
-    case BASS_CDID_UPC: engine.cdIdText = engine.cd->Upc(); break;
-    case BASS_CDID_CDDB: engine.cdIdText = engine.cd->CddbId(); break;
-    default: return Fail(BASS_ERROR_ILLPARAM, static_cast<const char*>(nullptr));
+    case BASS_CDID_IDENTITY:
+      engine.cdIdText = engine.cd->Identity();
+      break;
+    case BASS_CDID_UPC:
+      engine.cdIdText = engine.cd->Upc();
+      break;
+    case BASS_CDID_CDDB:
+      engine.cdIdText = engine.cd->CddbId();
+      break;
+    default:
+      return Fail(BASS_ERROR_ILLPARAM, static_cast<const char*>(nullptr));
   }
   if (engine.cdIdText.empty()) return Fail(BASS_ERROR_NOTAVAIL, static_cast<const char*>(nullptr));
   return Succeed(engine.cdIdText.c_str());
@@ -109,4 +116,3 @@ BOOL BASS_CDPlay(DWORD track, BOOL loop, BOOL) {
 }
 
 }  // extern "C"
-

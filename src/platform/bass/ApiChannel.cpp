@@ -32,7 +32,8 @@ int RecordBytesPerSecond() {
 // otherwise.
 std::shared_ptr<Channel> Lookup(DWORD handle) {
   std::shared_ptr<Channel> channel = TheEngine().Find(handle);
-  if (!channel) SetError(handle != CDCHANNEL ? BASS_ERROR_HANDLE : CdInitialised() ? BASS_ERROR_NOPLAY : BASS_ERROR_CDINIT);
+  if (!channel)
+    SetError(handle != CDCHANNEL ? BASS_ERROR_HANDLE : CdInitialised() ? BASS_ERROR_NOPLAY : BASS_ERROR_CDINIT);
   return channel;
 }
 

@@ -78,7 +78,8 @@ int64_t CdDrive::TrackLengthMs(int track) {
 }
 
 bool CdDrive::IsAudioTrack(int track) {
-  return track >= 1 && track <= TrackCount() && cdio_get_track_format(cdio, static_cast<track_t>(track)) == TRACK_FORMAT_AUDIO;
+  return track >= 1 && track <= TrackCount() &&
+         cdio_get_track_format(cdio, static_cast<track_t>(track)) == TRACK_FORMAT_AUDIO;
 }
 
 std::string CdDrive::CddbId() {
@@ -86,7 +87,8 @@ std::string CdDrive::CddbId() {
   if (count <= 0) return "";
   const track_t first = cdio_get_first_track_num(cdio);
   int checksum = 0;
-  for (int track = first; track <= count; ++track) checksum += DigitSum((TrackStart(track) + kLeadInSectors) / kSectorsPerSecond);
+  for (int track = first; track <= count; ++track)
+    checksum += DigitSum((TrackStart(track) + kLeadInSectors) / kSectorsPerSecond);
   const int seconds = (TrackStart(count + 1) + kLeadInSectors) / kSectorsPerSecond -
                       (TrackStart(first) + kLeadInSectors) / kSectorsPerSecond;
   const unsigned id = (static_cast<unsigned>(checksum % 0xFF) << 24) | (static_cast<unsigned>(seconds) << 8) |

@@ -12,7 +12,9 @@ namespace {
 constexpr size_t kChunkFrames = 1024;  // source frames handed to the DSP procedures at a time
 constexpr int kMinFreq = 100, kMaxFreq = 100000;
 
-int16_t ToSample(float value) { return static_cast<int16_t>(std::clamp(std::lrint(value * 32768.0f), -32768L, 32767L)); }
+int16_t ToSample(float value) {
+  return static_cast<int16_t>(std::clamp(std::lrint(value * 32768.0f), -32768L, 32767L));
+}
 
 }  // namespace
 
@@ -90,8 +92,10 @@ DWORD Channel::Activity() const {
 
 void Channel::SetAttributes(int freq, int volume, int pan) {
   std::lock_guard lock(mutex);
-  if (freq == 0) controls.freq = format.rate;
-  else if (freq > 0) controls.freq = std::clamp(freq, kMinFreq, kMaxFreq);
+  if (freq == 0)
+    controls.freq = format.rate;
+  else if (freq > 0)
+    controls.freq = std::clamp(freq, kMinFreq, kMaxFreq);
   if (volume >= 0) controls.volume = std::min(volume, 100);
   if (pan != -101) controls.pan = std::clamp(pan, -100, 100);
 }

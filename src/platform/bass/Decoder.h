@@ -11,8 +11,8 @@ namespace Bass {
 
 struct SourceFormat {
   int rate = 44100;
-  int channels = 2;        // 1 or 2
-  bool eightBit = false;   // the file holds 8-bit samples (decoded to 16-bit all the same)
+  int channels = 2;       // 1 or 2
+  bool eightBit = false;  // the file holds 8-bit samples (decoded to 16-bit all the same)
 };
 
 class Decoder {

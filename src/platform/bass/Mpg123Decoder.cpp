@@ -69,13 +69,15 @@ OpenResult OpenMpg123Decoder(const std::string& path) {
   const long* rates = nullptr;
   size_t rateCount = 0;
   mpg123_rates(&rates, &rateCount);
-  for (size_t i = 0; i < rateCount; ++i) mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+  for (size_t i = 0; i < rateCount; ++i)
+    mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
 
   long rate = 0;
   int channels = 0, encoding = 0;
   off_t length = 0;
-  if (mpg123_open(handle, path.c_str()) != MPG123_OK || mpg123_getformat(handle, &rate, &channels, &encoding) != MPG123_OK ||
-      mpg123_scan(handle) != MPG123_OK || (length = mpg123_length(handle)) <= 0 || channels < 1 || channels > 2) {
+  if (mpg123_open(handle, path.c_str()) != MPG123_OK ||
+      mpg123_getformat(handle, &rate, &channels, &encoding) != MPG123_OK || mpg123_scan(handle) != MPG123_OK ||
+      (length = mpg123_length(handle)) <= 0 || channels < 1 || channels > 2) {
     mpg123_delete(handle);
     return {nullptr, BASS_ERROR_FORMAT};
   }

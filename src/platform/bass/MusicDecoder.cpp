@@ -1,10 +1,9 @@
 #include "platform/bass/MusicDecoder.h"
 
-#include <libopenmpt/libopenmpt.hpp>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <libopenmpt/libopenmpt.hpp>
 #include <map>
 #include <sstream>
 
@@ -21,8 +20,7 @@ constexpr int kNoInterpolation = 1;
 
 class MusicDecoder : public Decoder {
  public:
-  MusicDecoder(std::unique_ptr<openmpt::module> module, int mixRate, bool mono)
-      : module(std::move(module)) {
+  MusicDecoder(std::unique_ptr<openmpt::module> module, int mixRate, bool mono) : module(std::move(module)) {
     format.rate = mixRate;
     format.channels = mono ? 1 : 2;
     frames = static_cast<uint64_t>(std::llround(this->module->get_duration_seconds() * mixRate));
@@ -64,7 +62,8 @@ OpenResult OpenMusicDecoder(const std::string& path, int mixRate, uint32_t flags
   std::unique_ptr<openmpt::module> module;
   try {
     // After a seek, notes struck before the new position go on sounding.
-    module = std::make_unique<openmpt::module>(file, silentLog, std::map<std::string, std::string>{{"seek.sync_samples", "1"}});
+    module = std::make_unique<openmpt::module>(file, silentLog,
+                                               std::map<std::string, std::string>{{"seek.sync_samples", "1"}});
   } catch (const std::exception&) {
     return {nullptr, BASS_ERROR_FORMAT};
   }

@@ -37,7 +37,8 @@ class PacedOutput : public AudioOutput {
 
  private:
   Clock::time_point Due() const {
-    return start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(written / framesPerSecond));
+    return start +
+           std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(written / framesPerSecond));
   }
 
   SNDFILE* file;

@@ -57,8 +57,10 @@ void Recorder::Stop() {
 void Recorder::JoinThread() {
   // A procedure that stops recording from inside itself cannot wait for its own thread.
   if (!thread.joinable()) return;
-  if (thread.get_id() == std::this_thread::get_id()) thread.detach();
-  else thread.join();
+  if (thread.get_id() == std::this_thread::get_id())
+    thread.detach();
+  else
+    thread.join();
 }
 
 bool Recorder::Pause() {

@@ -18,17 +18,24 @@ constexpr Uint32 kQueuedFramesTarget = 4096;
 
 class SdlOutput : public AudioOutput {
  public:
-  explicit SdlOutput(SDL_AudioDeviceID device) : device(device) {}
+  SdlOutput(SDL_AudioDeviceID device, int rate) : device(device), rate(rate) {}
   ~SdlOutput() override {
     SDL_CloseAudioDevice(device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 
   void Write(const int16_t* stereoFrames, size_t frames) override {
-    const Uint32 bytes = static_cast<Uint32>(frames * 4);
-    while (SDL_GetQueuedAudioSize(device) > kQueuedFramesTarget * 4)
+    // Only a playing device drains its queue; a held one takes this block and
+    // the mixer waits until it is started again.
+    while (SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_PLAYING &&
+           SDL_GetQueuedAudioSize(device) > kQueuedFramesTarget * 4)
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    SDL_QueueAudio(device, stereoFrames, bytes);
+    if (SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_STOPPED) {
+      // The device is gone (unplugged): the mix goes on in real time, unheard.
+      std::this_thread::sleep_for(std::chrono::microseconds(frames * 1000000 / static_cast<size_t>(rate)));
+      return;
+    }
+    SDL_QueueAudio(device, stereoFrames, static_cast<Uint32>(frames * 4));
     if (!started && !held) SDL_PauseAudioDevice(device, 0);
     started = true;
   }
@@ -42,6 +49,7 @@ class SdlOutput : public AudioOutput {
 
  private:
   SDL_AudioDeviceID device;
+  int rate;
   bool started = false, held = false;
 };
 
@@ -74,7 +82,7 @@ std::unique_ptr<AudioOutput> OpenSdlOutput(int device, int rate, int& error) {
     return nullptr;
   }
   error = BASS_OK;
-  return std::make_unique<SdlOutput>(id);
+  return std::make_unique<SdlOutput>(id, obtained.freq > 0 ? obtained.freq : rate);
 }
 
 }  // namespace Bass

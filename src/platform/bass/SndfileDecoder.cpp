@@ -26,7 +26,8 @@ class SndfileDecoder : public Decoder {
   size_t Read(int16_t* out, size_t count) override {
     if (fileChannels <= 2 && !isFloat) return Frames(sf_readf_short(file, out, static_cast<sf_count_t>(count)));
     wide.resize(count * fileChannels);
-    const size_t got = isFloat ? ReadFloat(count) : Frames(sf_readf_short(file, wide.data(), static_cast<sf_count_t>(count)));
+    const size_t got =
+        isFloat ? ReadFloat(count) : Frames(sf_readf_short(file, wide.data(), static_cast<sf_count_t>(count)));
     if (fileChannels > 2) FoldToStereo(wide.data(), got, fileChannels);
     std::copy_n(wide.data(), got * format.channels, out);
     return got;
@@ -42,9 +43,8 @@ class SndfileDecoder : public Decoder {
   size_t ReadFloat(size_t count) {
     floats.resize(count * fileChannels);
     const size_t got = Frames(sf_readf_float(file, floats.data(), static_cast<sf_count_t>(count)));
-    std::transform(floats.begin(), floats.begin() + static_cast<long>(got * fileChannels), wide.begin(), [](float s) {
-      return static_cast<int16_t>(std::clamp(std::lrint(s * 32768.0f), -32768L, 32767L));
-    });
+    std::transform(floats.begin(), floats.begin() + static_cast<long>(got * fileChannels), wide.begin(),
+                   [](float s) { return static_cast<int16_t>(std::clamp(std::lrint(s * 32768.0f), -32768L, 32767L)); });
     return got;
   }
 

@@ -42,7 +42,8 @@ Opener ByExtension(const std::string& path) {
   const size_t dot = path.find_last_of('.');
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return nullptr;
   std::string extension = path.substr(dot + 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
   if (extension == "mp3" || extension == "mp2" || extension == "mp1") return OpenMpg123Decoder;
   if (extension == "ogg") return OpenVorbisDecoder;
   if (extension == "wav") return OpenSndfileDecoder;

@@ -28,8 +28,9 @@ class VorbisDecoder : public Decoder {
     size_t done = 0;
     while (done < count * frameBytes) {
       int section = 0;
-      const long got = ov_read(file.get(), bytes + done, static_cast<int>(std::min<size_t>(count * frameBytes - done, 1 << 20)),
-                               0, 2, 1, &section);
+      const long got =
+          ov_read(file.get(), bytes + done, static_cast<int>(std::min<size_t>(count * frameBytes - done, 1 << 20)), 0,
+                  2, 1, &section);
       if (got == OV_HOLE) continue;  // a gap in the data: decoding goes on after it
       if (got <= 0) break;           // the end, or damage the decoder cannot pass
       const vorbis_info* info = ov_info(file.get(), section);

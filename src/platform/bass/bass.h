@@ -77,11 +77,11 @@ typedef DWORD HDSP;     // DSP handle
 #define BASS_SAMPLE_LOOP 4   // restart at the end
 
 // BASS_MusicLoad flags.
-#define BASS_MUSIC_RAMP 1        // normal volume ramping
-#define BASS_MUSIC_RAMPS 2       // sensitive volume ramping
-#define BASS_MUSIC_LOOP 4        // loop the music
-#define BASS_MUSIC_MONO 64       // mono output
-#define BASS_MUSIC_CALCLEN 8192  // compute the play length at load
+#define BASS_MUSIC_RAMP 1          // normal volume ramping
+#define BASS_MUSIC_RAMPS 2         // sensitive volume ramping
+#define BASS_MUSIC_LOOP 4          // loop the music
+#define BASS_MUSIC_MONO 64         // mono output
+#define BASS_MUSIC_CALCLEN 8192    // compute the play length at load
 #define BASS_MUSIC_NONINTER 16384  // no sample interpolation
 
 // Fixed channel handles.
@@ -133,13 +133,13 @@ typedef BOOL RECORDPROC(void* buffer, DWORD length, DWORD user);
 extern "C" {
 
 // Library
-DWORD BASS_GetVersion();  // 0x00060001
-DWORD BASS_ErrorGetCode();  // error of the last failed call on this thread
+DWORD BASS_GetVersion();                                        // 0x00060001
+DWORD BASS_ErrorGetCode();                                      // error of the last failed call on this thread
 BOOL BASS_Init(int device, DWORD freq, DWORD flags, HWND win);  // device -1 default, 0 no sound
 void BASS_Free();
 BOOL BASS_Start();
-BOOL BASS_Stop();   // stops the output and every channel
-BOOL BASS_Pause();  // holds the output; BASS_Start continues
+BOOL BASS_Stop();                   // stops the output and every channel
+BOOL BASS_Pause();                  // holds the output; BASS_Start continues
 BOOL BASS_SetVolume(DWORD volume);  // master volume 0..100
 int BASS_GetVolume();
 float BASS_GetCPU();  // percent of wall time the mixer thread works

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <numbers>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -28,7 +29,7 @@ Pcm16 Sine(double frequency, double seconds, double amplitude, int channels, int
   Pcm16 pcm{rate, channels, {}};
   const auto frames = static_cast<size_t>(seconds * rate);
   for (size_t i = 0; i < frames; ++i) {
-    const double value = amplitude * 32767 * std::sin(2 * M_PI * frequency * static_cast<double>(i) / rate);
+    const double value = amplitude * 32767 * std::sin(2 * std::numbers::pi * frequency * static_cast<double>(i) / rate);
     for (int c = 0; c < channels; ++c) pcm.samples.push_back(static_cast<int16_t>(std::lround(value)));
   }
   return pcm;
@@ -58,8 +59,8 @@ std::string WriteWav(const std::string& name, const Pcm16& pcm, int subformat) {
 
 std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
   const std::string path = TestFile(name);
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 

@@ -60,7 +60,11 @@ TEST_F(CdTest, ImageGivesItsTracksLengthsAndDiscId) {
 
   // freedb: digit sums of the track starts in seconds (2 s lead-in), the
   // playing time in seconds, the number of tracks.
-  auto digitSum = [](int n) { int s = 0; for (; n > 0; n /= 10) s += n % 10; return s; };
+  auto digitSum = [](int n) {
+    int s = 0;
+    for (; n > 0; n /= 10) s += n % 10;
+    return s;
+  };
   const int checksum = digitSum(150 / 75) + digitSum((sectors1 + 150) / 75);
   const int seconds = (sectors1 + sectors2 + 150) / 75 - 150 / 75;
   char expected[9];

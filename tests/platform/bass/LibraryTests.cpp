@@ -3,8 +3,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 #include <string>
+#include <thread>
 
 #include "BassTestKit.h"
 #include "support/TestEnvironment.h"
@@ -46,7 +46,8 @@ TEST_F(LibraryTest, OutputChoiceAndItsFailures) {
   EXPECT_FALSE(BASS_Init(-1, 0, 0, nullptr));
   EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_FREQ});
 
-  setenv("SOLVANE_AUDIO_OUTPUT", ("wav:" + TestSupport::ProgramFolder().toStdString() + "no/such/folder/x.wav").c_str(), 1);
+  setenv("SOLVANE_AUDIO_OUTPUT", ("wav:" + TestSupport::ProgramFolder().toStdString() + "no/such/folder/x.wav").c_str(),
+         1);
   EXPECT_FALSE(BASS_Init(-1, 44100, 0, nullptr));
   EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_CREATE});
 
@@ -78,8 +79,7 @@ TEST_F(LibraryTest, SoundDeviceOutputPlaysTheExactMix) {
   ASSERT_TRUE(initialised) << BASS_ErrorGetCode();
   ASSERT_TRUE(BASS_Start());
   const BassTestKit::Pcm16 fixture = BassTestKit::DistinctFrames(4410);
-  const HSTREAM stream =
-      BASS_StreamCreateFile(FALSE, BassTestKit::WriteWav("distinct.wav", fixture).c_str(), 0, 0, 0);
+  const HSTREAM stream = BASS_StreamCreateFile(FALSE, BassTestKit::WriteWav("distinct.wav", fixture).c_str(), 0, 0, 0);
   ASSERT_TRUE(BASS_StreamPlay(stream, FALSE, 0));
   while (BASS_ChannelIsActive(stream)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));  // what is queued reaches the device

@@ -4,8 +4,8 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <thread>
 #include <map>
+#include <thread>
 #include <utility>
 #include <vector>
 

@@ -51,7 +51,8 @@ TEST_F(RobustnessTest, MissingEmptyAndRandomFilesFailWithTheirErrorCode) {
       const std::string empty = WriteBytes("empty." + extension, {});
       const std::string noise = WriteBytes("noise." + extension, random);
       auto open = [music](const std::string& path) {
-        return music ? BASS_MusicLoad(FALSE, path.c_str(), 0, 0, 0) : BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, 0);
+        return music ? BASS_MusicLoad(FALSE, path.c_str(), 0, 0, 0)
+                     : BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, 0);
       };
       EXPECT_EQ(open(missing), 0u);
       EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_FILEOPEN});
@@ -91,8 +92,8 @@ TEST_F(RobustnessTest, TruncatedAndMislabelledFilesFailCleanlyOrPlayToTheirEnd) 
       ExpectCleanFailureOrPlayableFile(path, music);
     }
     // The same bytes under every other stream name, and damaged in the middle.
-    for (const std::string& other : kStreamExtensions) ExpectCleanFailureOrPlayableFile(
-        WriteBytes("as" + extension + "." + other, whole), false);
+    for (const std::string& other : kStreamExtensions)
+      ExpectCleanFailureOrPlayableFile(WriteBytes("as" + extension + "." + other, whole), false);
     std::vector<uint8_t> damaged = whole;
     const std::vector<uint8_t> noise = RandomBytes(whole.size() / 4, 3);
     std::copy(noise.begin(), noise.end(), damaged.begin() + static_cast<long>(whole.size() / 3));

@@ -30,8 +30,9 @@ Pcm16 Trimmed(const Pcm16& pcm) {
   const auto first = std::find_if(pcm.samples.begin(), pcm.samples.end(), sounding);
   const auto last = std::find_if(pcm.samples.rbegin(), pcm.samples.rend(), sounding).base();
   Pcm16 sound{pcm.rate, pcm.channels, {}};
-  if (first < last) sound.samples.assign(pcm.samples.begin() + (first - pcm.samples.begin()) / 2 * 2,
-                                         pcm.samples.begin() + ((last - pcm.samples.begin()) + 1) / 2 * 2);
+  if (first < last)
+    sound.samples.assign(pcm.samples.begin() + (first - pcm.samples.begin()) / 2 * 2,
+                         pcm.samples.begin() + ((last - pcm.samples.begin()) + 1) / 2 * 2);
   return sound;
 }
 
@@ -70,7 +71,8 @@ TEST_F(StreamTest, WavAtTheMixRateReachesTheOutputBitForBit) {
   ASSERT_GE(start, 0);
   ASSERT_GE(output.Frames(), start + fixture.Frames());
   EXPECT_TRUE(std::equal(fixture.samples.begin(), fixture.samples.end(), output.samples.begin() + start * 2));
-  EXPECT_TRUE(std::all_of(output.samples.begin() + (start + 22050) * 2, output.samples.end(), [](int16_t s) { return s == 0; }));
+  EXPECT_TRUE(std::all_of(output.samples.begin() + (start + 22050) * 2, output.samples.end(),
+                          [](int16_t s) { return s == 0; }));
 }
 
 struct WavFormat {
@@ -106,15 +108,15 @@ TEST_P(WavFormatTest, DecodesWithItsLengthFlagsAndSound) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, WavFormatTest,
-    ::testing::Values(WavFormat{"u8mono22050", SF_FORMAT_PCM_U8, 1, 22050, false, BASS_SAMPLE_MONO | BASS_SAMPLE_8BITS},
-                      WavFormat{"s16mono", SF_FORMAT_PCM_16, 1, 44100, true, BASS_SAMPLE_MONO},
-                      WavFormat{"s24stereo", SF_FORMAT_PCM_24, 2, 44100, true, 0},
-                      WavFormat{"s32stereo48000", SF_FORMAT_PCM_32, 2, 48000, false, 0},
-                      WavFormat{"floatstereo96000", SF_FORMAT_FLOAT, 2, 96000, false, 0},
-                      WavFormat{"s16stereo8000", SF_FORMAT_PCM_16, 2, 8000, false, 0}),
-    [](const ::testing::TestParamInfo<WavFormat>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Formats, WavFormatTest,
+                         ::testing::Values(WavFormat{"u8mono22050", SF_FORMAT_PCM_U8, 1, 22050, false,
+                                                     BASS_SAMPLE_MONO | BASS_SAMPLE_8BITS},
+                                           WavFormat{"s16mono", SF_FORMAT_PCM_16, 1, 44100, true, BASS_SAMPLE_MONO},
+                                           WavFormat{"s24stereo", SF_FORMAT_PCM_24, 2, 44100, true, 0},
+                                           WavFormat{"s32stereo48000", SF_FORMAT_PCM_32, 2, 48000, false, 0},
+                                           WavFormat{"floatstereo96000", SF_FORMAT_FLOAT, 2, 96000, false, 0},
+                                           WavFormat{"s16stereo8000", SF_FORMAT_PCM_16, 2, 8000, false, 0}),
+                         [](const ::testing::TestParamInfo<WavFormat>& info) { return std::string(info.param.name); });
 
 MediaGen::PcmAudio Tone(double frequency, double seconds, int channels, int rate) {
   MediaGen::ToneSpec spec;
