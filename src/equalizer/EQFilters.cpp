@@ -59,14 +59,23 @@ const FilterTableType& AcquireForBuffer(FilterState& state) {
   return state.sets[size_t(state.front)];
 }
 
-void DesignBands(FilterTableType& table, const std::array<double, kBandCount>& frequencies) {
+// The design steps work on a table and publish nothing; their callers hand
+// the finished table over in one piece.
+void InitBandFilters(FilterTableType& table, const std::array<double, kBandCount>& frequencies) {
   for (int band = 0; band < kBandCount; ++band) {
     CalcBandCoefficients(table[size_t(band)], frequencies[size_t(band)], kBandWidth,
                          kMaxGainParameter);
   }
 }
 
-void DesignOutput(FilterTableType& table, double preAmp) {
+// Redesigns a band at its stored centre frequency.
+void SetBandFilter(FilterTableType& table, int band, double width, double gainParameter) {
+  BandFilterRecord& record = table[size_t(band)];
+  CalcBandCoefficients(record, record.Frequency, width, gainParameter);
+}
+
+// Sets the output stage: the headroom keeps a flat setting from reaching full scale.
+void UpdateCombinedFilter(FilterTableType& table, double preAmp) {
   table[kOutputRecord] = {};
   table[kOutputRecord].PreAmp = preAmp * kPreAmpHeadroom;
 }
@@ -80,7 +89,7 @@ void FilterState::Reset() {
   input = {};
   sections = {};
   clearRequested.store(true);
-  DesignBands(design, EQCentreFrequencies);
+  InitBandFilters(design, EQCentreFrequencies);
   Publish(*this);
 }
 
@@ -170,26 +179,6 @@ void CalcBandCoefficients(BandFilterRecord& record, double frequency, double wid
   record.Gamma = double(2.0L * (0.5L + beta) * std::cos((long double)theta));
 }
 
-void InitBandFilters(const std::array<double, kBandCount>& frequencies) {
-  FilterState& state = State();
-  DesignBands(state.design, frequencies);
-  Publish(state);
-}
-
-void SetBandFilter(int band, double width, double gainParameter) {
-  if (band < 0 || band >= kBandCount) return;
-  FilterState& state = State();
-  BandFilterRecord& record = state.design[size_t(band)];
-  CalcBandCoefficients(record, record.Frequency, width, gainParameter);
-  Publish(state);
-}
-
-void UpdateCombinedFilter(double preAmp) {
-  FilterState& state = State();
-  DesignOutput(state.design, preAmp);
-  Publish(state);
-}
-
 void ClearFilterHistory() { State().clearRequested.store(true, std::memory_order_release); }
 
 const FilterTableType& FilterTable() { return State().design; }
@@ -226,13 +215,12 @@ void ApplyEqualizerSettings() {
   if (vars.EQEnabled != 1) return;
   FilterState& state = State();
   for (int band = 0; band < kBandCount; ++band) {
-    BandFilterRecord& record = state.design[size_t(band)];
-    CalcBandCoefficients(record, record.Frequency, kBandWidth,
-                         EQSliderToUnit(vars.EQBandValues[size_t(band)]) * kMaxGainParameter);
+    SetBandFilter(state.design, band, kBandWidth,
+                  EQSliderToUnit(vars.EQBandValues[size_t(band)]) * kMaxGainParameter);
   }
   const double preAmpUnit = EQSliderToUnit(vars.EQPreAmpValue);
   const double multiplier = preAmpUnit > 0 ? 1.0 + 4.0 * preAmpUnit : 1.0 + (4.0 / 5.0) * preAmpUnit;
-  DesignOutput(state.design, multiplier);
+  UpdateCombinedFilter(state.design, multiplier);
   Publish(state);  // one hand-over for the whole new set
 }
 

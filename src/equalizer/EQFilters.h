@@ -58,13 +58,6 @@ double ClampSample(double x);
 void CalcBandCoefficients(BandFilterRecord& record, double frequency, double width,
                           double gainParameter);
 
-// These change the table and publish it to the mixer.
-void InitBandFilters(const std::array<double, kBandCount>& frequencies);
-void SetBandFilter(int band, double width, double gainParameter);
-// Sets the output stage: P = preAmp x 0.9999 (the headroom keeps a flat
-// setting from reaching full scale).
-void UpdateCombinedFilter(double preAmp);
-
 // Asks the mixer to zero the input and section histories before its next buffer.
 void ClearFilterHistory();
 
