@@ -153,6 +153,12 @@ void LoadCDTrack(const QString& path, int track) {
 // Recording runs for the whole session and only feeds the taps of the mix.
 BOOL RecordProc(void*, DWORD, DWORD) { return TRUE; }
 
+// A channel's position; a failed query (all bits set) counts as the start.
+QWORD PositionOf(DWORD handle) {
+  const QWORD position = BASS_ChannelGetPosition(handle);
+  return position == ~QWORD{0} ? 0 : position;
+}
+
 void ZeroFill(void* buffer, size_t bytes) { std::memset(buffer, 0, bytes); }
 
 void AudioLoadSong() {
@@ -244,12 +250,10 @@ void AudioGetPosition() {
   if (vars.FileKind != Kind::fkNone) {
     switch (vars.FileKind) {
       case Kind::fkStream:
-        vars.ElapsedSeconds =
-            SongChannel() ? RoundedSeconds(state.StreamHandle, BASS_ChannelGetPosition(state.StreamHandle))
-                          : 0;
+        vars.ElapsedSeconds = SongChannel() ? RoundedSeconds(state.StreamHandle, PositionOf(state.StreamHandle)) : 0;
         break;
       case Kind::fkMusic: vars.ElapsedSeconds = vars.MusicElapsedMs / 1000; break;
-      default: vars.ElapsedSeconds = int64_t(BASS_ChannelGetPosition(CDCHANNEL) / 1000); break;
+      default: vars.ElapsedSeconds = int64_t(PositionOf(CDCHANNEL) / 1000); break;
     }
     const KestrelixAudioApi::HMS hms = KestrelixAudioApi::SecondsToHMS(vars.ElapsedSeconds);
     vars.ElapsedHours = hms.hours;
