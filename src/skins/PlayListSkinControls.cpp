@@ -162,7 +162,11 @@ void PlayListSkinControls::ArrangePlayListFrame() {
 
   PLTopPanel->setGeometry(0, 0, w, kTitleHeight);
   PLTitleBarLeftImage->move(0, 0);
+  // The close and toggle buttons sit on the title bar's right end and go with it.
+  const int rightShift = w - PLTitleBarRightImage->width() - PLTitleBarRightImage->x();
   PLTitleBarRightImage->move(w - PLTitleBarRightImage->width(), 0);
+  for (QWidget* button : {PLCloseWindowButton, PLToggleWindowButton})
+    button->move(button->x() + rightShift, button->y());
   PLTopCanvas->setGeometry(PLTitleBarLeftImage->width(), 0,
                            std::max(0, PLTitleBarRightImage->x() - PLTitleBarLeftImage->width()),
                            kTitleHeight);

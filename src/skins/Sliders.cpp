@@ -31,8 +31,10 @@ int BalanceSprite(const SliderRecord& s) {
   return 0;
 }
 
+// Takes the new sprite index and shows the value and the bar sprite.
 void Show(PlatformUi::ImageControl& button, PlatformUi::ImageControl& bar,
-          const PlatformUi::ImageList& barSprites, const SliderRecord& slider) {
+          const PlatformUi::ImageList& barSprites, SliderRecord& slider, int spriteIndex) {
+  slider.SpriteIndex = spriteIndex;
   button.setToolTip(QString::number(slider.Value));
   ShowSprite(bar, barSprites, slider.SpriteIndex);
 }
@@ -76,8 +78,7 @@ void DragVerticalSlider(PlatformUi::ImageControl& button, PlatformUi::ImageContr
   button.move(bar.x() + slider.CrossOffset, top);
   slider.Value = room == 0 ? slider.Maximum
                            : slider.Maximum - Scaled(top - bar.y(), slider.Maximum, room);
-  slider.SpriteIndex = VerticalSprite(slider);
-  Show(button, bar, barSprites, slider);
+  Show(button, bar, barSprites, slider, VerticalSprite(slider));
 }
 
 void SetVerticalSlider(PlatformUi::ImageControl& button, PlatformUi::ImageControl& bar,
@@ -87,37 +88,32 @@ void SetVerticalSlider(PlatformUi::ImageControl& button, PlatformUi::ImageContro
       Scaled(slider.Maximum - value, VerticalRoom(button, bar), slider.Maximum) + bar.y();
   button.move(bar.x() + slider.CrossOffset, top);
   slider.Value = value;
-  slider.SpriteIndex = VerticalSprite(slider);
-  Show(button, bar, barSprites, slider);
+  Show(button, bar, barSprites, slider, VerticalSprite(slider));
 }
 
 void DragHorizontalSlider(PlatformUi::ImageControl& button, PlatformUi::ImageControl& bar,
                           const PlatformUi::ImageList& barSprites, SliderRecord& slider) {
   DragHorizontally(button, bar, slider);
-  slider.SpriteIndex = HorizontalSprite(slider);
-  Show(button, bar, barSprites, slider);
+  Show(button, bar, barSprites, slider, HorizontalSprite(slider));
 }
 
 void SetHorizontalSlider(PlatformUi::ImageControl& button, PlatformUi::ImageControl& bar,
                          const PlatformUi::ImageList& barSprites, SliderRecord& slider,
                          int value) {
   SetHorizontally(button, bar, slider, value);
-  slider.SpriteIndex = HorizontalSprite(slider);
-  Show(button, bar, barSprites, slider);
+  Show(button, bar, barSprites, slider, HorizontalSprite(slider));
 }
 
 void DragBalanceSlider(PlatformUi::ImageControl& button, PlatformUi::ImageControl& bar,
                        const PlatformUi::ImageList& barSprites, SliderRecord& slider) {
   DragHorizontally(button, bar, slider);
-  slider.SpriteIndex = BalanceSprite(slider);
-  Show(button, bar, barSprites, slider);
+  Show(button, bar, barSprites, slider, BalanceSprite(slider));
 }
 
 void SetBalanceSlider(PlatformUi::ImageControl& button, PlatformUi::ImageControl& bar,
                       const PlatformUi::ImageList& barSprites, SliderRecord& slider, int value) {
   SetHorizontally(button, bar, slider, value);
-  slider.SpriteIndex = BalanceSprite(slider);
-  Show(button, bar, barSprites, slider);
+  Show(button, bar, barSprites, slider, BalanceSprite(slider));
 }
 
 }  // namespace GeneralFunctions

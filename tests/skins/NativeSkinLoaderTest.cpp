@@ -156,6 +156,21 @@ TEST_F(NativeSkinTest, PlaylistSpritesMenusAndFrame) {
   EXPECT_EQ(pl.PLMinimumSize, QSize(275, 116));
 }
 
+TEST_F(NativeSkinTest, PlaylistFrameFollowsPanelResizes) {
+  SkinTests::WriteNativeSkin(skin);
+  Load(skin);
+  plWindow.show();
+  panel1.resize(425, 141);
+  EXPECT_EQ(pl.PLTitleBarRightImage->x(), 400);
+  EXPECT_EQ(pl.PLCloseWindowButton->x(), 413);
+  EXPECT_EQ(pl.PLToggleWindowButton->x(), 404);
+  EXPECT_EQ(pl.PLTopCanvas->geometry(), QRect(25, 0, 375, 20));
+  EXPECT_EQ(pl.PLRightPanel->geometry(), QRect(400, 20, 25, 141 - 58));
+  EXPECT_EQ(pl.PLBottomPanel->geometry(), QRect(0, 141 - 38, 425, 38));
+  EXPECT_EQ(pl.PLBottomCanvas->geometry(), QRect(125, 0, 425 - 275, 38));
+  EXPECT_EQ(pl.PLLeftCanvas->geometry(), QRect(0, 29, 25, 141 - 58 - 29));
+}
+
 TEST_F(NativeSkinTest, LayoutSlidersAndSkinValues) {
   SkinTests::WriteNativeSkin(skin);
   GeneralFunctions::SkinIsWinamp = 1;
