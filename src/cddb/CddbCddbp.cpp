@@ -124,27 +124,25 @@ int TCddb::GetSites() {
   return SendCommand(QStringLiteral("sites"), 7, {QStringLiteral("Getting sites...")});
 }
 
-int TCddb::Query() {
+bool TCddb::RefuseUnlessLoggedIn() {
   if (ProtocolState < 0) {
     Status(NotConnectedText);
-    return -1;
+    return true;
   }
   if (!LoggedIn) {
     Status(NotLoggedInText);
-    return -1;
+    return true;
   }
+  return false;
+}
+
+int TCddb::Query() {
+  if (RefuseUnlessLoggedIn()) return -1;
   return SendCommand(BuildQueryCommand(cdInfo_.CDTOC), 6, {QStringLiteral("Querying CD")});
 }
 
 int TCddb::Read() {
-  if (ProtocolState < 0) {
-    Status(NotConnectedText);
-    return -1;
-  }
-  if (!LoggedIn) {
-    Status(NotLoggedInText);
-    return -1;
-  }
+  if (RefuseUnlessLoggedIn()) return -1;
   if (ProtocolState == 5) {
     Status(QStringLiteral("Can't perform a CDDB READ without a successful CDDB QUERY!"));
     return -1;

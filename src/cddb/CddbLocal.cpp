@@ -10,6 +10,11 @@ std::unique_ptr<TLocalCDDB> TCddb::OpenLocalDatabase() {
   return local;
 }
 
+// Reports results -1 to -4 with their texts, in that order.
+void TCddb::ReportLocalResult(int result, const std::array<const char*, 4>& failureTexts) {
+  if (result <= -1 && result >= -4) Status(QLatin1String(failureTexts[static_cast<size_t>(-result - 1)]));
+}
+
 int TCddb::ParseEntry() {
   const auto local = OpenLocalDatabase();
   if (!local) return -1;
@@ -35,13 +40,8 @@ int TCddb::SaveLocal() {
   if (cdInfo_.CDCategory.trimmed().isEmpty()) cdInfo_.CDCategory = QStringLiteral("misc");
   ++cdInfo_.CDRevision;
   const int result = local->WriteCDData(cdInfo_);
-  switch (result) {
-    case LocalCDDB::InvalidArguments: Status(QStringLiteral("Invalid arguments")); break;
-    case LocalCDDB::DirectoryError: Status(QStringLiteral("Error creating the directory")); break;
-    case LocalCDDB::FileCreateError: Status(QStringLiteral("Error creating the file")); break;
-    case LocalCDDB::FileWriteError: Status(QStringLiteral("Error writing to file")); break;
-    default: break;
-  }
+  ReportLocalResult(result, {"Invalid arguments", "Error creating the directory", "Error creating the file",
+                             "Error writing to file"});
   return result;
 }
 
@@ -49,13 +49,7 @@ int TCddb::LoadLocal() {
   const auto local = OpenLocalDatabase();
   if (!local) return -1;
   const int result = local->ReadCDData(cdInfo_);
-  switch (result) {
-    case LocalCDDB::InvalidArguments: Status(QStringLiteral("Invalid arguments")); break;
-    case LocalCDDB::NoSuchEntry: Status(QStringLiteral("Couldn't find the file")); break;
-    case LocalCDDB::FileReadError: Status(QStringLiteral("Error reading file")); break;
-    case LocalCDDB::CorruptEntry: Status(QStringLiteral("The file is corrupt")); break;
-    default: break;
-  }
+  ReportLocalResult(result, {"Invalid arguments", "Couldn't find the file", "Error reading file", "The file is corrupt"});
   CreateEntry();
   return result;
 }

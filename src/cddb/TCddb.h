@@ -120,6 +120,7 @@ class TCddb : public QObject {
 
   // CDDBP transport.
   bool Send(const QString& line);
+  bool RefuseUnlessLoggedIn();
   int SendCommand(const QString& line, int newState, const QStringList& statuses);
   void DropConnection();
   bool WaitForReply();
@@ -137,6 +138,7 @@ class TCddb : public QObject {
   void HandleSubmitReplyLine(const QString& line);
 
   std::unique_ptr<class TLocalCDDB> OpenLocalDatabase();
+  void ReportLocalResult(int result, const std::array<const char*, 4>& failureTexts);
   QString DiscIdUpper() const;
   QStringList DriveNames() const;
 
