@@ -3,8 +3,8 @@
 #include <kiss_fftr.h>
 
 #include <cmath>
-#include <numbers>
 #include <memory>
+#include <numbers>
 #include <vector>
 
 namespace Bass {
@@ -24,7 +24,8 @@ void SpectrumMagnitudes(const int16_t* stereoFrames, size_t size, float* magnitu
   std::vector<kiss_fft_cpx> output(size / 2 + 1);
   double windowSum = 0;
   for (size_t i = 0; i < size; ++i) {
-    const double window = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(size));
+    const double window =
+        0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(size));
     windowSum += window;
     const double sample = (stereoFrames[2 * i] + stereoFrames[2 * i + 1]) / (2 * 32768.0);
     input[i] = static_cast<kiss_fft_scalar>(sample * window);

@@ -4,10 +4,10 @@
 
 #include <chrono>
 #include <cmath>
-#include <numbers>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <thread>
 
 #include "support/TestEnvironment.h"
@@ -80,7 +80,7 @@ long FindFrames(const Pcm16& haystack, const int16_t* needle, size_t frames) {
 void BassTest::SetUp() {
   outputPath = TestFile("mix.wav");
   setenv("SOLVANE_AUDIO_OUTPUT", ("wav:" + outputPath).c_str(), 1);
-  setenv("SOLVANE_AUDIO_PACE", "40", 1);
+  setenv("SOLVANE_AUDIO_PACE", Pace(), 1);
   ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr)) << BASS_ErrorGetCode();
   ASSERT_TRUE(BASS_Start());
 }

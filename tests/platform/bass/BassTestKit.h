@@ -45,6 +45,8 @@ class BassTest : public ::testing::Test {
   // Waits until the channel position reaches at least `position`.
   bool WaitForPosition(DWORD handle, QWORD position, int timeoutMs = 10000);
   HSTREAM OpenStream(const std::string& path);
+  // How many times faster than real time the output runs.
+  virtual const char* Pace() const { return "40"; }
 
   std::string outputPath;
 };
