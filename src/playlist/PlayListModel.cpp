@@ -24,17 +24,25 @@ QStringList PlayListModel::Entries() const {
   return entries;
 }
 
-void PlayListModel::Append(const QStringList& entries) {
+void PlayListModel::AppendItems(const QStringList& entries) {
   items_.reserve(items_.size() + static_cast<size_t>(entries.size()));
   for (const QString& entry : entries) items_.push_back({entry, false});
-  Changed();
+}
+
+void PlayListModel::Append(const QStringList& entries) {
+  if (!entries.isEmpty()) {
+    AppendItems(entries);
+    Changed();
+  }
   ShowTotalFiles();
 }
 
 void PlayListModel::ReplaceEntries(const QStringList& entries) {
   items_.clear();
   if (ItemIndex >= entries.size()) ItemIndex = -1;
-  Append(entries);
+  AppendItems(entries);
+  Changed();
+  ShowTotalFiles();
 }
 
 void PlayListModel::Clear() {

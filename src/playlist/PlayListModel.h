@@ -62,6 +62,7 @@ class PlayListModel {
   // Removes the entries whose selected flag equals `removeSelected`, keeping
   // CurrentSongIndex on the same song (or on the one after a removed current song).
   void RemoveWhereSelectedIs(bool removeSelected);
+  void AppendItems(const QStringList& entries);
   void Changed();
 
   std::vector<Item> items_;
