@@ -1,0 +1,106 @@
+// Starts the player offscreen in a throw-away program folder that shares the
+// build's skins, lets it run briefly and saves its windows as PNG files:
+//   solvane_screenshot OUTPUT_FOLDER [SONG ...]
+// Songs given are dropped onto the playlist and Play is clicked, so the
+// displays show a running song (the audio goes to the silent output).
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "WindowShots.h"
+#include "app/Forms.h"
+#include "app/PlayerStartup.h"
+#include "app/TDeckForm.h"
+#include "audio/BASSApi.h"
+#include "equalizer/TEqualizerFormSkinned.h"
+#include "platform/ui/MessageBoxService.h"
+#include "playlist/TPlayListEditorForm.h"
+
+namespace {
+
+// Nobody is there to click a box offscreen: each message goes to standard
+// error and is answered with its first button.
+class PrintingMessageBoxes : public PlatformUi::MessageBoxService {
+ public:
+  QMessageBox::StandardButton Show(const QString& text, const QString& caption, QMessageBox::Icon,
+                                   QMessageBox::StandardButtons buttons) override {
+    std::fprintf(stderr, "solvane_screenshot: message \"%s\": %s\n", qPrintable(caption), qPrintable(text));
+    for (int bit = 0; bit < 32; ++bit) {
+      const auto button = static_cast<QMessageBox::StandardButton>(1u << bit);
+      if (buttons.testFlag(button)) return button;
+    }
+    return QMessageBox::Ok;
+  }
+};
+
+// The player reads its skins from <program folder>/skins and writes its
+// settings beside itself; a temporary folder keeps the build's own clean.
+bool PrepareProgramFolder(const QTemporaryDir& home) {
+  const QString skins = QStringLiteral(SOLVANE_PROGRAM_FOLDER "/skins");
+  if (!QFile::link(skins, home.filePath(QStringLiteral("skins")))) return false;
+  qputenv("SOLVANE_HOME", QFile::encodeName(home.path()));
+  return true;
+}
+
+bool Save(const QImage& image, const QDir& folder, const QString& name) {
+  const QString path = folder.filePath(name);
+  if (!image.save(path, "PNG")) {
+    std::fprintf(stderr, "solvane_screenshot: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [SONG ...]\n", argv[0]);
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("SOLVANE_AUDIO_OUTPUT", "null");
+  QTemporaryDir home;
+  if (!home.isValid() || !PrepareProgramFolder(home)) {
+    std::fprintf(stderr, "solvane_screenshot: cannot prepare a program folder\n");
+    return 1;
+  }
+  QApplication app(argc, argv);
+  const QDir output(QString::fromLocal8Bit(argv[1]));
+  if (!output.mkpath(QStringLiteral("."))) {
+    std::fprintf(stderr, "solvane_screenshot: cannot create %s\n", argv[1]);
+    return 1;
+  }
+
+  PrintingMessageBoxes messages;
+  PlatformUi::SetMessageBoxService(&messages);
+  BASSApi::RegisterBASSApi();
+  CreateForms();
+  if (!InitializePlayer()) {
+    DestroyForms();
+    return 1;
+  }
+  EqualizerFormSkinned->show();
+  PlayListEditorForm->show();
+  QStringList songs;
+  for (int i = 2; i < argc; ++i) songs << QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath();
+  if (!songs.isEmpty()) {
+    PlayListEditorForm->AddDroppedFiles(songs);
+    QTest::mouseClick(DeckForm->PlayButton, Qt::LeftButton);
+  }
+  Screenshot::RunEventLoopFor(6000);
+
+  const std::vector<Screenshot::WindowShot> shots{{QStringLiteral("deck.png"), DeckForm},
+                                                  {QStringLiteral("equalizer.png"), EqualizerFormSkinned},
+                                                  {QStringLiteral("playlist.png"), PlayListEditorForm}};
+  bool saved = true;
+  for (const auto& shot : shots) saved = Save(Screenshot::Shoot(shot.window), output, shot.name) && saved;
+  saved = Save(Screenshot::ShootTogether(shots), output, QStringLiteral("player.png")) && saved;
+  DestroyForms();
+  return saved ? 0 : 1;
+}
