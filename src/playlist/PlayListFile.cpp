@@ -19,7 +19,7 @@ namespace {
 
 constexpr qint64 kReadChunkBytes = 1024 * 1024;
 
-const QString kPlayListFilter = QStringLiteral("PLS PlayList (*.pls);;M3U PlayList (*.m3u)");
+constexpr char kPlayListFilter[] = "PLS PlayList (*.pls);;M3U PlayList (*.m3u)";
 
 // Reads at most maxBytes, stopping at the first zero byte.
 QByteArray ReadBytesUpToZero(QFile& file, qint64 maxBytes, ReadStatus& status) {
@@ -136,7 +136,7 @@ bool WritePlayListFile(const QString& path, const QStringList& entries) {
 
 void SavePlayList(const PlayListModel& model, const QString& folder, QWidget* parent) {
   const QString path = PlatformUi::FileDialogs().SaveFileName(
-      parent, QStringLiteral("Save PlayList"), folder, kPlayListFilter);
+      parent, QStringLiteral("Save PlayList"), folder, QString::fromLatin1(kPlayListFilter));
   if (path.isEmpty()) return;
   if (!WritePlayListFile(path, model.Entries())) {
     PlatformUi::ShowErrorMessage(QStringLiteral("Could not save the playlist to %1").arg(path));
@@ -145,7 +145,7 @@ void SavePlayList(const PlayListModel& model, const QString& folder, QWidget* pa
 
 void LoadPlayList(PlayListModel& model, const QString& folder, QWidget* parent) {
   const QString path = PlatformUi::FileDialogs().OpenFileName(
-      parent, QStringLiteral("Load PlayList"), folder, kPlayListFilter);
+      parent, QStringLiteral("Load PlayList"), folder, QString::fromLatin1(kPlayListFilter));
   if (path.isEmpty()) return;
   model.ReplaceEntries(ReadPlayListFile(path).entries);
 }
