@@ -115,8 +115,20 @@ void TCddb::SocketDisconnected() {
 
 int TCddb::Hello() {
   if (ProtocolState < 0) Connect();
-  return SendCommand(QStringLiteral("cddb hello %1 %2 %3").arg(EmailToHello(EmailUser), ClientName, ClientVersion),
-                     1, {QStringLiteral("Sending hello...")});
+  const int result =
+      SendCommand(QStringLiteral("cddb hello %1 %2 %3").arg(EmailToHello(EmailUser), ClientName, ClientVersion), 1,
+                  {QStringLiteral("Sending hello...")});
+  if (result == 0 && LoggedIn) AskForProtocolLevel6();
+  return result;
+}
+
+// A CDDBP session starts at level 1: Latin-1 entries and sites lines without
+// protocol and path. Level 6 serves UTF-8 and the full sites lines; a server
+// that refuses it is used at its own level.
+void TCddb::AskForProtocolLevel6() {
+  awaitingProtocolLevel_ = true;
+  SendCommand(QStringLiteral("proto 6"), ProtocolState, {});
+  awaitingProtocolLevel_ = false;
 }
 
 int TCddb::GetSites() {

@@ -29,6 +29,10 @@ void TCddb::HandleLine(const QString& line) {
   const QString trimmed = line.trimmed();
   DataExchange(trimmed);
   if (trimmed.isEmpty()) return;
+  if (awaitingProtocolLevel_) {
+    replyComplete_ = true;
+    return;
+  }
   switch (ProtocolState) {
     case 0: HandleBanner(line); break;
     case 1: HandleHelloReply(line); break;

@@ -121,6 +121,7 @@ class TCddb : public QObject {
   // CDDBP transport.
   bool Send(const QString& line);
   bool RefuseUnlessLoggedIn();
+  void AskForProtocolLevel6();
   int SendCommand(const QString& line, int newState, const QStringList& statuses);
   void DropConnection();
   bool WaitForReply();
@@ -150,7 +151,7 @@ class TCddb : public QObject {
   std::unique_ptr<ReplyLineBuffer> lineBuffer_;
   QEventLoop* waitLoop_ = nullptr;
   bool replyComplete_ = false;  // the line that ends the awaited reply has arrived
-  bool handlingLines_ = false;
+  bool awaitingProtocolLevel_ = false;
 };
 
 }  // namespace Cddb

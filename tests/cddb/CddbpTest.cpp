@@ -36,6 +36,7 @@ class Cddbp : public ::testing::Test, public TestCddb::RecordedClient {
 
   virtual QByteArray Reply(const QString& command) {
     if (command.startsWith("cddb hello")) return "200 Hello and welcome someone@example.org\r\n";
+    if (command == "proto 6") return "201 OK, CDDB protocol level now: 6\r\n";
     if (command.startsWith("cddb query")) return queryReply;
     if (command.startsWith("cddb read")) return readReply;
     if (command == "sites") return sitesReply;
@@ -61,8 +62,10 @@ TEST_F(Cddbp, HandshakeSendsTheHelloOfTheEmailAddress) {
   EXPECT_EQ(statuses.last(), "OK, read only");
 
   EXPECT_EQ(cddb.Hello(), 0);
-  EXPECT_EQ(server.commands.last(), "cddb hello someone example.org tivrel 1.1");
+  // Once logged in, the client asks for the level that serves UTF-8.
+  EXPECT_EQ(server.commands, (QStringList{"cddb hello someone example.org tivrel 1.1", "proto 6"}));
   EXPECT_TRUE(exchanged.contains("cddb hello someone example.org tivrel 1.1\r\n"));
+  EXPECT_TRUE(exchanged.contains("201 OK, CDDB protocol level now: 6"));
   EXPECT_EQ(cddb.ProtocolState, 2);
   EXPECT_TRUE(cddb.LoggedIn);
   EXPECT_TRUE(statuses.contains("Sending hello..."));
@@ -73,7 +76,7 @@ TEST_F(Cddbp, HandshakeSendsTheHelloOfTheEmailAddress) {
   other.Quit();
   other.EmailUser = "nobody";
   EXPECT_EQ(other.Hello(), 0);
-  EXPECT_EQ(server.commands.last(), "cddb hello  tivrel 1.1");
+  EXPECT_EQ(server.commands.value(server.commands.size() - 2), "cddb hello  tivrel 1.1");
 }
 
 TEST_F(Cddbp, BannerRefusalsCloseTheSession) {
