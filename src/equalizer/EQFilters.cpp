@@ -189,6 +189,10 @@ StereoFrame FilterFrameBands(const FilterTableType& table, StereoFrame x0, Stere
   for (int band = 0; band < kBandCount; ++band) {
     const BandFilterRecord& r = table[size_t(band)];
     SectionHistory& h = sections[size_t(band)];
+    if (r.Gain == 0) {  // a flat band adds nothing; its section rests
+      h = {};
+      continue;
+    }
     const StereoFrame out{r.Alpha * (x0.left - x2.left) + r.Gamma * h.y1.left - r.Beta * h.y2.left,
                           r.Alpha * (x0.right - x2.right) + r.Gamma * h.y1.right - r.Beta * h.y2.right};
     h.y2 = h.y1;
