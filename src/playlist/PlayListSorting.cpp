@@ -95,6 +95,8 @@ QString SortKeyOfEntry(const QString& entry, uint8_t sortType) {
   switch (sortType) {
     case stFileName:
       return FileNameOfPath(GetEntrySongPath(entry));
+    case stPathAndFileName:
+      return GetEntrySongPath(entry);
     case stFileExtension: {
       const QString path = GetEntrySongPath(entry);
       return FileExtensionOfPath(path) + FileNameOfPath(path);
@@ -108,7 +110,7 @@ QString SortKeyOfEntry(const QString& entry, uint8_t sortType) {
     case stSongTitle:
       return GetEntrySongTitle(entry);
     default:
-      return {};  // the path-and-file-name sort orders by the entries alone
+      return {};
   }
 }
 
