@@ -34,7 +34,7 @@ void ShowSongTexts(int32_t index, const QString& entry) {
   const PlayListHooks::DeckDisplay& deck = PlayListHooks::Deck();
   const QString artist = GeneralFunctions::GetEntrySongArtist(entry);
   if (deck.SkinIsWinamp && deck.SkinIsWinamp()) {
-    Call(deck.SetArtistScrollText, QStringLiteral("%1.%2").arg(index + 1).arg(artist));
+    Call(deck.SetArtistScrollText, QString::number(index + 1) + '.' + artist);
     return;
   }
   Call(deck.SetArtistScrollText, artist);
