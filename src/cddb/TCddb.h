@@ -17,6 +17,7 @@ class QTcpSocket;
 namespace Cddb {
 
 class ReplyLineBuffer;
+class TLocalCDDB;
 
 // Placeholders the user replaces in the lookup window: gnudb.org, the live
 // server of the protocol, refuses clients whose users cannot set a real address.
@@ -138,7 +139,7 @@ class TCddb : public QObject {
   int HttpCommand(const QString& url, int newState, const QString& status, LineHandler handler);
   void HandleSubmitReplyLine(const QString& line);
 
-  std::unique_ptr<class TLocalCDDB> OpenLocalDatabase();
+  std::unique_ptr<TLocalCDDB> OpenLocalDatabase();
   void ReportLocalResult(int result, const std::array<const char*, 4>& failureTexts);
   QString DiscIdUpper() const;
   QStringList DriveNames() const;
