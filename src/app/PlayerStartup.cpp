@@ -1,7 +1,10 @@
 #include "PlayerStartup.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
@@ -34,7 +37,10 @@ bool InitializePlayer() {
   HideAllDebuggingControls();
   KestrelixAudioApi::LoadSelectedAudioAPI();
   DeckForm->LoadFromAllFormsControlsPositions();
+  DeckForm->SetControlsToNewPositions();
   DeckForm->show();
+  DeckForm->Timer1->start();
+  DeckForm->Timer2->start();
   return true;
 }
 
@@ -42,6 +48,14 @@ void InitializeDeckVariables() {
   EqualizerFormSkinned->ResetEQBands();
   PlayListEditorForm->InitializePlayList();  // automatic playlist, TotalFiles, display options
   KestrelixAudioApi::vars.PositionPercent = 0;
+  DeckForm->SetArtistScrollText(QStringLiteral("Welcome to %1 v%2").arg(
+      QLatin1String(VersionInfo::ProductName), QLatin1String(VersionInfo::Version)));
+  DeckForm->SetTitleScrollText(QLatin1String(VersionInfo::ProductNotice));
+  DeckForm->ArtistScrollText.ShownText.clear();
+  DeckForm->TitleScrollText.ShownText.clear();
+  const int charWidth = std::max(1, DeckForm->FontSmallImageList.Width());
+  DeckForm->ArtistWindowInfo.WidthInChars = DeckForm->SongArtistWindow->width() / charWidth;
+  DeckForm->TitleWindowInfo.WidthInChars = DeckForm->SongTitleWindow->width() / charWidth;
   DeckForm->ScrollTextEnabled = true;
   DeckForm->TimeDisplayMode = 0;
   DeckForm->Paused = false;

@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QTimer>
 
+#include "app/DroppedFiles.h"
 #include "app/Forms.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
@@ -14,18 +18,53 @@
 namespace {
 // A settings file is 44 short lines; anything far larger is not one.
 constexpr qint64 kMaxSettingsFileBytes = 1 << 20;
+constexpr int kDeckTimerIntervalMs = 400;
 
 QString SettingsFilePath() { return PlatformUi::ProgramFileWithExtension(QStringLiteral(".ini")); }
 }  // namespace
 
 TDeckForm::TDeckForm(QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), DeckSkinControls(this) {
+    : QWidget(parent, Qt::FramelessWindowHint),
+      DeckSkinControls(this),
+      Timer1(new QTimer(this)),
+      Timer2(new QTimer(this)) {
   FormCreate();
 }
 
 TDeckForm::~TDeckForm() { FormDestroy(); }
 
-void TDeckForm::FormCreate() { setWindowTitle(QStringLiteral("Solvane Audio Player")); }
+void TDeckForm::FormCreate() {
+  setWindowTitle(QStringLiteral("Solvane Audio Player"));
+  setAcceptDrops(true);
+  Timer1->setInterval(kDeckTimerIntervalMs);
+  Timer2->setInterval(kDeckTimerIntervalMs);
+  connect(Timer1, &QTimer::timeout, this, &TDeckForm::Timer1Timer);
+  connect(Timer2, &QTimer::timeout, this, &TDeckForm::Timer2Timer);
+  ConnectControls();
+  InstallPlayListHooks();
+}
+
+void TDeckForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow()) {
+      FormActivate();
+    } else {
+      FormDeactivate();
+    }
+  }
+  QWidget::changeEvent(event);
+}
+
+void TDeckForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedLocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TDeckForm::dropEvent(QDropEvent* event) {
+  const QStringList paths = DroppedLocalFiles(event->mimeData());
+  if (paths.isEmpty()) return;
+  DragFunc(paths);
+  event->acceptProposedAction();
+}
 
 // Closing the deck ends the message loop; shutdown then destroys the windows.
 void TDeckForm::closeEvent(QCloseEvent* event) {
@@ -34,6 +73,9 @@ void TDeckForm::closeEvent(QCloseEvent* event) {
 }
 
 void TDeckForm::FormDestroy() {
+  Timer1->stop();
+  Timer2->stop();
+  RemovePlayListHooks();
   SaveControlsPositions();
   SetSavedSettingsINIStrings();
   WriteSettingsFile();
@@ -72,11 +114,11 @@ void TDeckForm::SaveControlsPositions() {
   Settings.SavedSkinsFolder = SkinUnit::SkinsFolder;
   Settings.SavedSkinName = SkinUnit::SkinName;
   Settings.SavedLastFolder = TPlayListEditorForm::LastFolder;
-  Settings.SavedBalance = static_cast<int16_t>(BalanceSliderValue);
-  Settings.SavedVolume = static_cast<int16_t>(VolumeSliderValue);
+  Settings.SavedBalance = static_cast<int16_t>(BalanceSliderRecord.Value);
+  Settings.SavedVolume = static_cast<int16_t>(VolumeSliderRecord.Value);
   Settings.SavedTimeDisplayMode = TimeDisplayMode;
-  Settings.SavedArtistScrollMode = ArtistScrollMode;
-  Settings.SavedTitleScrollMode = TitleScrollMode;
+  Settings.SavedArtistScrollMode = ArtistWindowInfo.ScrollMode;
+  Settings.SavedTitleScrollMode = TitleWindowInfo.ScrollMode;
 }
 
 void TDeckForm::LoadControlsPositions() {
@@ -84,11 +126,11 @@ void TDeckForm::LoadControlsPositions() {
   SkinUnit::SkinsFolder = Settings.SavedSkinsFolder;
   SkinUnit::SkinName = Settings.SavedSkinName;
   TPlayListEditorForm::LastFolder = Settings.SavedLastFolder;
-  BalanceSliderValue = Settings.SavedBalance;
-  VolumeSliderValue = Settings.SavedVolume;
+  BalanceSliderRecord.Value = Settings.SavedBalance;
+  VolumeSliderRecord.Value = Settings.SavedVolume;
   TimeDisplayMode = Settings.SavedTimeDisplayMode;
-  ArtistScrollMode = Settings.SavedArtistScrollMode;
-  TitleScrollMode = Settings.SavedTitleScrollMode;
+  ArtistWindowInfo.ScrollMode = Settings.SavedArtistScrollMode;
+  TitleWindowInfo.ScrollMode = Settings.SavedTitleScrollMode;
 }
 
 void TDeckForm::SaveFromAllFormsControlsPositions() {

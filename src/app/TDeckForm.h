@@ -1,11 +1,16 @@
 #pragma once
+#include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 #include "app/SavedSettings.h"
 #include "skins/DeckSkinControls.h"
+#include "skins/ScrollingText.h"
+
+class QTimer;
 
 // The deck: the main window. Closing it ends the program.
 class TDeckForm : public QWidget, public DeckSkinControls {
@@ -19,16 +24,36 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   QStringList SettingsLines;
   QStringList PresetLines;
 
-  // Transport and display state.
+  // Transport and display state. Repeat and shuffle live in Settings.RepeatOn
+  // and Settings.ShuffleOn; the slider values in the slider records.
   bool Paused = false;
   bool PauseBlink = false;
   bool ScrollTextEnabled = true;
   uint8_t TimeDisplayMode = 0;
-  uint8_t ArtistScrollMode = 0;
-  uint8_t TitleScrollMode = 0;
   uint8_t FileTypeEffectStep = 0;
-  int VolumeSliderValue = 78;
-  int BalanceSliderValue = 50;
+  QString StatusText = QStringLiteral("Stopped");
+  QString KbpsText;
+  QString KhzText;
+  GeneralFunctions::ScrollingTextRecord ArtistScrollText;
+  GeneralFunctions::ScrollingTextRecord TitleScrollText;
+  GeneralFunctions::ScrollWindowSettings ArtistWindowInfo;
+  GeneralFunctions::ScrollWindowSettings TitleWindowInfo;
+
+  // Sprite index of each four-state toggle: 0 off, 1 off and pressed, 2 on,
+  // 3 on and pressed; the playlist button's states are offset by 4.
+  int RepeatButtonState = 0;
+  int ShuffleButtonState = 0;
+  int EqualizerButtonState = 0;
+  int PlaylistButtonState = 4;
+
+  // Both 400 ms timers; started at the end of start-up.
+  QTimer* Timer1;
+  QTimer* Timer2;
+
+  // Opens the preferences dialog without blocking the other windows; the
+  // preferences dialog installs it. Until then the main-menu button only
+  // shows its pressed and released sprites.
+  std::function<void()> ShowPreferencesDialog;
 
   void ResetSomeGeneralPurposeVariables();
   void SetSavedSettingsINIStrings();
@@ -43,10 +68,74 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void ReadSettingsFile();
   bool WriteSettingsFile();
 
+  // Transport.
+  void PlayButtonClick();
+  void PauseButtonClick();
+  void StopButtonClick();
+  void ForwardButtonClick();
+  void BackwardButtonClick();
+  void EjectButtonClick();
+  void EqualizerButtonClick();
+  void PlaylistButtonClick();
+  void RepeatButtonClick();
+  void ShuffleButtonClick();
+  void MainMenuButtonClick();
+  void MinimizeWindowButtonClick();
+  void CloseWindowButtonClick();
+  void Timer1Timer();
+  void Timer2Timer();
+
+  // Sliders: press, move with the left button held, release.
+  void PosBarButtonMouseDown(int x, int y);
+  void PosBarButtonMouseMove(int x, int y);
+  void PosBarButtonMouseUp();
+  void VolumeButtonMouseDown(int x, int y);
+  void VolumeButtonMouseMove(int x, int y);
+  void VolumeButtonMouseUp();
+  void VolumeButtonClick();
+  void BalanceButtonMouseDown(int x, int y);
+  void BalanceButtonMouseMove(int x, int y);
+  void BalanceButtonMouseUp();
+  void BalanceButtonDblClick();
+
+  // Display.
+  void DrawSongTimeText(int mode);
+  void UpdateTextWindows();
+  void DrawStatusText();
+  void DisplayFileType();
+  void DisplayFileTypeEffect();
+  void DrawPositionSlider();
+  void SetControlsToNewPositions();
+  void SetEQControlsToValues();
+  void SongCurrectPlayingTimeWindowClick();
+  void SongArtistWindowClick();
+  void SongTitleWindowClick();
+  // Sets a scroll line's text and restarts its scrolling.
+  void SetArtistScrollText(const QString& text);
+  void SetTitleScrollText(const QString& text);
+  // Shows a slider's value ("Volume:78") in the artist window.
+  void ShowInArtistWindow(const QString& text);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void FormCreate();
   void FormDestroy();
+  void FormActivate();
+  void FormDeactivate();
+  // Connects every control's mouse signals to its handlers.
+  void ConnectControls();
+  // Installs the seams through which the playlist editor updates the deck.
+  void InstallPlayListHooks();
+  void RemovePlayListHooks();
+  // Resume after a pause: the paused time does not count for a tracker music.
+  void ResumePausedSong();
+  void ShowPlaying();
+  void ShowStateSprite(int sprite);
+  void DrawRateTexts();
+  void PlaceVolumeSlider(int value);
 };

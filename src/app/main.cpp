@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/DroppedFiles.h"
 #include "app/Forms.h"
 #include "app/PlayerStartup.h"
 #include "app/SessionSignals.h"
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
     DestroyForms();
     return 1;
   }
+  // Songs, folders and CD drives named on the command line are added and the first plays.
+  AddCommandLineSongs(QCoreApplication::arguments().mid(1));
   const int result = sessionEnded ? 0 : QApplication::exec();
   DestroyForms();
   return result;

@@ -81,8 +81,8 @@ void TPlayListEditorForm::dropEvent(QDropEvent* event) {
 
 void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
   const PlayListPlayback::DeckPlaySettings deck{
-      DeckForm->Settings.RepeatOn, DeckForm->Settings.ShuffleOn, DeckForm->VolumeSliderValue,
-      DeckForm->BalanceSliderValue};
+      DeckForm->Settings.RepeatOn, DeckForm->Settings.ShuffleOn,
+      DeckForm->VolumeSliderRecord.Value, DeckForm->BalanceSliderRecord.Value};
   PlayListPlayback::PlayPlayListSong(PlayList, mode, deck);
 }
 

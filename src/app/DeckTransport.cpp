@@ -1,0 +1,171 @@
+// The deck's transport: play, pause, stop, skip, the toggles, the title-bar
+// buttons and the two timers that keep the display current and move on when a
+// song ends. Every choice of song goes to the playlist editor.
+#include "app/TDeckForm.h"
+
+#include "app/Forms.h"
+#include "audio/KestrelixAudioApi.h"
+#include "equalizer/TEqualizerFormSkinned.h"
+#include "platform/ui/MillisecondClock.h"
+#include "playlist/TPlayListEditorForm.h"
+#include "skins/BitmapText.h"
+#include "skins/SpriteFunctions.h"
+
+namespace {
+
+namespace Audio = KestrelixAudioApi;
+using PlayListPlayback::pmNext;
+using PlayListPlayback::pmPlay;
+using PlayListPlayback::pmPrevious;
+using PlayListPlayback::pmResume;
+
+enum PlayStateSprite { kPlayingSprite = 0, kPausedSprite = 1, kStoppedSprite = 2 };
+
+}  // namespace
+
+void TDeckForm::ShowStateSprite(int sprite) {
+  GeneralFunctions::ShowSprite(*PlayPauseStateImage, PlayPauseStateImageList, sprite);
+}
+
+void TDeckForm::ShowPlaying() {
+  ShowStateSprite(kPlayingSprite);
+  StatusText = QStringLiteral("Playing");
+  DrawStatusText();
+  TransmissionImage->show();
+  Paused = false;
+}
+
+void TDeckForm::ResumePausedSong() {
+  PlayListEditorForm->PlayPlayListSong(pmResume);
+  if (Audio::vars.FileKind == Audio::fkMusic && Audio::vars.PlayStatus == Audio::psPlaying) {
+    Audio::vars.LastTickTime = PlatformUi::MillisecondClock();
+  }
+}
+
+void TDeckForm::PlayButtonClick() {
+  if (Audio::vars.PlayStatus == Audio::psPaused) {
+    ResumePausedSong();
+  } else {
+    PlayListEditorForm->PlayPlayListSong(pmPlay);
+  }
+  ShowPlaying();
+}
+
+void TDeckForm::PauseButtonClick() {
+  if (Paused) {
+    ResumePausedSong();
+    ShowPlaying();
+    return;
+  }
+  Audio::AudioPause();
+  ShowStateSprite(kPausedSprite);
+  StatusText = QStringLiteral("Paused");
+  DrawStatusText();
+  TransmissionImage->hide();
+  Paused = true;
+}
+
+void TDeckForm::StopButtonClick() {
+  ShowStateSprite(kStoppedSprite);
+  StatusText = QStringLiteral("Stopped");
+  DrawStatusText();
+  TransmissionImage->hide();
+  Paused = false;
+  FileTypeEffectStep = 0;
+  Audio::AudioStop();
+}
+
+void TDeckForm::ForwardButtonClick() {
+  ShowStateSprite(kStoppedSprite);
+  StatusText = QStringLiteral("Playing");
+  PlayListEditorForm->PlayPlayListSong(pmNext);
+  DrawStatusText();
+  // The playlist says "Stopped" when the list ran out without repeat.
+  const bool playing = StatusText == QLatin1String("Playing");
+  ShowStateSprite(playing ? kPlayingSprite : kStoppedSprite);
+  TransmissionImage->setVisible(playing);
+  Paused = false;
+}
+
+void TDeckForm::BackwardButtonClick() {
+  ShowStateSprite(kStoppedSprite);
+  PlayListEditorForm->PlayPlayListSong(pmPrevious);
+  ShowPlaying();
+}
+
+void TDeckForm::EjectButtonClick() {
+  PlayListEditorForm->AddFilesToPlayList();
+  Paused = false;
+}
+
+void TDeckForm::EqualizerButtonClick() {
+  EqualizerFormSkinned->setVisible(!EqualizerFormSkinned->isVisible());
+  Settings.EQVisible = EqualizerFormSkinned->isVisible();
+}
+
+void TDeckForm::PlaylistButtonClick() {
+  PlayListEditorForm->setVisible(!PlayListEditorForm->isVisible());
+  Settings.PLVisible = PlayListEditorForm->isVisible();
+}
+
+void TDeckForm::RepeatButtonClick() { Settings.RepeatOn = !Settings.RepeatOn; }
+
+void TDeckForm::ShuffleButtonClick() { Settings.ShuffleOn = !Settings.ShuffleOn; }
+
+void TDeckForm::MainMenuButtonClick() {
+  if (ShowPreferencesDialog) ShowPreferencesDialog();
+}
+
+void TDeckForm::MinimizeWindowButtonClick() {
+  for (QWidget* window : {static_cast<QWidget*>(EqualizerFormSkinned),
+                          static_cast<QWidget*>(PlayListEditorForm), static_cast<QWidget*>(this)}) {
+    if (window->isVisible()) window->showMinimized();
+  }
+}
+
+void TDeckForm::CloseWindowButtonClick() { close(); }
+
+void TDeckForm::FormActivate() {
+  GeneralFunctions::ShowSprite(*TitleBarImage, TitleBarImageList, 0);
+}
+
+void TDeckForm::FormDeactivate() {
+  GeneralFunctions::ShowSprite(*TitleBarImage, TitleBarImageList, 1);
+}
+
+void TDeckForm::Timer1Timer() {
+  auto& vars = Audio::vars;
+  if (vars.FileKind == Audio::fkMusic && vars.PlayStatus == Audio::psPlaying) {
+    const uint64_t now = PlatformUi::MillisecondClock();
+    vars.MusicElapsedMs += static_cast<int64_t>(now - vars.LastTickTime);
+    vars.LastTickTime = now;
+  }
+  if (ScrollTextEnabled) {
+    GeneralFunctions::StepScrollingText(ArtistScrollText, 0, 0, ArtistWindowInfo,
+                                        *SongArtistWindow, FontSmallImageList);
+    if (GeneralFunctions::SkinIsWinamp == 0) {
+      GeneralFunctions::StepScrollingText(TitleScrollText, 0, 0, TitleWindowInfo,
+                                          *SongTitleWindow, FontSmallImageList);
+    }
+  }
+  DrawSongTimeText(TimeDisplayMode);
+  if (vars.TextWindowsDirty == 1) {
+    vars.TextWindowsDirty = 0;
+    UpdateTextWindows();
+  }
+  if (vars.PositionDragging == 0) {
+    Audio::AudioGetPosition();
+    DrawPositionSlider();
+  }
+  if (vars.PlayStatus == Audio::psStopped || vars.PlayStatus == Audio::psEnded) {
+    DisplayFileTypeEffect();
+  }
+  Audio::AudioGetCPU();
+}
+
+void TDeckForm::Timer2Timer() {
+  Audio::AudioCheckEndOfSong();
+  if (Audio::vars.SongEndedEvent != 1) return;
+  Audio::vars.SongEndedEvent = 0;
+  if (Audio::vars.PlayStatus == Audio::psEnded) ForwardButtonClick();
+}

@@ -1,0 +1,59 @@
+#include "DroppedFiles.h"
+
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
+#include "app/Forms.h"
+#include "app/TDeckForm.h"
+#include "playlist/PlayListAdding.h"
+#include "playlist/PlayListHooks.h"
+#include "playlist/TPlayListEditorForm.h"
+
+namespace {
+
+// A device node (a CD drive such as /dev/sr0): its tracks, read from the
+// disc in it; nothing when no disc could be read.
+QStringList CDDriveTracks(const QString& device) {
+  const PlayListHooks::CDInformation& cd = PlayListHooks::CD();
+  if (!cd.GetCDInformation || !cd.BuildCDTrackList) return {};
+  if (cd.GetCDInformation(device + '/', DeckForm->Settings.UseFreedbSupport) != 1) return {};
+  return cd.BuildCDTrackList();
+}
+
+bool IsDeviceNode(const QFileInfo& info) { return info.exists() && !info.isFile() && !info.isDir(); }
+
+}  // namespace
+
+QStringList DroppedLocalFiles(const QMimeData* data) {
+  QStringList paths;
+  if (!data) return paths;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) paths.append(url.toLocalFile());
+  }
+  return paths;
+}
+
+void DragFunc(const QStringList& paths) { PlayListEditorForm->AddDroppedFiles(paths); }
+
+int AddCommandLineSongs(const QStringList& arguments) {
+  PlayListModel& playList = PlayListEditorForm->PlayList;
+  const int firstNew = playList.TotalFiles();
+  for (const QString& argument : arguments) {
+    const QFileInfo info(argument);
+    const QString path = info.absoluteFilePath();
+    if (info.isDir()) {
+      DragFunc(PlayListAdding::ScanFolder(path));
+    } else if (IsDeviceNode(info)) {
+      playList.Append(CDDriveTracks(path));
+    } else {
+      DragFunc({path});
+    }
+  }
+  const int added = playList.TotalFiles() - firstNew;
+  if (added > 0) {
+    playList.CurrentSongIndex = firstNew;
+    DeckForm->PlayButtonClick();
+  }
+  return added;
+}

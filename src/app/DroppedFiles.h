@@ -1,0 +1,20 @@
+#pragma once
+// Files entering the playlist from outside the player: dropped onto the deck
+// or named on the command line.
+#include <QString>
+#include <QStringList>
+
+class QMimeData;
+
+// The local files of a drag and drop, in the order they were dropped.
+QStringList DroppedLocalFiles(const QMimeData* data);
+
+// Appends the dropped files to the playlist whatever their extension (a
+// file of an unknown kind reports so only when it is played); CD tracks and
+// disc images go through the CD-track step. The info area shows the count.
+void DragFunc(const QStringList& paths);
+
+// The songs named on the command line: files as they are, a folder's songs
+// as "Add Dir" finds them, a CD drive's tracks. They are appended and the
+// first of them starts playing. Returns the number of entries added.
+int AddCommandLineSongs(const QStringList& arguments);

@@ -1,0 +1,259 @@
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include "DeckTestKit.h"
+#include "app/DroppedFiles.h"
+#include "app/Forms.h"
+#include "app/TDeckForm.h"
+#include "audio/KestrelixAudioApi.h"
+#include "playlist/PlayListEntry.h"
+#include "playlist/TPlayListEditorForm.h"
+#include "skins/BitmapText.h"
+#include "support/TestEnvironment.h"
+
+namespace DeckTests {
+namespace {
+
+namespace Audio = KestrelixAudioApi;
+using Audio::vars;
+
+// The digits a paint box holds after drawing `text` with the player's own
+// digit rule (one cell per character, blanks drawn).
+bool ShowsDigits(PlatformUi::PaintBox* box, const QString& text, int cells) {
+  PlatformUi::PaintBox expected;
+  expected.resize(box->size());
+  GeneralFunctions::DrawTimeText(text, cells, 0, 0, 0, DeckForm->NumbersImageList, expected, true);
+  const QRect drawn(0, 0, cells * DeckForm->NumbersImageList.Width(), box->height());
+  return box->Canvas().copy(drawn) == expected.Canvas().copy(drawn);
+}
+
+void SetElapsed(int64_t seconds) {
+  const Audio::HMS hms = Audio::SecondsToHMS(seconds);
+  vars.ElapsedHours = hms.hours;
+  vars.ElapsedMinutes = hms.minutes;
+  vars.ElapsedSeconds60 = hms.seconds60;
+}
+
+class DeckDisplay : public DeckRun {
+ protected:
+  void SetUp() override {
+    DeckRun::SetUp();
+    Start();
+  }
+};
+
+TEST_F(DeckDisplay, TimeShowsElapsedOrRemainingMinutesAndSecondsAndBlinksWhilePaused) {
+  vars.TotalSeconds = 65 * 60 + 30;
+  SetElapsed(62);
+  DeckForm->DrawSongTimeText(0);
+  EXPECT_EQ(vars.ElapsedTimeText, "+01:02");
+  EXPECT_EQ(vars.TotalTimeText, "+05:30");  // hours are not shown
+  EXPECT_EQ(vars.TotalMinutes, 5);
+  EXPECT_TRUE(ShowsDigits(DeckForm->SongCurrectPlayingTimeWindow, "+01:02", 6));
+  EXPECT_TRUE(ShowsDigits(DeckForm->SongTotalTimeWindow, "+05:30", 6));
+
+  SetElapsed(vars.TotalSeconds);
+  DeckForm->DrawSongTimeText(1);
+  EXPECT_EQ(vars.ElapsedTimeText, "-00:00");
+
+  // A click on the time switches the mode and back.
+  Click(DeckForm->SongCurrectPlayingTimeWindow);
+  EXPECT_EQ(DeckForm->TimeDisplayMode, 1);
+  Click(DeckForm->SongCurrectPlayingTimeWindow);
+  EXPECT_EQ(DeckForm->TimeDisplayMode, 0);
+
+  SetElapsed(7);
+  DeckForm->Paused = true;
+  QStringList shown;
+  for (int tick = 0; tick < 4; ++tick) {
+    DeckForm->Timer1Timer();
+    shown.append(vars.ElapsedTimeText);
+  }
+  EXPECT_EQ(shown, QStringList({"+  :  ", "+00:07", "+  :  ", "+00:07"}));
+  EXPECT_TRUE(ShowsDigits(DeckForm->SongCurrectPlayingTimeWindow, "+00:07", 6));
+  DeckForm->Paused = false;
+  DeckForm->Timer1Timer();
+  DeckForm->Timer1Timer();
+  EXPECT_EQ(vars.ElapsedTimeText, "+00:07");
+}
+
+// Winamp skins draw the digits 3 pixels apart, the colon left to the skin,
+// blanks only while paused, and no total time.
+TEST_F(DeckDisplay, WinampDigitsFollowTheirOwnSpacing) {
+  GeneralFunctions::SkinIsWinamp = 1;
+  SetElapsed(83);
+  DeckForm->DrawSongTimeText(0);
+  PlatformUi::PaintBox expected;
+  expected.resize(DeckForm->SongCurrectPlayingTimeWindow->size());
+  const PlatformUi::ImageList& digits = DeckForm->NumbersImageList;
+  const int w = digits.Width();
+  int x = 0;
+  for (const int cell : {10, 0, 1, -1, 2, 3}) {
+    if (cell < 0) {
+      x += w - 3;
+      continue;
+    }
+    digits.Draw(expected.Canvas(), x, 0, cell);
+    x += w + 3;
+  }
+  EXPECT_EQ(DeckForm->SongCurrectPlayingTimeWindow->Canvas(), expected.Canvas());
+  GeneralFunctions::SkinIsWinamp = 0;
+}
+
+TEST_F(DeckDisplay, ScrollingLinesStepEachTickAndPauseWhileASliderIsHeld) {
+  const int cells = DeckForm->ArtistWindowInfo.WidthInChars;
+  ASSERT_EQ(cells, DeckForm->SongArtistWindow->width() / DeckForm->FontSmallImageList.Width());
+  ASSERT_EQ(DeckForm->ArtistScrollText.Text, "Welcome to Solvane Audio Player v1.1");
+  DeckForm->Timer1Timer();
+  EXPECT_TRUE(ShowsText(DeckForm->SongArtistWindow, QString(cells - 1, ' ') + "W", cells));
+  DeckForm->Timer1Timer();
+  EXPECT_TRUE(ShowsText(DeckForm->SongArtistWindow, QString(cells - 2, ' ') + "We", cells));
+  EXPECT_TRUE(ShowsText(DeckForm->SongTitleWindow, QString(cells - 2, ' ') + "So", cells));
+
+  // A click switches the artist line to bouncing text, restarting it: the
+  // text longer than the window starts moving left at once.
+  Click(DeckForm->SongArtistWindow);
+  EXPECT_EQ(DeckForm->ArtistWindowInfo.ScrollMode, 1);
+  DeckForm->Timer1Timer();
+  EXPECT_TRUE(ShowsText(DeckForm->SongArtistWindow, "elcome to Solvane Audio Player v1.1", cells));
+
+  // Holding the volume button shows its value instead.
+  PlatformUi::ImageControl* volume = DeckForm->VolumeButton;
+  Press(volume, {2, 2});
+  EXPECT_FALSE(DeckForm->ScrollTextEnabled);
+  EXPECT_TRUE(ShowsText(DeckForm->SongArtistWindow, "Volume:78", cells));
+  const int step = DeckForm->ArtistScrollText.Step;
+  DeckForm->Timer1Timer();
+  EXPECT_EQ(DeckForm->ArtistScrollText.Step, step);
+  Release(volume, {2, 2});
+  EXPECT_TRUE(DeckForm->ScrollTextEnabled);
+}
+
+TEST_F(DeckDisplay, VolumeAndBalanceSlidersSetTheSoundAndShowTheirValue) {
+  const int cells = DeckForm->ArtistWindowInfo.WidthInChars;
+  PlatformUi::ImageControl* volume = DeckForm->VolumeButton;
+  PlatformUi::ImageControl* volumeBar = DeckForm->VolumeImage;
+  // The own-format volume bar is upright: its top is 100.
+  Press(volume, {2, 2});
+  EXPECT_TRUE(Shows(volume, DeckForm->VolumeButtonImageList, 0));
+  DragTo(volume, {2, 2 - (volume->y() - volumeBar->y()) - 20});
+  EXPECT_EQ(DeckForm->VolumeSliderRecord.Value, 100);
+  EXPECT_EQ(vars.VolumeValue, 100);
+  EXPECT_TRUE(ShowsText(DeckForm->SongArtistWindow, "Volume:100", cells));
+  Release(volume, {2, 2});
+  EXPECT_TRUE(Shows(volume, DeckForm->VolumeButtonImageList, 1));
+  EXPECT_TRUE(Shows(volumeBar, DeckForm->VolumeImageList,
+                    DeckForm->VolumeSliderRecord.HighestSpriteIndex));
+
+  PlatformUi::ImageControl* balance = DeckForm->BalanceButton;
+  PlatformUi::ImageControl* balanceBar = DeckForm->BalanceImage;
+  const int highest = DeckForm->BalanceSliderRecord.HighestSpriteIndex;
+  EXPECT_TRUE(Shows(balanceBar, DeckForm->BalanceImageList, 0));  // centred
+  Press(balance, {2, 2});
+  DragTo(balance, {2 - (balance->x() - balanceBar->x()) - 10, 2});
+  Release(balance, {2, 2});
+  EXPECT_EQ(vars.BalanceValue, 0);
+  EXPECT_TRUE(Shows(balanceBar, DeckForm->BalanceImageList, highest));
+
+  DeckForm->BalanceSliderRecord.Value = 20;
+  QTest::mouseDClick(balance, Qt::LeftButton, Qt::NoModifier, {2, 2});
+  EXPECT_EQ(DeckForm->BalanceSliderRecord.Value, 50);
+  EXPECT_EQ(vars.BalanceValue, 50);
+  EXPECT_TRUE(ShowsText(DeckForm->SongArtistWindow, "Balance:50", cells));
+  EXPECT_TRUE(Shows(balanceBar, DeckForm->BalanceImageList, 0));
+
+  // The values are saved at shutdown and restored at the next start.
+  Stop();
+  Start();
+  EXPECT_EQ(DeckForm->VolumeSliderRecord.Value, 100);
+  EXPECT_EQ(vars.VolumeValue, 100);
+  EXPECT_EQ(DeckForm->BalanceSliderRecord.Value, 50);
+}
+
+TEST_F(DeckDisplay, LampsShowChannelsAndFileKindAndAnimateWhileStopped) {
+  const auto& channels = DeckForm->MonoStereoButtonImageList;
+  vars.ChannelCount = 1;
+  vars.BitRate = 192;
+  vars.TextWindowsDirty = 1;
+  DeckForm->Timer1Timer();
+  EXPECT_EQ(vars.TextWindowsDirty, 0);
+  EXPECT_TRUE(Shows(DeckForm->MonoButton, channels, 2));
+  EXPECT_TRUE(Shows(DeckForm->StereoButton, channels, 1));
+  EXPECT_EQ(DeckForm->KbpsText, "192");
+  EXPECT_EQ(DeckForm->KhzText, "44100");
+  EXPECT_TRUE(ShowsDigits(DeckForm->KbpsTextWindow, "192", 3));
+  EXPECT_TRUE(ShowsDigits(DeckForm->KhzTextWindow, "44100", 5));
+  vars.ChannelCount = 2;
+  DeckForm->UpdateTextWindows();
+  EXPECT_TRUE(Shows(DeckForm->MonoButton, channels, 3));
+  EXPECT_TRUE(Shows(DeckForm->StereoButton, channels, 0));
+
+  const auto& lamps = DeckForm->MP3MODCDImageList;
+  auto lit = [&] {
+    return QString("%1%2%3")
+        .arg(Shows(DeckForm->MP3Button, lamps, 2) ? "M" : "-")
+        .arg(Shows(DeckForm->MODButton, lamps, 6) ? "O" : "-")
+        .arg(Shows(DeckForm->CDButton, lamps, 10) ? "C" : "-");
+  };
+  vars.FileKind = Audio::fkMusic;
+  DeckForm->DisplayFileType();
+  EXPECT_EQ(lit(), "-O-");
+
+  vars.PlayStatus = Audio::psStopped;
+  DeckForm->FileTypeEffectStep = 0;
+  QStringList cycle;
+  for (int tick = 0; tick < 9; ++tick) {
+    DeckForm->Timer1Timer();
+    cycle.append(lit());
+  }
+  EXPECT_EQ(cycle, QStringList({"---", "M--", "MO-", "MOC", "---", "MOC", "---", "MOC", "---"}));
+}
+
+TEST_F(DeckDisplay, DroppedFilesOfAnyKindJoinThePlayList) {
+  const QString song = WriteSong("dropped.wav", 1.0);
+  const QString unknown = TestSupport::ProgramFolder() + "notes.xyz";
+  QFile(unknown).open(QIODevice::WriteOnly);
+  UsePlayList({});
+  TestSupport::MessageBoxes().shown.clear();  // start-up's own reports
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(song), QUrl::fromLocalFile(unknown)});
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  // Delivered straight to the window, as the platform's drag and drop does
+  // once a drag is over it.
+  static_cast<QObject*>(DeckForm)->event(&drop);
+  const PlayListModel& list = PlayListEditorForm->PlayList;
+  ASSERT_EQ(list.TotalFiles(), 2);
+  EXPECT_EQ(GeneralFunctions::GetEntrySongPath(list.Entry(0)), song);
+  EXPECT_EQ(GeneralFunctions::GetEntrySongPath(list.Entry(1)), unknown);
+  EXPECT_TRUE(TestSupport::MessageBoxes().shown.empty());
+
+  // The unknown kind is reported only when it is played.
+  PlayListEditorForm->PlayList.CurrentSongIndex = 1;
+  Click(DeckForm->PlayButton);
+  ASSERT_FALSE(TestSupport::MessageBoxes().shown.empty());
+  EXPECT_TRUE(TestSupport::MessageBoxes().shown.back().text.startsWith("Unknown File Type"));
+}
+
+TEST_F(DeckDisplay, CommandLineSongsAndFoldersAreAddedAndTheFirstPlays) {
+  const QString folder = TestSupport::ProgramFolder() + "album";
+  QDir().mkpath(folder);
+  const QString first = WriteSong("first.wav", 2.0);
+  QFile::copy(first, folder + "/b.wav");
+  QFile::copy(first, folder + "/a.wav");
+  UsePlayList({WriteSong("old.wav", 1.0)});
+  EXPECT_EQ(AddCommandLineSongs({first, folder}), 3);
+  const PlayListModel& list = PlayListEditorForm->PlayList;
+  ASSERT_EQ(list.TotalFiles(), 4);
+  EXPECT_TRUE(GeneralFunctions::GetEntrySongPath(list.Entry(2)).endsWith("album/a.wav"));
+  EXPECT_EQ(list.CurrentSongIndex, 1);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  EXPECT_EQ(GeneralFunctions::GetEntrySongPath(vars.CurrentSongEntry), first);
+  EXPECT_EQ(AddCommandLineSongs({}), 0);
+}
+
+}  // namespace
+}  // namespace DeckTests

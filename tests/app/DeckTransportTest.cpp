@@ -1,0 +1,277 @@
+#include <QThread>
+
+#include <algorithm>
+#include <cmath>
+
+#include "DeckTestKit.h"
+#include "mediagen/ModuleSong.h"
+#include "mediagen/WavFile.h"
+#include "app/Forms.h"
+#include "app/TDeckForm.h"
+#include "audio/KestrelixAudioApi.h"
+#include "equalizer/TEqualizerFormSkinned.h"
+#include "platform/ui/MillisecondClock.h"
+#include "playlist/PlayListEntry.h"
+#include "playlist/TPlayListEditorForm.h"
+#include "support/TestEnvironment.h"
+
+namespace DeckTests {
+namespace {
+
+namespace Audio = KestrelixAudioApi;
+using Audio::vars;
+
+int CurrentIndex() { return PlayListEditorForm->PlayList.CurrentSongIndex; }
+
+class DeckTransport : public DeckRun {
+ protected:
+  void Start() {
+    DeckRun::Start();
+    UsePlayList({WriteSong("one.wav", 3.0), WriteSong("two.wav", 3.0), WriteSong("three.wav", 3.0)});
+  }
+  void ExpectDeckShows(int stateSprite, const char* status, bool transmission) {
+    EXPECT_TRUE(Shows(DeckForm->PlayPauseStateImage, DeckForm->PlayPauseStateImageList, stateSprite));
+    EXPECT_EQ(DeckForm->StatusText, status);
+    EXPECT_TRUE(ShowsText(DeckForm->PlayerStatusWindow, status, 7));
+    EXPECT_EQ(DeckForm->TransmissionImage->isVisible(), transmission);
+  }
+};
+
+TEST_F(DeckTransport, PlayPauseResumeAndStop) {
+  Start();
+  Click(DeckForm->PlayButton);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  EXPECT_EQ(CurrentIndex(), 0);
+  ExpectDeckShows(0, "Playing", true);
+
+  QThread::msleep(150);
+  Click(DeckForm->PauseButton);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPaused);
+  EXPECT_TRUE(DeckForm->Paused);
+  ExpectDeckShows(1, "Paused", false);
+  Audio::AudioGetPosition();
+  const int64_t pausedAt = vars.ElapsedSeconds;
+  EXPECT_GE(pausedAt, 1);  // 150 ms at eight times the speed
+
+  // Play while paused continues the same song from where it was.
+  Click(DeckForm->PlayButton);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  EXPECT_FALSE(DeckForm->Paused);
+  Audio::AudioGetPosition();
+  EXPECT_GE(vars.ElapsedSeconds, pausedAt);
+  EXPECT_EQ(CurrentIndex(), 0);
+
+  // Pause twice toggles back to playing.
+  Click(DeckForm->PauseButton);
+  Click(DeckForm->PauseButton);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  ExpectDeckShows(0, "Playing", true);
+
+  Click(DeckForm->StopButton);
+  EXPECT_EQ(vars.PlayStatus, Audio::psStopped);
+  ExpectDeckShows(2, "Stopped", false);
+}
+
+TEST_F(DeckTransport, NextAndPreviousWalkTheListAndStopAtItsEndUnlessRepeating) {
+  Start();
+  Click(DeckForm->BackwardButton);
+  EXPECT_EQ(CurrentIndex(), 2);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  ExpectDeckShows(0, "Playing", true);
+
+  Click(DeckForm->ForwardButton);
+  EXPECT_EQ(CurrentIndex(), 0);
+  EXPECT_EQ(vars.PlayStatus, Audio::psStopped);
+  ExpectDeckShows(2, "Stopped", false);
+  EXPECT_TRUE(GeneralFunctions::GetEntrySongPath(vars.CurrentSongEntry).endsWith("one.wav"));
+
+  Click(DeckForm->ForwardButton);
+  EXPECT_EQ(CurrentIndex(), 1);
+  ExpectDeckShows(0, "Playing", true);
+  Click(DeckForm->ForwardButton);
+  Click(DeckForm->RepeatButton);
+  ASSERT_TRUE(DeckForm->Settings.RepeatOn);
+  Click(DeckForm->ForwardButton);
+  EXPECT_EQ(CurrentIndex(), 0);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  ExpectDeckShows(0, "Playing", true);
+}
+
+// Songs of 0.4 s end within a few ticks at eight times the speed.
+TEST_F(DeckTransport, EndedSongsAdvanceThroughTheListThenStopOrRepeat) {
+  DeckRun::Start();
+  UsePlayList({WriteSong("a.wav", 0.4), WriteSong("b.wav", 0.4)});
+  Click(DeckForm->PlayButton);
+  ASSERT_TRUE(TickUntil([] { return CurrentIndex() == 1; }));
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  ASSERT_TRUE(TickUntil([] { return vars.PlayStatus == Audio::psStopped; }));
+  EXPECT_EQ(CurrentIndex(), 0);
+  EXPECT_EQ(DeckForm->StatusText, "Stopped");
+  EXPECT_TRUE(Shows(DeckForm->PlayPauseStateImage, DeckForm->PlayPauseStateImageList, 2));
+
+  DeckForm->Settings.RepeatOn = true;
+  Click(DeckForm->PlayButton);
+  ASSERT_TRUE(TickUntil([] { return CurrentIndex() == 1; }));
+  ASSERT_TRUE(TickUntil([] { return CurrentIndex() == 0; }));
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  EXPECT_EQ(DeckForm->StatusText, "Playing");
+}
+
+class PositionSlider : public DeckTransport {
+ protected:
+  void SetUp() override {
+    DeckTransport::SetUp();
+    Start();
+    auto& op = Audio::operations.AudioSetPosition;
+    op = [inner = op, this] {
+      ++positionsSent;
+      inner();
+    };
+  }
+  // Drags the position button from its left end to the bar's middle.
+  void DragToMiddle() {
+    PlatformUi::ImageControl* button = DeckForm->PosBarButton;
+    const int middle = DeckForm->PosbarImage->x() + (DeckForm->PosbarImage->width() - button->width()) / 2;
+    Press(button, {2, 2});
+    EXPECT_EQ(vars.PositionDragging, 1);
+    EXPECT_TRUE(Shows(button, DeckForm->PosBarButtonImageList, 1));
+    DragTo(button, {2 + middle - button->x(), 2});
+    Release(button, {2, 2});
+    EXPECT_EQ(vars.PositionDragging, 0);
+    EXPECT_TRUE(Shows(button, DeckForm->PosBarButtonImageList, 0));
+  }
+  int positionsSent = 0;
+};
+
+TEST_F(PositionSlider, APausedSongMovesAndStaysPaused) {
+  Click(DeckForm->PlayButton);
+  Click(DeckForm->PauseButton);
+  DragToMiddle();
+  EXPECT_EQ(vars.PositionPercent, 50);
+  EXPECT_EQ(positionsSent, 2);  // one by starting the song, one by the drag
+  EXPECT_EQ(vars.PlayStatus, Audio::psPaused);
+  Audio::AudioGetPosition();
+  EXPECT_EQ(vars.ElapsedSeconds, 1);  // the middle of three seconds
+}
+
+TEST_F(PositionSlider, AStoppedSongIsNotMovedAndPlaysFromItsStart) {
+  Click(DeckForm->PlayButton);
+  Click(DeckForm->StopButton);
+  const int sentBefore = positionsSent;
+  DragToMiddle();
+  EXPECT_EQ(positionsSent, sentBefore);
+  EXPECT_EQ(vars.PlayStatus, Audio::psStopped);
+  Click(DeckForm->PlayButton);
+  Audio::AudioGetPosition();
+  EXPECT_EQ(vars.ElapsedSeconds, 0);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+}
+
+// A tracker music's time is counted by the deck's display timer from the
+// millisecond clock; the time spent paused is not counted.
+TEST_F(DeckTransport, TrackerMusicTimeLeavesOutThePause) {
+  MediaGen::ModuleSong song;
+  song.title = "test";
+  song.samples.push_back(MediaGen::MakeCycleSample("cycle"));
+  MediaGen::ModulePattern pattern(song.channels);
+  pattern.At(0, 0) = {MediaGen::kMiddleCNote, 1, 64};
+  song.patterns.push_back(pattern);
+  song.order = {0};
+  const QString path = TestSupport::ProgramFolder() + "song.mod";
+  ASSERT_TRUE(MediaGen::WriteMod(path.toStdString(), song));
+
+  uint64_t now = 1000;
+  PlatformUi::SetMillisecondClockSource([&now] { return now; });
+  DeckRun::Start();
+  UsePlayList({path});
+  Click(DeckForm->PlayButton);
+  ASSERT_EQ(vars.FileKind, Audio::fkMusic);
+  now += 400;
+  DeckForm->Timer1Timer();
+  EXPECT_EQ(vars.MusicElapsedMs, 400);
+  Click(DeckForm->PauseButton);
+  now += 5000;
+  DeckForm->Timer1Timer();
+  EXPECT_EQ(vars.MusicElapsedMs, 400);
+  Click(DeckForm->PlayButton);
+  now += 1700;
+  DeckForm->Timer1Timer();
+  EXPECT_EQ(vars.MusicElapsedMs, 2100);
+  EXPECT_EQ(vars.ElapsedSeconds, 2);
+}
+
+TEST_F(DeckTransport, ToggleButtonsSwitchOnlyWhenReleasedOverThem) {
+  Start();
+  PlatformUi::ImageControl* repeat = DeckForm->RepeatButton;
+  const auto& sprites = DeckForm->RepeatButtonImageList;
+  const QPoint inside = repeat->rect().center();
+  const QPoint outside(repeat->width() + 5, inside.y());
+
+  Press(repeat, inside);
+  EXPECT_EQ(DeckForm->RepeatButtonState, 1);
+  DragTo(repeat, outside);
+  EXPECT_EQ(DeckForm->RepeatButtonState, 0);
+  DragTo(repeat, inside);
+  EXPECT_EQ(DeckForm->RepeatButtonState, 1);
+  DragTo(repeat, outside);
+  Release(repeat, outside);
+  EXPECT_EQ(DeckForm->RepeatButtonState, 0);
+  EXPECT_TRUE(Shows(repeat, sprites, 0));
+  EXPECT_FALSE(DeckForm->Settings.RepeatOn);
+
+  Click(repeat);
+  EXPECT_EQ(DeckForm->RepeatButtonState, 2);
+  EXPECT_TRUE(Shows(repeat, sprites, 2));
+  EXPECT_TRUE(DeckForm->Settings.RepeatOn);
+
+  // Released outside without moving there first: still nothing changes.
+  Press(repeat, inside);
+  EXPECT_EQ(DeckForm->RepeatButtonState, 3);
+  Release(repeat, outside);
+  EXPECT_EQ(DeckForm->RepeatButtonState, 2);
+  EXPECT_TRUE(DeckForm->Settings.RepeatOn);
+
+  Click(DeckForm->ShuffleButton);
+  EXPECT_TRUE(DeckForm->Settings.ShuffleOn);
+  EXPECT_TRUE(Shows(DeckForm->ShuffleButton, DeckForm->ShuffleButtonImageList, 2));
+
+  // The playlist button's states sit four sprites further on.
+  ASSERT_TRUE(PlayListEditorForm->isVisible());
+  EXPECT_EQ(DeckForm->PlaylistButtonState, 6);
+  Click(DeckForm->PlaylistButton);
+  EXPECT_EQ(DeckForm->PlaylistButtonState, 4);
+  EXPECT_FALSE(PlayListEditorForm->isVisible());
+  EXPECT_FALSE(DeckForm->Settings.PLVisible);
+  const bool equalizerShown = EqualizerFormSkinned->isVisible();
+  Click(DeckForm->EqualizerButton);
+  EXPECT_NE(EqualizerFormSkinned->isVisible(), equalizerShown);
+  EXPECT_EQ(DeckForm->Settings.EQVisible, EqualizerFormSkinned->isVisible());
+}
+
+double Loudest(const MediaGen::PcmAudio& audio, double fromSecond, double toSecond) {
+  const auto frame = [&](double second) {
+    return std::clamp<size_t>(size_t(second * audio.sampleRate) * audio.channels, 0, audio.samples.size());
+  };
+  double loudest = 0;
+  for (size_t i = frame(fromSecond); i < frame(toSecond); ++i) {
+    loudest = std::max(loudest, double(std::abs(audio.samples[i])));
+  }
+  return loudest;
+}
+
+TEST_F(DeckTransport, TheOutputHoldsSoundAfterPlayAndSilenceAfterStop) {
+  Start();
+  Click(DeckForm->PlayButton);
+  QThread::msleep(250);  // two seconds of sound at eight times the speed
+  Click(DeckForm->StopButton);
+  QThread::msleep(250);
+  Stop();
+  const MediaGen::PcmAudio heard = HeardOutput();
+  const double seconds = double(heard.samples.size()) / heard.channels / heard.sampleRate;
+  ASSERT_GT(seconds, 2.5);
+  EXPECT_GT(Loudest(heard, 0.2, 1.2), 0.3);
+  EXPECT_LT(Loudest(heard, seconds - 0.8, seconds), 0.001);
+}
+
+}  // namespace
+}  // namespace DeckTests
