@@ -1,4 +1,5 @@
 #include <QPainter>
+#include <functional>
 
 #include "SkinBitmaps.h"
 #include "SkinPainting.h"
@@ -25,13 +26,22 @@ QImage VolumeStep(int step) {
   return bar;
 }
 
-QImage VolumeSheet() {
-  QImage sheet = NewBitmap(13 * BarSteps + 11, 55, Palette::Groove);
-  for (int k = 0; k < BarSteps; ++k) Place(sheet, VolumeStep(k), 13 * k, 0);
-  Place(sheet, SliderKnob(11, 5, true), 13 * BarSteps, 0);
-  Place(sheet, SliderKnob(11, 5, false), 13 * BarSteps, 5);
+// Bar sprites every `pitch` pixels, then the knob's sprite 0 at knobAt and
+// sprite 1 one knob further along knobPitch.
+QImage BarSheet(const std::function<QImage(int)>& step, QPoint pitch, QSize knob, QPoint knobAt, QPoint knobPitch,
+                bool pressedFirst) {
+  const QImage first = step(0);
+  const QPoint secondKnob = knobAt + QPoint(knobPitch.x() * knob.width(), knobPitch.y() * knob.height());
+  const QRect extent = QRect(QPoint(0, 0), first.size() + QSize(pitch.x(), pitch.y()) * (BarSteps - 1))
+                           .united(QRect(secondKnob, knob))
+                           .united(QRect(knobAt, knob));
+  QImage sheet = NewBitmap(extent.width(), extent.height(), first.pixelColor(0, 0));
+  for (int k = 0; k < BarSteps; ++k) Place(sheet, step(k), pitch.x() * k, pitch.y() * k);
+  Place(sheet, SliderKnob(knob.width(), knob.height(), pressedFirst), knobAt.x(), knobAt.y());
+  Place(sheet, SliderKnob(knob.width(), knob.height(), !pressedFirst), secondKnob.x(), secondKnob.y());
   return sheet;
 }
+
 
 // A strip of chassis with a sunken groove, the base of the horizontal bars.
 QImage GrooveBar(int width, int height, const QRect& groove) {
@@ -54,13 +64,6 @@ QImage BalanceStep(int step) {
   return bar;
 }
 
-QImage BalanceSheet() {
-  QImage sheet = NewBitmap(55, 13 * BarSteps + 11, Palette::ChassisBottom);
-  for (int k = 0; k < BarSteps; ++k) Place(sheet, BalanceStep(k), 0, 13 * k);
-  Place(sheet, SliderKnob(5, 11, true), 0, 13 * BarSteps);
-  Place(sheet, SliderKnob(5, 11, false), 5, 13 * BarSteps);
-  return sheet;
-}
 
 // Position: a groove filled from the left up to the knob's centre.
 QImage PositionStep(int step) {
@@ -75,21 +78,16 @@ QImage PositionStep(int step) {
   return bar;
 }
 
-QImage PositionSheet() {
-  QImage sheet = NewBitmap(184, 15 * BarSteps + 9, Palette::ChassisBottom);
-  for (int k = 0; k < BarSteps; ++k) Place(sheet, PositionStep(k), 0, 15 * k);
-  Place(sheet, SliderKnob(26, 9, false), 0, 15 * BarSteps);
-  Place(sheet, SliderKnob(26, 9, true), 26, 15 * BarSteps);
-  return sheet;
-}
 
 }  // namespace
 
 std::vector<NamedBitmap> BarBitmaps() {
+  // The volume and balance knobs show sprite 1 at rest and 0 while pressed;
+  // the position knob the other way round.
   return {
-      {QStringLiteral("VolumeBars.bmp"), VolumeSheet()},
-      {QStringLiteral("BalanceBars.bmp"), BalanceSheet()},
-      {QStringLiteral("PositionBar.bmp"), PositionSheet()},
+      {QStringLiteral("VolumeBars.bmp"), BarSheet(VolumeStep, {13, 0}, {11, 5}, {13 * BarSteps, 0}, {0, 1}, true)},
+      {QStringLiteral("BalanceBars.bmp"), BarSheet(BalanceStep, {0, 13}, {5, 11}, {0, 13 * BarSteps}, {1, 0}, true)},
+      {QStringLiteral("PositionBar.bmp"), BarSheet(PositionStep, {0, 15}, {26, 9}, {0, 15 * BarSteps}, {1, 0}, false)},
   };
 }
 
