@@ -59,6 +59,10 @@ TEST_F(DeckDisplay, TimeShowsElapsedOrRemainingMinutesAndSecondsAndBlinksWhilePa
   SetElapsed(vars.TotalSeconds);
   DeckForm->DrawSongTimeText(1);
   EXPECT_EQ(vars.ElapsedTimeText, "-00:00");
+  // A position reported past the length shows nothing left, not a negative time.
+  SetElapsed(vars.TotalSeconds + 3);
+  DeckForm->DrawSongTimeText(1);
+  EXPECT_EQ(vars.ElapsedTimeText, "-00:00");
 
   // A click on the time switches the mode and back.
   Click(DeckForm->SongCurrectPlayingTimeWindow);

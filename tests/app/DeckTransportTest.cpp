@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+#include <QEvent>
 #include <QThread>
 
 #include <algorithm>
@@ -246,6 +248,29 @@ TEST_F(DeckTransport, ToggleButtonsSwitchOnlyWhenReleasedOverThem) {
   Click(DeckForm->EqualizerButton);
   EXPECT_NE(EqualizerFormSkinned->isVisible(), equalizerShown);
   EXPECT_EQ(DeckForm->Settings.EQVisible, EqualizerFormSkinned->isVisible());
+}
+
+TEST_F(DeckTransport, TitleBarButtonsAndActivation) {
+  Start();
+  int preferencesShown = 0;
+  DeckForm->ShowPreferencesDialog = [&preferencesShown] { ++preferencesShown; };
+  Press(DeckForm->MainMenuButton, {2, 2});
+  EXPECT_TRUE(Shows(DeckForm->MainMenuButton, DeckForm->TitleBarButtonsImageList, 1));
+  Release(DeckForm->MainMenuButton, {2, 2});
+  EXPECT_TRUE(Shows(DeckForm->MainMenuButton, DeckForm->TitleBarButtonsImageList, 0));
+  EXPECT_EQ(preferencesShown, 1);
+
+  QEvent deactivated(QEvent::ActivationChange);
+  QCoreApplication::sendEvent(DeckForm, &deactivated);
+  EXPECT_EQ(Shows(DeckForm->TitleBarImage, DeckForm->TitleBarImageList, 0), DeckForm->isActiveWindow());
+  EXPECT_EQ(Shows(DeckForm->TitleBarImage, DeckForm->TitleBarImageList, 1), !DeckForm->isActiveWindow());
+
+  Click(DeckForm->MinimizeWindowButton);
+  EXPECT_TRUE(DeckForm->isMinimized());
+  EXPECT_TRUE(PlayListEditorForm->isMinimized());
+  DeckForm->showNormal();
+  Click(DeckForm->CloseWindowButton);
+  EXPECT_FALSE(DeckForm->isVisible());
 }
 
 double Loudest(const MediaGen::PcmAudio& audio, double fromSecond, double toSecond) {
