@@ -29,7 +29,7 @@ class DeckTransport : public DeckRun {
  protected:
   void Start() {
     DeckRun::Start();
-    UsePlayList({WriteSong("one.wav", 3.0), WriteSong("two.wav", 3.0), WriteSong("three.wav", 3.0)});
+    UsePlayList({WriteSong("one.wav", 8.0), WriteSong("two.wav", 8.0), WriteSong("three.wav", 8.0)});
   }
   void ExpectDeckShows(int stateSprite, const char* status, bool transmission) {
     EXPECT_TRUE(Shows(DeckForm->PlayPauseStateImage, DeckForm->PlayPauseStateImageList, stateSprite));
@@ -46,14 +46,14 @@ TEST_F(DeckTransport, PlayPauseResumeAndStop) {
   EXPECT_EQ(CurrentIndex(), 0);
   ExpectDeckShows(0, "Playing", true);
 
-  QThread::msleep(150);
+  QThread::msleep(250);
   Click(DeckForm->PauseButton);
   EXPECT_EQ(vars.PlayStatus, Audio::psPaused);
   EXPECT_TRUE(DeckForm->Paused);
   ExpectDeckShows(1, "Paused", false);
   Audio::AudioGetPosition();
   const int64_t pausedAt = vars.ElapsedSeconds;
-  EXPECT_GE(pausedAt, 1);  // 150 ms at eight times the speed
+  EXPECT_GE(pausedAt, 1);  // 250 ms at eight times the speed
 
   // Play while paused continues the same song from where it was.
   Click(DeckForm->PlayButton);
@@ -153,7 +153,7 @@ TEST_F(PositionSlider, APausedSongMovesAndStaysPaused) {
   EXPECT_EQ(positionsSent, 2);  // one by starting the song, one by the drag
   EXPECT_EQ(vars.PlayStatus, Audio::psPaused);
   Audio::AudioGetPosition();
-  EXPECT_EQ(vars.ElapsedSeconds, 1);  // the middle of three seconds
+  EXPECT_EQ(vars.ElapsedSeconds, 4);  // the middle of eight seconds
 }
 
 TEST_F(PositionSlider, AStoppedSongIsNotMovedAndPlaysFromItsStart) {
