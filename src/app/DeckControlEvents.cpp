@@ -2,7 +2,6 @@
 // their pressed sprite while held and act on a click, toggles follow their
 // four-state machine, sliders report press, drag and release.
 #include "app/TDeckForm.h"
-
 #include "app/ToggleButtonStates.h"
 #include "skins/SpriteFunctions.h"
 
@@ -33,15 +32,17 @@ void ConnectToggleButton(TDeckForm* deck, ImageControl* button, const ImageList&
   QObject::connect(button, &ImageControl::MouseMove, deck,
                    [button, &state, offset, show](int x, int y, bool leftHeld) {
                      if (!leftHeld) return;
-                     const bool inside = DeckToggle::IsInside(x, y, button->width(), button->height());
+                     const bool inside =
+                         DeckToggle::IsInside(x, y, button->width(), button->height());
                      state = DeckToggle::AfterMouseMove(state - offset, inside) + offset;
                      show();
                    });
-  QObject::connect(button, &ImageControl::MouseUp, deck, [button, &state, offset, show](int x, int y) {
-    const bool inside = DeckToggle::IsInside(x, y, button->width(), button->height());
-    state = DeckToggle::AfterMouseUp(state - offset, inside) + offset;
-    show();
-  });
+  QObject::connect(
+      button, &ImageControl::MouseUp, deck, [button, &state, offset, show](int x, int y) {
+        const bool inside = DeckToggle::IsInside(x, y, button->width(), button->height());
+        state = DeckToggle::AfterMouseUp(state - offset, inside) + offset;
+        show();
+      });
   QObject::connect(button, &ImageControl::Click, deck, click);
 }
 
@@ -50,9 +51,10 @@ void ConnectToggleButton(TDeckForm* deck, ImageControl* button, const ImageList&
 void ConnectSlider(TDeckForm* deck, ImageControl* button, void (TDeckForm::*down)(int, int),
                    void (TDeckForm::*move)(int, int), void (TDeckForm::*up)()) {
   QObject::connect(button, &ImageControl::MouseDown, deck, down);
-  QObject::connect(button, &ImageControl::MouseMove, deck, [deck, move](int x, int y, bool leftHeld) {
-    if (leftHeld) (deck->*move)(x, y);
-  });
+  QObject::connect(button, &ImageControl::MouseMove, deck,
+                   [deck, move](int x, int y, bool leftHeld) {
+                     if (leftHeld) (deck->*move)(x, y);
+                   });
   QObject::connect(button, &ImageControl::MouseUp, deck, up);
 }
 

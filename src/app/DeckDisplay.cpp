@@ -1,10 +1,9 @@
 // The deck's face: time digits, read-outs, lamps, the position bar, the
 // scrolling lines, and the redraw of every window's controls from the model.
-#include "app/TDeckForm.h"
-
 #include <algorithm>
 
 #include "app/Forms.h"
+#include "app/TDeckForm.h"
 #include "app/ToggleButtonStates.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
@@ -51,8 +50,8 @@ void TDeckForm::DrawSongTimeText(int mode) {
   // known length shows no time remaining rather than a negative one.
   const bool remaining = mode == 1;
   const int64_t value = remaining ? std::max<int64_t>(0, vars.TotalSeconds - elapsed) : elapsed;
-  vars.ElapsedTimeText = (remaining ? QStringLiteral("-") : QStringLiteral("+")) +
-                         MinutesAndSeconds(value);
+  vars.ElapsedTimeText =
+      (remaining ? QStringLiteral("-") : QStringLiteral("+")) + MinutesAndSeconds(value);
   const Audio::HMS total = Audio::SecondsToHMS(vars.TotalSeconds);
   vars.TotalHours = total.hours;
   vars.TotalMinutes = total.minutes;
@@ -114,10 +113,10 @@ void TDeckForm::DisplayFileTypeEffect() {
   struct Lamps {
     int mp3, mod, cd;
   };
-  static constexpr Lamps kSteps[8] = {
-      {kMP3Dark, kMODDark, kCDDark}, {kMP3Lit, kMODDark, kCDDark}, {kMP3Lit, kMODLit, kCDDark},
-      {kMP3Lit, kMODLit, kCDLit},    {kMP3Dark, kMODDark, kCDDark}, {kMP3Lit, kMODLit, kCDLit},
-      {kMP3Dark, kMODDark, kCDDark}, {kMP3Lit, kMODLit, kCDLit}};
+  static constexpr Lamps kSteps[8] = {{kMP3Dark, kMODDark, kCDDark}, {kMP3Lit, kMODDark, kCDDark},
+                                      {kMP3Lit, kMODLit, kCDDark},   {kMP3Lit, kMODLit, kCDLit},
+                                      {kMP3Dark, kMODDark, kCDDark}, {kMP3Lit, kMODLit, kCDLit},
+                                      {kMP3Dark, kMODDark, kCDDark}, {kMP3Lit, kMODLit, kCDLit}};
   const Lamps& lamps = kSteps[FileTypeEffectStep % 8];
   ShowSprite(*MP3Button, MP3MODCDImageList, lamps.mp3);
   ShowSprite(*MODButton, MP3MODCDImageList, lamps.mod);
@@ -130,7 +129,9 @@ void TDeckForm::DrawPositionSlider() {
                                         PositionSliderRecord, Audio::vars.PositionPercent);
 }
 
-void TDeckForm::SongCurrectPlayingTimeWindowClick() { TimeDisplayMode = TimeDisplayMode == 0 ? 1 : 0; }
+void TDeckForm::SongCurrectPlayingTimeWindowClick() {
+  TimeDisplayMode = TimeDisplayMode == 0 ? 1 : 0;
+}
 
 void TDeckForm::SongArtistWindowClick() {
   ArtistWindowInfo.ScrollMode = ArtistWindowInfo.ScrollMode == 0 ? 1 : 0;

@@ -2,7 +2,6 @@
 // balance button is held, the artist window shows its value instead of the
 // scrolling text.
 #include "app/TDeckForm.h"
-
 #include "audio/KestrelixAudioApi.h"
 #include "skins/BitmapText.h"
 #include "skins/Sliders.h"
@@ -24,6 +23,21 @@ void StorePress(GeneralFunctions::SliderRecord& slider, int x, int y) {
 void StoreMove(GeneralFunctions::SliderRecord& slider, int x, int y) {
   slider.CurrentX = x;
   slider.CurrentY = y;
+}
+
+// Volume and balance: the pressed button hides the scrolling text so that
+// the artist window can show the value; the release brings the text back.
+void PressLevelButton(GeneralFunctions::SliderRecord& slider, PlatformUi::ImageControl& button,
+                      const PlatformUi::ImageList& sprites, int x, int y, bool& scrollTextEnabled) {
+  StorePress(slider, x, y);
+  GeneralFunctions::ShowSprite(button, sprites, kLevelPressed);
+  scrollTextEnabled = false;
+}
+
+void ReleaseLevelButton(PlatformUi::ImageControl& button, const PlatformUi::ImageList& sprites,
+                        bool& scrollTextEnabled) {
+  GeneralFunctions::ShowSprite(button, sprites, kLevelReleased);
+  scrollTextEnabled = true;
 }
 
 QString VolumeText(int value) { return QStringLiteral("Volume:%1").arg(value); }
@@ -61,9 +75,8 @@ void TDeckForm::PosBarButtonMouseUp() {
 }
 
 void TDeckForm::VolumeButtonMouseDown(int x, int y) {
-  StorePress(VolumeSliderRecord, x, y);
-  GeneralFunctions::ShowSprite(*VolumeButton, VolumeButtonImageList, kLevelPressed);
-  ScrollTextEnabled = false;
+  PressLevelButton(VolumeSliderRecord, *VolumeButton, VolumeButtonImageList, x, y,
+                   ScrollTextEnabled);
   ShowInArtistWindow(VolumeText(VolumeSliderRecord.Value));
 }
 
@@ -83,8 +96,7 @@ void TDeckForm::VolumeButtonMouseMove(int x, int y) {
 }
 
 void TDeckForm::VolumeButtonMouseUp() {
-  GeneralFunctions::ShowSprite(*VolumeButton, VolumeButtonImageList, kLevelReleased);
-  ScrollTextEnabled = true;
+  ReleaseLevelButton(*VolumeButton, VolumeButtonImageList, ScrollTextEnabled);
 }
 
 void TDeckForm::VolumeButtonClick() {
@@ -102,9 +114,8 @@ void TDeckForm::PlaceVolumeSlider(int value) {
 }
 
 void TDeckForm::BalanceButtonMouseDown(int x, int y) {
-  StorePress(BalanceSliderRecord, x, y);
-  GeneralFunctions::ShowSprite(*BalanceButton, BalanceButtonImageList, kLevelPressed);
-  ScrollTextEnabled = false;
+  PressLevelButton(BalanceSliderRecord, *BalanceButton, BalanceButtonImageList, x, y,
+                   ScrollTextEnabled);
   ShowInArtistWindow(BalanceText(BalanceSliderRecord.Value));
 }
 
@@ -118,8 +129,7 @@ void TDeckForm::BalanceButtonMouseMove(int x, int y) {
 }
 
 void TDeckForm::BalanceButtonMouseUp() {
-  GeneralFunctions::ShowSprite(*BalanceButton, BalanceButtonImageList, kLevelReleased);
-  ScrollTextEnabled = true;
+  ReleaseLevelButton(*BalanceButton, BalanceButtonImageList, ScrollTextEnabled);
 }
 
 void TDeckForm::BalanceButtonDblClick() {

@@ -1,9 +1,8 @@
 // The deck's transport: play, pause, stop, skip, the toggles, the title-bar
 // buttons and the two timers that keep the display current and move on when a
 // song ends. Every choice of song goes to the playlist editor.
-#include "app/TDeckForm.h"
-
 #include "app/Forms.h"
+#include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/MillisecondClock.h"
@@ -141,11 +140,11 @@ void TDeckForm::Timer1Timer() {
     vars.LastTickTime = now;
   }
   if (ScrollTextEnabled) {
-    GeneralFunctions::StepScrollingText(ArtistScrollText, 0, 0, ArtistWindowInfo,
-                                        *SongArtistWindow, FontSmallImageList);
+    GeneralFunctions::StepScrollingText(ArtistScrollText, 0, 0, ArtistWindowInfo, *SongArtistWindow,
+                                        FontSmallImageList);
     if (GeneralFunctions::SkinIsWinamp == 0) {
-      GeneralFunctions::StepScrollingText(TitleScrollText, 0, 0, TitleWindowInfo,
-                                          *SongTitleWindow, FontSmallImageList);
+      GeneralFunctions::StepScrollingText(TitleScrollText, 0, 0, TitleWindowInfo, *SongTitleWindow,
+                                          FontSmallImageList);
     }
   }
   DrawSongTimeText(TimeDisplayMode);

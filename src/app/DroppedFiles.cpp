@@ -21,7 +21,9 @@ QStringList CDDriveTracks(const QString& device) {
   return cd.BuildCDTrackList();
 }
 
-bool IsDeviceNode(const QFileInfo& info) { return info.exists() && !info.isFile() && !info.isDir(); }
+bool IsDeviceNode(const QFileInfo& info) {
+  return info.exists() && !info.isFile() && !info.isDir();
+}
 
 }  // namespace
 

@@ -150,8 +150,8 @@ TEST_F(DeckDisplay, VolumeAndBalanceSlidersSetTheSoundAndShowTheirValue) {
   EXPECT_TRUE(ShowsText(DeckForm->SongArtistWindow, "Volume:100", cells));
   Release(volume, {2, 2});
   EXPECT_TRUE(Shows(volume, DeckForm->VolumeButtonImageList, 1));
-  EXPECT_TRUE(Shows(volumeBar, DeckForm->VolumeImageList,
-                    DeckForm->VolumeSliderRecord.HighestSpriteIndex));
+  EXPECT_TRUE(
+      Shows(volumeBar, DeckForm->VolumeImageList, DeckForm->VolumeSliderRecord.HighestSpriteIndex));
 
   PlatformUi::ImageControl* balance = DeckForm->BalanceButton;
   PlatformUi::ImageControl* balanceBar = DeckForm->BalanceImage;

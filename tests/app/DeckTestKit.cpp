@@ -6,7 +6,6 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
-
 #include <algorithm>
 
 #include "app/Forms.h"
@@ -78,14 +77,17 @@ void DeckRun::UsePlayList(const QStringList& paths) {
 }
 
 void DeckRun::Click(PlatformUi::SkinnedControl* control, QPoint at) {
-  QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, at.isNull() ? control->rect().center() : at);
+  QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier,
+                    at.isNull() ? control->rect().center() : at);
 }
 
 void DeckRun::Press(PlatformUi::SkinnedControl* control, QPoint at) {
   QTest::mousePress(control, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-void DeckRun::DragTo(PlatformUi::SkinnedControl* control, QPoint at) { QTest::mouseMove(control, at); }
+void DeckRun::DragTo(PlatformUi::SkinnedControl* control, QPoint at) {
+  QTest::mouseMove(control, at);
+}
 
 void DeckRun::Release(PlatformUi::SkinnedControl* control, QPoint at) {
   QTest::mouseRelease(control, Qt::LeftButton, Qt::NoModifier, at);

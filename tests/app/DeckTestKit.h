@@ -7,7 +7,6 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 #include "mediagen/PcmAudio.h"

@@ -1,17 +1,16 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QThread>
-
 #include <algorithm>
 #include <cmath>
 
 #include "DeckTestKit.h"
-#include "mediagen/ModuleSong.h"
-#include "mediagen/WavFile.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
+#include "mediagen/ModuleSong.h"
+#include "mediagen/WavFile.h"
 #include "platform/ui/MillisecondClock.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -29,10 +28,12 @@ class DeckTransport : public DeckRun {
  protected:
   void Start() {
     DeckRun::Start();
-    UsePlayList({WriteSong("one.wav", 8.0), WriteSong("two.wav", 8.0), WriteSong("three.wav", 8.0)});
+    UsePlayList(
+        {WriteSong("one.wav", 8.0), WriteSong("two.wav", 8.0), WriteSong("three.wav", 8.0)});
   }
   void ExpectDeckShows(int stateSprite, const char* status, bool transmission) {
-    EXPECT_TRUE(Shows(DeckForm->PlayPauseStateImage, DeckForm->PlayPauseStateImageList, stateSprite));
+    EXPECT_TRUE(
+        Shows(DeckForm->PlayPauseStateImage, DeckForm->PlayPauseStateImageList, stateSprite));
     EXPECT_EQ(DeckForm->StatusText, status);
     EXPECT_TRUE(ShowsText(DeckForm->PlayerStatusWindow, status, 7));
     EXPECT_EQ(DeckForm->TransmissionImage->isVisible(), transmission);
@@ -133,7 +134,8 @@ class PositionSlider : public DeckTransport {
   // Drags the position button from its left end to the bar's middle.
   void DragToMiddle() {
     PlatformUi::ImageControl* button = DeckForm->PosBarButton;
-    const int middle = DeckForm->PosbarImage->x() + (DeckForm->PosbarImage->width() - button->width()) / 2;
+    const int middle =
+        DeckForm->PosbarImage->x() + (DeckForm->PosbarImage->width() - button->width()) / 2;
     Press(button, {2, 2});
     EXPECT_EQ(vars.PositionDragging, 1);
     EXPECT_TRUE(Shows(button, DeckForm->PosBarButtonImageList, 1));
@@ -262,8 +264,10 @@ TEST_F(DeckTransport, TitleBarButtonsAndActivation) {
 
   QEvent deactivated(QEvent::ActivationChange);
   QCoreApplication::sendEvent(DeckForm, &deactivated);
-  EXPECT_EQ(Shows(DeckForm->TitleBarImage, DeckForm->TitleBarImageList, 0), DeckForm->isActiveWindow());
-  EXPECT_EQ(Shows(DeckForm->TitleBarImage, DeckForm->TitleBarImageList, 1), !DeckForm->isActiveWindow());
+  EXPECT_EQ(Shows(DeckForm->TitleBarImage, DeckForm->TitleBarImageList, 0),
+            DeckForm->isActiveWindow());
+  EXPECT_EQ(Shows(DeckForm->TitleBarImage, DeckForm->TitleBarImageList, 1),
+            !DeckForm->isActiveWindow());
 
   Click(DeckForm->MinimizeWindowButton);
   EXPECT_TRUE(DeckForm->isMinimized());
@@ -275,7 +279,8 @@ TEST_F(DeckTransport, TitleBarButtonsAndActivation) {
 
 double Loudest(const MediaGen::PcmAudio& audio, double fromSecond, double toSecond) {
   const auto frame = [&](double second) {
-    return std::clamp<size_t>(size_t(second * audio.sampleRate) * audio.channels, 0, audio.samples.size());
+    return std::clamp<size_t>(size_t(second * audio.sampleRate) * audio.channels, 0,
+                              audio.samples.size());
   };
   double loudest = 0;
   for (size_t i = frame(fromSecond); i < frame(toSecond); ++i) {
