@@ -26,11 +26,15 @@ void TDeckForm::ShowStateSprite(int sprite) {
   GeneralFunctions::ShowSprite(*PlayPauseStateImage, PlayPauseStateImageList, sprite);
 }
 
-void TDeckForm::ShowPlaying() {
-  ShowStateSprite(kPlayingSprite);
-  StatusText = QStringLiteral("Playing");
+void TDeckForm::ShowPlayState(int sprite, const QString& status, bool transmission) {
+  ShowStateSprite(sprite);
+  StatusText = status;
   DrawStatusText();
-  TransmissionImage->show();
+  TransmissionImage->setVisible(transmission);
+}
+
+void TDeckForm::ShowPlaying() {
+  ShowPlayState(kPlayingSprite, QStringLiteral("Playing"), true);
   Paused = false;
 }
 
@@ -57,18 +61,12 @@ void TDeckForm::PauseButtonClick() {
     return;
   }
   Audio::AudioPause();
-  ShowStateSprite(kPausedSprite);
-  StatusText = QStringLiteral("Paused");
-  DrawStatusText();
-  TransmissionImage->hide();
+  ShowPlayState(kPausedSprite, QStringLiteral("Paused"), false);
   Paused = true;
 }
 
 void TDeckForm::StopButtonClick() {
-  ShowStateSprite(kStoppedSprite);
-  StatusText = QStringLiteral("Stopped");
-  DrawStatusText();
-  TransmissionImage->hide();
+  ShowPlayState(kStoppedSprite, QStringLiteral("Stopped"), false);
   Paused = false;
   FileTypeEffectStep = 0;
   Audio::AudioStop();

@@ -135,6 +135,8 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   // Resume after a pause: the paused time does not count for a tracker music.
   void ResumePausedSong();
   void ShowPlaying();
+  // The play-state sprite, the status word and the transmission lamp.
+  void ShowPlayState(int sprite, const QString& status, bool transmission);
   void ShowStateSprite(int sprite);
   void DrawRateTexts();
   void PlaceVolumeSlider(int value);
