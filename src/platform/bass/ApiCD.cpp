@@ -27,7 +27,11 @@ BOOL BASS_CDInit(const char* drive, DWORD) {
     if (engine.cd) return Fail(BASS_ERROR_ALREADY, FALSE);
   }
   const char* fallback = std::getenv("SOLVANE_CD_DRIVE");
-  std::unique_ptr<CdDrive> opened = CdDrive::Open(drive ? drive : fallback ? fallback : "");
+  const std::string requested = drive ? drive : fallback ? fallback : "";
+  // A machine without any CD drive has nothing to initialise: the CD system
+  // starts with no drive open, and a CD track played later reports it.
+  if (requested.empty() && CdDrive::FirstDrive().empty()) return Succeed(TRUE);
+  std::unique_ptr<CdDrive> opened = CdDrive::Open(requested);
   if (!opened) return Fail(BASS_ERROR_INITCD, FALSE);
   std::lock_guard lock(engine.mutex);
   engine.cd = std::move(opened);

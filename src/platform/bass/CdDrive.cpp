@@ -15,13 +15,6 @@ namespace {
 constexpr int kSectorsPerSecond = 75;
 constexpr int kLeadInSectors = 150;
 
-std::string FirstDrive() {
-  char** devices = cdio_get_devices(DRIVER_DEVICE);
-  std::string first = devices && devices[0] ? devices[0] : "";
-  cdio_free_device_list(devices);
-  return first;
-}
-
 int DigitSum(int n) {
   int sum = 0;
   for (; n > 0; n /= 10) sum += n % 10;
@@ -29,6 +22,13 @@ int DigitSum(int n) {
 }
 
 }  // namespace
+
+std::string CdDrive::FirstDrive() {
+  char** devices = cdio_get_devices(DRIVER_DEVICE);
+  std::string first = devices && devices[0] ? devices[0] : "";
+  cdio_free_device_list(devices);
+  return first;
+}
 
 std::unique_ptr<CdDrive> CdDrive::Open(const std::string& requested) {
   const std::string name = requested.empty() ? FirstDrive() : requested;

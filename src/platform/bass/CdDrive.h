@@ -15,6 +15,8 @@ class CdDrive {
   // Opens `name`, or the first drive libcdio lists when it is empty; null when
   // nothing can be opened.
   static std::unique_ptr<CdDrive> Open(const std::string& name);
+  // The device path of the first drive libcdio lists; empty on a machine without one.
+  static std::string FirstDrive();
   ~CdDrive();
   CdDrive(const CdDrive&) = delete;
   CdDrive& operator=(const CdDrive&) = delete;

@@ -1,6 +1,9 @@
 // The CD channel over a .cue/.bin disc image: table of contents, lengths,
 // disc id, playing a track's own samples, positions in milliseconds.
+#include <cdio/cdio.h>
+
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -47,6 +50,20 @@ TEST_F(CdTest, CallsBeforeInitFailWithTheirCode) {
   EXPECT_FALSE(BASS_CDInit(TestFile("missing.cue").c_str(), 0));
   EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_INITCD});
   EXPECT_STREQ(BASS_CDGetDrive(), "");
+}
+
+TEST_F(CdTest, AMachineWithoutDrivesStartsTheCDSystemWithNoDrive) {
+  char** devices = cdio_get_devices(DRIVER_DEVICE);
+  const bool hasDrive = devices && devices[0];
+  cdio_free_device_list(devices);
+  if (hasDrive || std::getenv("SOLVANE_CD_DRIVE")) GTEST_SKIP() << "this machine has a CD drive";
+  ASSERT_TRUE(BASS_CDInit(nullptr, 0));
+  EXPECT_STREQ(BASS_CDGetDrive(), "");
+  EXPECT_FALSE(BASS_CDInDrive());
+  EXPECT_FALSE(BASS_CDPlay(1, FALSE, FALSE));
+  // A disc image named later still opens.
+  ASSERT_TRUE(BASS_CDInit(cuePath.c_str(), 0)) << BASS_ErrorGetCode();
+  EXPECT_TRUE(BASS_CDInDrive());
 }
 
 TEST_F(CdTest, ImageGivesItsTracksLengthsAndDiscId) {
