@@ -4,9 +4,9 @@
 
 #include "playlist/AutoPlayList.h"
 #include "playlist/PlayListDisplayOptions.h"
-#include "skins/PlayListSkinControls.h"
 #include "playlist/PlayListModel.h"
 #include "playlist/PlayListPlayback.h"
+#include "skins/PlayListSkinControls.h"
 
 #include <cstdint>
 #include <optional>
