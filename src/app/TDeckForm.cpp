@@ -34,7 +34,7 @@ TDeckForm::TDeckForm(QWidget* parent)
 TDeckForm::~TDeckForm() { FormDestroy(); }
 
 void TDeckForm::FormCreate() {
-  setWindowTitle(QStringLiteral("Solvane Audio Player"));
+  // The deck is the main window: its title is the application title alone.
   setAcceptDrops(true);
   Timer1->setInterval(kDeckTimerIntervalMs);
   Timer2->setInterval(kDeckTimerIntervalMs);
