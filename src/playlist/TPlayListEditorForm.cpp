@@ -2,9 +2,8 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 
+#include "app/DroppedFiles.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "playlist/CDTrackStep.h"
@@ -56,26 +55,14 @@ void TPlayListEditorForm::ShowFileInfo() {
   PlayListCDTracks::ShowCDTrackInformation(PlayList, UseFreedbSupport());
 }
 
-namespace {
-
-QStringList LocalFilesOf(const QMimeData* data) {
-  QStringList paths;
-  for (const QUrl& url : data->urls()) {
-    if (url.isLocalFile()) paths.append(url.toLocalFile());
-  }
-  return paths;
-}
-
-}  // namespace
-
 void TPlayListEditorForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (!LocalFilesOf(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!DroppedLocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void TPlayListEditorForm::dropEvent(QDropEvent* event) {
-  const QStringList paths = LocalFilesOf(event->mimeData());
+  const QStringList paths = DroppedLocalFiles(event->mimeData());
   if (paths.isEmpty()) return;
-  AddDroppedFiles(paths);
+  DragFunc(paths);
   event->acceptProposedAction();
 }
 

@@ -174,13 +174,7 @@ TEST_F(PositionSlider, AStoppedSongIsNotMovedAndPlaysFromItsStart) {
 // A tracker music's time is counted by the deck's display timer from the
 // millisecond clock; the time spent paused is not counted.
 TEST_F(DeckTransport, TrackerMusicTimeLeavesOutThePause) {
-  MediaGen::ModuleSong song;
-  song.title = "test";
-  song.samples.push_back(MediaGen::MakeCycleSample("cycle"));
-  MediaGen::ModulePattern pattern(song.channels);
-  pattern.At(0, 0) = {MediaGen::kMiddleCNote, 1, 64};
-  song.patterns.push_back(pattern);
-  song.order = {0};
+  const MediaGen::ModuleSong song = MediaGen::SteadyNoteSong();
   const QString path = TestSupport::ProgramFolder() + "song.mod";
   ASSERT_TRUE(MediaGen::WriteMod(path.toStdString(), song));
 

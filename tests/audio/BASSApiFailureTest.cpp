@@ -91,11 +91,7 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
 QByteArray GoodFileBytes(const QString& folder, const QString& extension) {
   const std::string path = (folder + "good." + extension).toStdString();
   const MediaGen::PcmAudio tone = SineFixture(440, 1.0);
-  MediaGen::ModuleSong song;
-  song.samples.push_back(MediaGen::MakeCycleSample("cycle"));
-  song.patterns.emplace_back(song.channels);
-  song.patterns[0].At(0, 0) = {MediaGen::kMiddleCNote, 1, 64};
-  song.order = {0};
+  const MediaGen::ModuleSong song = MediaGen::SteadyNoteSong();
   if (extension == "ogg") MediaGen::WriteOgg(path, tone);
   else if (extension == "wav") MediaGen::WriteWav(path, tone);
   else if (extension.startsWith("mp")) MediaGen::WriteMp3(path, tone);

@@ -16,18 +16,6 @@ namespace {
 namespace api = KestrelixAudioApi;
 using api::vars;
 
-// One pattern (7.68 s at speed 6, tempo 125) of a steady note on channel 0.
-MediaGen::ModuleSong OnePatternSong() {
-  MediaGen::ModuleSong song;
-  song.title = "test";
-  song.samples.push_back(MediaGen::MakeCycleSample("cycle"));
-  MediaGen::ModulePattern pattern(song.channels);
-  pattern.At(0, 0) = {MediaGen::kMiddleCNote, 1, 64};
-  song.patterns.push_back(pattern);
-  song.order = {0, 0};
-  return song;
-}
-
 class BASSApiMusicTest : public BASSSession {
  protected:
   void SetUp() override {
@@ -37,7 +25,7 @@ class BASSApiMusicTest : public BASSSession {
 };
 
 TEST_F(BASSApiMusicTest, EveryModuleFormatPlaysForItsLengthAndKeepsTheStreamBitRate) {
-  const MediaGen::ModuleSong song = OnePatternSong();
+  const MediaGen::ModuleSong song = MediaGen::SteadyNoteSong(2);
   const std::pair<const char*, bool (*)(const std::string&, const MediaGen::ModuleSong&)> formats[] = {
       {"song.mod", MediaGen::WriteMod}, {"song.xm", MediaGen::WriteXm},
       {"song.s3m", MediaGen::WriteS3m}, {"song.it", MediaGen::WriteIt}};
@@ -61,7 +49,7 @@ TEST_F(BASSApiMusicTest, EveryModuleFormatPlaysForItsLengthAndKeepsTheStreamBitR
 
 TEST_F(BASSApiMusicTest, SeekingAModuleGoesByTimeAndCountsElapsedMilliseconds) {
   const QString path = InFolder("song.xm");
-  ASSERT_TRUE(MediaGen::WriteXm(path.toStdString(), OnePatternSong()));
+  ASSERT_TRUE(MediaGen::WriteXm(path.toStdString(), MediaGen::SteadyNoteSong(2)));
   Load(path);
   vars.PositionPercent = 50;
   api::AudioSetPosition();

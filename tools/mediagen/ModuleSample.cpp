@@ -20,4 +20,14 @@ ModuleSample MakeCycleSample(const std::string& name, int cycleLength, double br
   return sample;
 }
 
+ModuleSong SteadyNoteSong(int repeats) {
+  ModuleSong song;
+  song.title = "test";
+  song.samples.push_back(MakeCycleSample("cycle"));
+  song.patterns.emplace_back(song.channels);
+  song.patterns[0].At(0, 0) = {kMiddleCNote, 1, 64};
+  song.order.assign(static_cast<size_t>(repeats), 0);
+  return song;
+}
+
 }  // namespace MediaGen

@@ -49,6 +49,10 @@ struct ModuleSong {
 // harmonic); at note 49 a 32-sample cycle sounds 261 Hz.
 ModuleSample MakeCycleSample(const std::string& name, int cycleLength = 32, double brightness = 0.2);
 
+// A fixture song: one pattern (7.68 s at the default speed and tempo) with a
+// steady middle C on channel 0 from its first row, played `repeats` times.
+ModuleSong SteadyNoteSong(int repeats = 1);
+
 bool WriteMod(const std::string& path, const ModuleSong& song);
 bool WriteXm(const std::string& path, const ModuleSong& song);
 bool WriteS3m(const std::string& path, const ModuleSong& song);

@@ -16,13 +16,8 @@ constexpr DWORD kRampAndCalcLen = BASS_MUSIC_RAMP | BASS_MUSIC_CALCLEN;
 // One pattern of a looped tone at the default speed and tempo, which every
 // format shares: 64 rows x 6 ticks x 2.5 / 125 s = 7.68 s.
 MediaGen::ModuleSong ToneSong() {
-  MediaGen::ModuleSong song;
-  song.title = "tone";
-  song.samples.push_back(MediaGen::MakeCycleSample("cycle"));
-  song.patterns.emplace_back(song.channels);
-  song.patterns[0].At(0, 0) = {MediaGen::kMiddleCNote, 1, 64};
+  MediaGen::ModuleSong song = MediaGen::SteadyNoteSong();
   song.patterns[0].At(32, 1) = {MediaGen::kMiddleCNote + 7, 1, 48};
-  song.order = {0};
   return song;
 }
 

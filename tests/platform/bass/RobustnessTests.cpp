@@ -75,11 +75,7 @@ TEST_F(RobustnessTest, TruncatedAndMislabelledFilesFailCleanlyOrPlayToTheirEnd) 
   ASSERT_TRUE(MediaGen::WriteOgg(TestFile("whole.ogg"), tone));
   ASSERT_TRUE(MediaGen::WriteMp3(TestFile("whole.mp3"), tone));
   WriteWav("whole.wav", Sine(440, 1.0));
-  MediaGen::ModuleSong song;
-  song.samples.push_back(MediaGen::MakeCycleSample("cycle"));
-  song.patterns.emplace_back(song.channels);
-  song.patterns[0].At(0, 0) = {MediaGen::kMiddleCNote, 1, 64};
-  song.order = {0};
+  const MediaGen::ModuleSong song = MediaGen::SteadyNoteSong();
   ASSERT_TRUE(MediaGen::WriteXm(TestFile("whole.xm"), song));
   ASSERT_TRUE(MediaGen::WriteMod(TestFile("whole.mod"), song));
 
