@@ -225,6 +225,10 @@ void TDeckForm::InstallPlayListHooks() {
   };
   hooks.DisplayFileType = [this] { DisplayFileType(); };
   hooks.DrawPositionSlider = [this] { DrawPositionSlider(); };
+  hooks.PlayListShown = [this](bool shown) {
+    PlaylistButtonState = shown ? 6 : 4;
+    GeneralFunctions::ShowSprite(*PlaylistButton, EQPLButtonImageList, PlaylistButtonState);
+  };
   SkinUnit::SetControlsToNewPositions = [this] { SetControlsToNewPositions(); };
 }
 

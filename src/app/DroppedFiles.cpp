@@ -1,8 +1,6 @@
 #include "DroppedFiles.h"
 
 #include <QFileInfo>
-#include <QMimeData>
-#include <QUrl>
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
@@ -26,15 +24,6 @@ bool IsDeviceNode(const QFileInfo& info) {
 }
 
 }  // namespace
-
-QStringList DroppedLocalFiles(const QMimeData* data) {
-  QStringList paths;
-  if (!data) return paths;
-  for (const QUrl& url : data->urls()) {
-    if (url.isLocalFile()) paths.append(url.toLocalFile());
-  }
-  return paths;
-}
 
 void DragFunc(const QStringList& paths) { PlayListEditorForm->AddDroppedFiles(paths); }
 

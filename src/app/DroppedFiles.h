@@ -4,11 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class QMimeData;
-
-// The local files of a drag and drop, in the order they were dropped.
-QStringList DroppedLocalFiles(const QMimeData* data);
-
 // Appends the dropped files to the playlist whatever their extension (a
 // file of an unknown kind reports so only when it is played); CD tracks and
 // disc images go through the CD-track step. The info area shows the count.

@@ -10,6 +10,7 @@
 #include "app/Forms.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
+#include "platform/ui/DroppedLocalFiles.h"
 #include "platform/ui/ProgramFolder.h"
 #include "platform/ui/TextFile.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -56,11 +57,11 @@ void TDeckForm::changeEvent(QEvent* event) {
 }
 
 void TDeckForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DroppedLocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!PlatformUi::DroppedLocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void TDeckForm::dropEvent(QDropEvent* event) {
-  const QStringList paths = DroppedLocalFiles(event->mimeData());
+  const QStringList paths = PlatformUi::DroppedLocalFiles(event->mimeData());
   if (paths.isEmpty()) return;
   DragFunc(paths);
   event->acceptProposedAction();

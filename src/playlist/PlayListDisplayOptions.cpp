@@ -1,5 +1,7 @@
 #include "PlayListDisplayOptions.h"
 
+#include "playlist/PlayListEntry.h"
+
 #include <array>
 #include <utility>
 
@@ -24,6 +26,19 @@ QString DisplayOptionsToText(TPLDisplayOptions options) {
 
 TPLDisplayOptions WithDisplayMode(TPLDisplayOptions options, TPLDisplayOption mode) {
   return static_cast<TPLDisplayOptions>((options & ~kModeOptions) | mode);
+}
+
+QString DisplayTextOfEntry(const QString& entry, int index, TPLDisplayOptions options) {
+  QString text;
+  if (!(options & doHideCounter)) text = QString::number(index + 1) + QStringLiteral(". ");
+  if (options & doSongArtistTitle) {
+    text += GetEntrySongArtist(entry) + QStringLiteral(" - ") + GetEntrySongTitle(entry);
+  } else if (options & doOnlySongFileName) {
+    text += FileNameOfPath(GetEntrySongPath(entry));
+  } else {
+    text += GetEntrySongPath(entry);
+  }
+  return text;
 }
 
 // Later mode tags win over earlier ones: artist-title over only-name over full-name.

@@ -26,6 +26,9 @@ struct DeckDisplay {
   std::function<void()> DisplayFileType;
   // Redraws the position slider at PositionPercent.
   std::function<void()> DrawPositionSlider;
+  // The playlist window was shown (true) or hidden: the deck's playlist
+  // button shows which.
+  std::function<void(bool shown)> PlayListShown;
 };
 
 // The CD-information module's entry points.

@@ -83,6 +83,20 @@ void PlayListModel::DeleteSelectedItems() { RemoveWhereSelectedIs(true); }
 
 void PlayListModel::CropSelectedItems() { RemoveWhereSelectedIs(false); }
 
+void PlayListModel::SelectRange(int from, int to, bool keepOthers) {
+  const int first = std::max(0, std::min(from, to));
+  const int last = std::min(TotalFiles() - 1, std::max(from, to));
+  for (int i = 0; i < TotalFiles(); ++i) {
+    Item& item = items_[static_cast<size_t>(i)];
+    if (i >= first && i <= last) {
+      item.selected = true;
+    } else if (!keepOthers) {
+      item.selected = false;
+    }
+  }
+  if (ListChanged) ListChanged();
+}
+
 void PlayListModel::SelectAllItems() {
   for (Item& item : items_) item.selected = true;
   if (ListChanged) ListChanged();

@@ -46,6 +46,9 @@ class PlayListModel {
 
   void DeleteSelectedItems();
   void CropSelectedItems();
+  // Selects the entries from `from` to `to` (either order, clamped to the
+  // list); with `keepOthers` false every other entry is deselected.
+  void SelectRange(int from, int to, bool keepOthers);
   void SelectAllItems();
   void SelectNoneItems();
   void InverseSelectedItems();

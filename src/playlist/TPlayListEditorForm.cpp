@@ -2,26 +2,61 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QMouseEvent>
 
-#include "app/DroppedFiles.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "platform/ui/DroppedLocalFiles.h"
 #include "playlist/CDTrackStep.h"
 #include "playlist/PlayListAdding.h"
 #include "playlist/PlayListFile.h"
+#include "playlist/PlayListFrame.h"
+#include "playlist/PlayListHooks.h"
 #include "playlist/PlayListSorting.h"
+#include "playlist/PlayListView.h"
+#include "skins/BitmapText.h"
+#include "skins/SkinCursors.h"
+#include "skins/SkinUnit.h"
+#include "skins/SpriteFunctions.h"
+
+namespace {
+
+constexpr int kInfoCells = 18;
+constexpr int kNormalCursor = 17;  // "PNormal.Cur"
+
+}  // namespace
 
 TPlayListEditorForm::TPlayListEditorForm(QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), PlayListSkinControls(this), Panel1(new QWidget(this)) {
+    : QWidget(parent, Qt::FramelessWindowHint),
+      PlayListSkinControls(this),
+      Panel1(new QWidget(this)),
+      Panel2(new QWidget(Panel1)),
+      VisualPlayListListBox(new PlayListView(PlayList, DisplayOptions, Panel2)) {
   PlaceInPanel(Panel1);
   setWindowTitle(QStringLiteral("Playlist Editor"));
   setAcceptDrops(true);
+  CreateMenus();
+  ConnectControls();
+  PlayList.ListChanged = [this] {
+    VisualPlayListListBox->ModelChanged();
+    FollowListWithScrollButton();
+  };
+  PlayList.ShowInfoText = [this](const QString& text) { ShowInfoText(text); };
+  PLTextWindow->OnPaint = [this] {
+    GeneralFunctions::DrawBitmapText(infoText_, kInfoCells, 0, 0, DeckForm->FontSmallImageList,
+                                     *PLTextWindow);
+  };
+  SkinUnit::RebuildPlayListView = [this] {
+    VisualPlayListListBox->setCursor(SkinUnit::SkinCursor(kNormalCursor));
+    SetPanel1Size(Panel1->width(), Panel1->height());
+  };
   SetPanel1Size(300, 225);
 }
 
 TPlayListEditorForm::~TPlayListEditorForm() { FormDestroy(); }
 
 void TPlayListEditorForm::FormDestroy() {
+  SkinUnit::RebuildPlayListView = nullptr;
   PLSaveControlsPositions();
   if (autoPlayListState_) AutoPlayList::SaveAutoPlayList(PlayList, *autoPlayListState_);
 }
@@ -56,13 +91,13 @@ void TPlayListEditorForm::ShowFileInfo() {
 }
 
 void TPlayListEditorForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DroppedLocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!PlatformUi::DroppedLocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void TPlayListEditorForm::dropEvent(QDropEvent* event) {
-  const QStringList paths = DroppedLocalFiles(event->mimeData());
+  const QStringList paths = PlatformUi::DroppedLocalFiles(event->mimeData());
   if (paths.isEmpty()) return;
-  DragFunc(paths);
+  AddDroppedFiles(paths);
   event->acceptProposedAction();
 }
 
@@ -74,8 +109,13 @@ void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
 }
 
 void TPlayListEditorForm::SetPanel1Size(int width, int height) {
-  Panel1->resize(width, height);
-  resize(width, height);
+  const QSize size = QSize(width, height).expandedTo(PLMinimumSize);
+  Panel1->resize(size);
+  resize(size);
+  // A hidden window gets its resize events only when shown: lay out now.
+  ArrangePlayListFrame();
+  PlaceListAndScrollTrack();
+  ConstructPlayListView();
 }
 
 void TPlayListEditorForm::PLSaveControlsPositions() {
@@ -93,4 +133,51 @@ void TPlayListEditorForm::PLLoadControlsPositions() {
   move(saved.PLLeft, saved.PLTop);
   SetPanel1Size(saved.PLWidth, saved.PLHeight);
   DisplayOptions = saved.SavedPLDisplayOptions;
+  VisualPlayListListBox->update();
+}
+
+void TPlayListEditorForm::ConstructPlayListView() {
+  PlayListFrame::ConstructPlayListView(*this, GeneralFunctions::SkinIsWinamp == 1);
+}
+
+void TPlayListEditorForm::ShowInfoText(const QString& text) {
+  infoText_ = text;
+  PLTextWindow->Changed();
+}
+
+void TPlayListEditorForm::HideAllPLMenuPanels() {
+  for (QWidget* menu : PLMenuPanels()) menu->hide();
+  PlayList.ShowTotalFiles();
+}
+
+void TPlayListEditorForm::ShowTitleBarActive(bool active) {
+  const int offset = active ? 0 : 1;
+  GeneralFunctions::ShowSprite(*PLTitleBarLeftImage, PLTitleBarRestImageList, 0 + offset);
+  GeneralFunctions::ShowSprite(*PLTitleBarHorizontalImage, PLTitleBarRestImageList, 2 + offset);
+  GeneralFunctions::ShowSprite(*PLTitleBarRightImage, PLTitleBarRestImageList, 4 + offset);
+  GeneralFunctions::ShowSprite(*PLTitleBarMainImage, PLTitleBarMainImageList, offset);
+  ConstructPlayListView();
+}
+
+void TPlayListEditorForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) ShowTitleBarActive(isActiveWindow());
+  QWidget::changeEvent(event);
+}
+
+void TPlayListEditorForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (const auto& shown = PlayListHooks::Deck().PlayListShown) shown(true);
+  if (CheckIfPLFormIsSnappedToOtherForm) CheckIfPLFormIsSnappedToOtherForm();
+}
+
+void TPlayListEditorForm::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (event->spontaneous()) return;  // minimised, not closed
+  if (const auto& shown = PlayListHooks::Deck().PlayListShown) shown(false);
+  if (CheckIfPLFormIsSnappedToOtherForm) CheckIfPLFormIsSnappedToOtherForm();
+}
+
+void TPlayListEditorForm::mousePressEvent(QMouseEvent* event) {
+  HideAllPLMenuPanels();
+  QWidget::mousePressEvent(event);
 }

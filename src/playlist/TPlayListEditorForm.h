@@ -1,4 +1,5 @@
 #pragma once
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -9,28 +10,39 @@
 #include "skins/PlayListSkinControls.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
+class PlayListView;
+class QMenu;
+
 // The skinned playlist editor window. Panel1 holds everything; the window
-// sizes itself to it.
+// sizes itself to it. The list and its rules live in PlayList; the window
+// draws them and forwards the user's commands.
 class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   Q_OBJECT
  public:
   explicit TPlayListEditorForm(QWidget* parent = nullptr);
   ~TPlayListEditorForm() override;
 
-  QWidget* Panel1;
+  // The song list with its selection, CurrentSongIndex and TotalFiles().
+  PlayListModel PlayList;
   GeneralFunctions::TPLDisplayOptions DisplayOptions = GeneralFunctions::doFullSongFileName;
   // The folder song dialogs start in; it outlives the window because the deck
   // saves it after the playlist editor is gone.
   static inline QString LastFolder;
 
-  // The song list with its selection, CurrentSongIndex and TotalFiles().
-  PlayListModel PlayList;
+  QWidget* Panel1;
+  QWidget* Panel2;
+  PlayListView* VisualPlayListListBox;
+  QMenu* SortMenu;
+  QMenu* DisplayMenu;
   // The kind of the last reordering chosen in the sort menu.
   uint8_t SortType = 0;
-  // The entry a right-button drag started on, -1 when no drag is under way.
-  int32_t DragSourceIndex = -1;
+
+  // The docking check against the other two windows, installed by the window
+  // layout; it runs after the window was dragged, resized, shown or hidden.
+  std::function<void()> CheckIfPLFormIsSnappedToOtherForm;
 
   // Start-up: the automatic playlist is loaded (the demo songs on the first
   // run) and the display options reset. Shutdown saves the list again.
@@ -48,10 +60,36 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
 
   void PLSaveControlsPositions();
   void PLLoadControlsPositions();
+  // Sizes Panel1 and the window, never below the skin's minimum.
   void SetPanel1Size(int width, int height);
   void HideAllPlayListDebuggingControls() {}
 
+  // Frame, list and info area.
+  void ConstructPlayListView();
+  void SetSelectedPlayListScrollPage();
+  void HideAllPLMenuPanels();
+  // Shows a text in the info area, in the skin's small font, 18 cells.
+  void ShowInfoText(const QString& text);
+  const QString& InfoText() const { return infoText_; }
+
+  // Mouse handlers of the skinned controls (positions relative to the control).
+  void PLScrollButtonMouseDown(int x, int y);
+  void PLScrollButtonMouseMove(int x, int y);
+  void PLScrollButtonMouseUp();
+  void PLBottomRightImageMouseDown(int x, int y);
+  void PLBottomRightImageMouseMove(int x, int y, bool leftHeld);
+  void PLBottomRightImageMouseUp();
+  void PLTitleBarMouseDown(int x, int y);
+  void PLTitleBarMouseMove(int x, int y);
+  void PLCloseWindowButtonClick();
+  // Toggle button `menu` (0..4) opens its panel, or closes it when open.
+  void ToggleMenuButtonClick(int menu);
+
  protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   // Files dropped from the desktop onto the window are added to the list.
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -59,7 +97,20 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
  private:
   void FormDestroy();
   bool UseFreedbSupport() const;
+  void CreateMenus();
+  // Connects the skinned controls' mouse signals to their handlers.
+  void ConnectControls();
+  void ConnectMenuButtons();
+  void PlaceListAndScrollTrack();
+  // Keeps the scroll button level with the list's position.
+  void FollowListWithScrollButton();
+  void ShowTitleBarActive(bool active);
+  void RunCommand(int button);
 
-  // Set once the automatic playlist was loaded; only then is it saved again.
   std::optional<AutoPlayList::LoadState> autoPlayListState_;
+  QString infoText_;
+  QPoint scrollPress_;
+  bool scrollDragging_ = false;
+  bool resizing_ = false;
+  QPoint titleBarPress_;
 };

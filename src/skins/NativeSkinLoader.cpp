@@ -162,7 +162,6 @@ void LayOutPlayList(PlayListSkinControls& p) {
   }
   for (PlatformUi::ImageControl* button : p.PLMenuButtons()) button->resize(28, 20);
   p.PLTextWindow->setGeometry(150, 11, 120, 13);
-  p.PLRightCanvas->resize(p.PLRightCanvas->width(), 1025);
 
   p.PLTitleBarMainImageList.SetSize(100, 20);
   p.PLTitleBarRestImageList.SetSize(25, 20);

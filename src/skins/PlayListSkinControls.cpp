@@ -178,8 +178,8 @@ void PlayListSkinControls::ArrangePlayListFrame() {
 
   PLRightPanel->setGeometry(w - kEdgeWidth, kTitleHeight, kEdgeWidth, middle);
   PLVerticalRightImage->move(0, 0);
-  PLRightCanvas->move(0, PLVerticalRightImage->height());
-  PLRightCanvas->resize(kEdgeWidth, PLRightCanvas->height());
+  PLRightCanvas->setGeometry(0, PLVerticalRightImage->height(), kEdgeWidth,
+                             std::max(0, middle - PLVerticalRightImage->height()));
 
   PLBottomPanel->setGeometry(0, h - kBottomHeight, w, kBottomHeight);
   PLBottomLeftImage->move(0, 0);

@@ -203,7 +203,7 @@ TEST_F(NativeSkinTest, LayoutSlidersAndSkinValues) {
   EXPECT_EQ(pl.PLTextWindow->geometry(), QRect(150, 11, 120, 13));
   EXPECT_EQ(pl.ToggleMenu4Button->geometry(), QRect(97, 8, 28, 20));
   EXPECT_EQ(pl.PLMenu2Panel->size(), QSize(31, 80));
-  EXPECT_EQ(pl.PLRightCanvas->height(), 1025);
+  EXPECT_EQ(pl.PLRightCanvas->height(), pl.PLLeftCanvas->height());
 
   EXPECT_EQ(deck.VolumeSliderRecord.Value, 78);
   EXPECT_EQ(deck.VolumeSliderRecord.SpriteIndex, 21);

@@ -1,5 +1,5 @@
 // Starts the player offscreen in a throw-away program folder that shares the
-// build's skins, lets it run briefly and saves its windows as PNG files:
+// build's skins and demo songs, lets it run briefly and saves its windows as PNG files:
 //   solvane_screenshot OUTPUT_FOLDER [SONG ...]
 // Songs given are dropped onto the playlist and Play is clicked, so the
 // displays show a running song (the audio goes to the silent output).
@@ -37,11 +37,14 @@ class PrintingMessageBoxes : public PlatformUi::MessageBoxService {
   }
 };
 
-// The player reads its skins from <program folder>/skins and writes its
-// settings beside itself; a temporary folder keeps the build's own clean.
+// The player reads its skins and demo songs from the program folder and
+// writes its settings beside itself; a temporary folder keeps the build's
+// own clean.
 bool PrepareProgramFolder(const QTemporaryDir& home) {
-  const QString skins = QStringLiteral(SOLVANE_PROGRAM_FOLDER "/skins");
-  if (!QFile::link(skins, home.filePath(QStringLiteral("skins")))) return false;
+  for (const char* name : {"skins", "demo"}) {
+    const QString entry = QString::fromLatin1(name);
+    if (!QFile::link(QStringLiteral(SOLVANE_PROGRAM_FOLDER "/") + entry, home.filePath(entry))) return false;
+  }
   qputenv("SOLVANE_HOME", QFile::encodeName(home.path()));
   return true;
 }
@@ -101,6 +104,8 @@ int main(int argc, char* argv[]) {
   bool saved = true;
   for (const auto& shot : shots) saved = Save(Screenshot::Shoot(shot.window), output, shot.name) && saved;
   saved = Save(Screenshot::ShootTogether(shots), output, QStringLiteral("player.png")) && saved;
+  PlayListEditorForm->SetPanel1Size(450, 375);
+  saved = Save(Screenshot::Shoot(PlayListEditorForm), output, QStringLiteral("playlist-large.png")) && saved;
   DestroyForms();
   return saved ? 0 : 1;
 }
