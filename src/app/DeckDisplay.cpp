@@ -225,6 +225,7 @@ void TDeckForm::InstallPlayListHooks() {
   };
   hooks.DisplayFileType = [this] { DisplayFileType(); };
   hooks.DrawPositionSlider = [this] { DrawPositionSlider(); };
+  hooks.ShowPlaying = [this] { ShowPlaying(); };
   hooks.PlayListShown = [this](bool shown) {
     PlaylistButtonState = shown ? 6 : 4;
     GeneralFunctions::ShowSprite(*PlaylistButton, EQPLButtonImageList, PlaylistButtonState);

@@ -8,8 +8,10 @@
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "audio/KestrelixAudioApi.h"
 #include "platform/ui/MessageBoxService.h"
 #include "playlist/PlayListFrame.h"
+#include "playlist/PlayListHooks.h"
 #include "playlist/PlayListScrolling.h"
 #include "playlist/PlayListSorting.h"
 #include "playlist/PlayListView.h"
@@ -136,7 +138,7 @@ void TPlayListEditorForm::ConnectControls() {
     connect(canvas, &PlatformUi::PaintBox::MouseDown, this, &TPlayListEditorForm::HideAllPLMenuPanels);
   connect(VisualPlayListListBox, &PlayListView::Pressed, this, &TPlayListEditorForm::HideAllPLMenuPanels);
   connect(VisualPlayListListBox, &PlayListView::PlayRequested, this,
-          [this] { PlayPlayListSong(PlayListPlayback::pmSelected); });
+          &TPlayListEditorForm::PlaySelectedSong);
   connect(VisualPlayListListBox, &PlayListView::TopIndexChanged, this,
           &TPlayListEditorForm::FollowListWithScrollButton);
 
@@ -182,6 +184,12 @@ void TPlayListEditorForm::ConnectMenuButtons() {
     ConnectPressSprites(this, button, PLMenuButtonsImageList, released);
     connect(button, &ImageControl::Click, this, [this, k] { RunCommand(static_cast<int>(k)); });
   }
+}
+
+void TPlayListEditorForm::PlaySelectedSong() {
+  PlayPlayListSong(PlayListPlayback::pmSelected);
+  const auto& showPlaying = PlayListHooks::Deck().ShowPlaying;
+  if (KestrelixAudioApi::vars.PlayStatus == KestrelixAudioApi::psPlaying && showPlaying) showPlaying();
 }
 
 void TPlayListEditorForm::ToggleMenuButtonClick(int menu) {

@@ -26,6 +26,9 @@ struct DeckDisplay {
   std::function<void()> DisplayFileType;
   // Redraws the position slider at PositionPercent.
   std::function<void()> DrawPositionSlider;
+  // A song chosen in the playlist window started: the deck shows the
+  // playing state as its Play button does.
+  std::function<void()> ShowPlaying;
   // The playlist window was shown (true) or hidden: the deck's playlist
   // button shows which.
   std::function<void(bool shown)> PlayListShown;

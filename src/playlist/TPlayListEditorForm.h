@@ -57,6 +57,8 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   // "File Info": the CD information of the focused CD-track entry.
   void ShowFileInfo();
   void PlayPlayListSong(PlayListPlayback::TPlayMode mode);
+  // Double click or Return: the first selected entry plays and the deck shows it.
+  void PlaySelectedSong();
 
   void PLSaveControlsPositions();
   void PLLoadControlsPositions();

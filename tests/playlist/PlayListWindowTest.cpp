@@ -160,11 +160,12 @@ TEST_F(PlayListWindowTest, MouseAndKeysSelect) {
   EXPECT_EQ(form->PlayList.TotalFiles(), 28);
 }
 
-TEST_F(PlayListWindowTest, DoubleClickAndReturnPlayTheEntry) {
+TEST_F(PlayListWindowTest, DoubleClickAndReturnPlayTheEntryAndTheDeckShowsIt) {
   DeckTests::DeckRun::UsePlayList({WriteSong("one.wav", 5), WriteSong("two.wav", 5), WriteSong("three.wav", 5)});
   form->show();
   QTest::mouseDClick(list, Qt::LeftButton, Qt::NoModifier, Row(1));
   EXPECT_EQ(form->PlayList.CurrentSongIndex, 1);
+  EXPECT_EQ(DeckForm->StatusText, QStringLiteral("Playing"));
   QTest::keyClick(list, Qt::Key_Down);
   QTest::keyClick(list, Qt::Key_Return);
   EXPECT_EQ(form->PlayList.CurrentSongIndex, 2);
