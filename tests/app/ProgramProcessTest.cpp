@@ -57,3 +57,30 @@ TEST(ProgramProcess, SessionEndSignalsShutDownCleanly) {
     EXPECT_EQ(*lines, SettingsToLines(DefaultSavedSettings(home)));
   }
 }
+
+// A ".cda" file in an ordinary folder names no CD drive: the player reports
+// the CD error and keeps running instead of being ended by the CD library.
+TEST(ProgramProcess, ACdTrackInAPlainFolderDoesNotEndThePlayer) {
+  const QString home = TestSupport::ProgramFolder();
+  const QString built = TestSupport::BuildFolder() + "/skins";
+  if (QDir(built).exists()) QFile::link(built, home + "skins");
+  QDir(home).mkpath("folder");
+  for (const char* name : {"folder/song.cda", "folder/Track01.cda"}) {
+    QFile file(home + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a disc");
+  }
+  QProcess player;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("SOLVANE_HOME", home);
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("SOLVANE_AUDIO_OUTPUT", "null");
+  player.setProcessEnvironment(env);
+  player.start(TestSupport::BuildFolder() + "/solvane",
+               {home + "folder/song.cda", home + "folder/Track01.cda", home + "folder"});
+  ASSERT_TRUE(player.waitForStarted(10000));
+  EXPECT_FALSE(player.waitForFinished(4000)) << "the player ended: " << player.readAllStandardError().toStdString();
+  ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
+  player.waitForFinished(10000);
+  EXPECT_FALSE(player.readAllStandardError().contains("**ERROR"));
+}

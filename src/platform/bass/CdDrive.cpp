@@ -2,11 +2,13 @@
 
 #include <cdio/paranoia/cdda.h>
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 
 #include "platform/bass/CdTrackDecoder.h"
 #include "platform/bass/bass.h"
+#include "platform/cdaccess/CdioLog.h"
 
 namespace Bass {
 
@@ -21,9 +23,24 @@ int DigitSum(int n) {
   return sum;
 }
 
+// A drive is a device node; a disc image is a plain file named .cue, .toc or
+// .nrg. Anything else (a folder, another file, a missing path) is no disc,
+// and libcdio is never asked to open it.
+bool IsDriveOrImage(const std::string& name) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status status = fs::status(name, error);
+  if (fs::is_block_file(status) || fs::is_character_file(status)) return true;
+  if (!fs::is_regular_file(status)) return false;
+  std::string extension = fs::path(name).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".cue" || extension == ".toc" || extension == ".nrg";
+}
+
 }  // namespace
 
 std::string CdDrive::FirstDrive() {
+  CdAccess::InstallCdioLogHandler();
   char** devices = cdio_get_devices(DRIVER_DEVICE);
   std::string first = devices && devices[0] ? devices[0] : "";
   cdio_free_device_list(devices);
@@ -31,9 +48,9 @@ std::string CdDrive::FirstDrive() {
 }
 
 std::unique_ptr<CdDrive> CdDrive::Open(const std::string& requested) {
+  CdAccess::InstallCdioLogHandler();
   const std::string name = requested.empty() ? FirstDrive() : requested;
-  std::error_code error;
-  if (name.empty() || !std::filesystem::exists(name, error)) return nullptr;
+  if (name.empty() || !IsDriveOrImage(name)) return nullptr;
   CdIo_t* cdio = cdio_open(name.c_str(), DRIVER_UNKNOWN);
   if (!cdio) return nullptr;
   return std::unique_ptr<CdDrive>(new CdDrive(cdio, name));

@@ -4,6 +4,8 @@
 
 #include <cdio/cdio.h>
 
+#include "platform/cdaccess/CdioLog.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -20,6 +22,7 @@ using CdioHandle = std::unique_ptr<CdIo_t, CdioCloser>;
 // The image driver that reads the named file, or DRIVER_UNKNOWN when the file
 // is no disc image.
 driver_id_t ImageDriverOf(const QString& name) {
+  InstallCdioLogHandler();
   if (!QFileInfo(name).isFile()) return DRIVER_UNKNOWN;
   const QByteArray path = QFile::encodeName(name);
   if (char* bin = cdio_is_cuefile(path.constData())) {
@@ -64,7 +67,14 @@ bool Available() {
          cdio_have_driver(DRIVER_CDRDAO) || cdio_have_driver(DRIVER_NRG);
 }
 
+// A CD drive is a device node; folders, plain files and missing paths are not.
+bool IsDeviceNode(const QString& name) {
+  const QFileInfo info(name);
+  return info.exists() && !info.isFile() && !info.isDir();
+}
+
 QStringList EnumerateDrives() {
+  InstallCdioLogHandler();
   QStringList drives;
   if (cdio_os_driver == DRIVER_UNKNOWN) return drives;
   char** devices = cdio_get_devices(DRIVER_DEVICE);
@@ -83,6 +93,7 @@ TocStatus ReadToc(const QString& driveName, CDTOCRecord& toc) {
   driver_id_t driver = ImageDriverOf(driveName);
   if (driver == DRIVER_UNKNOWN) {
     if (cdio_os_driver == DRIVER_UNKNOWN) return TocStatus::NoInterface;
+    if (!IsDeviceNode(driveName)) return TocStatus::NoDisc;
     driver = DRIVER_DEVICE;
   } else if (!cdio_have_driver(driver)) {
     return TocStatus::NoInterface;
