@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Solvane Audio Player, builds it, and then
-# either starts the player (./build.sh run [files...]) or runs every test
-# (./build.sh test). Safe to run again: it installs only what is missing.
+# starts the player (./build.sh run [files...]), runs the test suite
+# (./build.sh test), or runs everything CI runs (./build.sh check): the test
+# suite, then the suite again under AddressSanitizer and UBSan, then every
+# fuzz target for a bounded time. Safe to run again: it installs only what
+# is missing.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,7 +16,12 @@ packages=(
   libmp3lame-dev libdiscid-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
+  clang libclang-rt-14-dev
 )
+
+# Builds in any folder share the compiler cache: paths inside this folder are
+# hashed relative to it.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 
 install_missing_packages() {
   local missing=()
@@ -32,6 +40,37 @@ build() {
   cmake --build build
 }
 
+run_tests() {
+  (cd "$1" && QT_QPA_PLATFORM=offscreen SOLVANE_AUDIO_OUTPUT=null ctest --output-on-failure -j2)
+}
+
+# The sanitizer build: clang, ASan and UBSan everywhere, and the fuzz targets.
+sanitizer_build() {
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DSOLVANE_FUZZ=ON
+  cmake --build build-asan
+}
+
+# Each target first runs the inputs kept in fuzz/regressions/<target> (every
+# crash found is written there), then fuzzes from the seeds that the
+# player's own writers make.
+run_fuzz_targets() {
+  local seconds=${SOLVANE_FUZZ_SECONDS:-20}
+  local corpus=build-asan/fuzz/corpus
+  rm -rf "$corpus" && mkdir -p "$corpus"
+  build-asan/fuzz/fuzz_seeds "$corpus" build/skins/Default
+  for target in build-asan/fuzz/fuzz_*; do
+    local name=${target#build-asan/fuzz/fuzz_}
+    [ "$name" = seeds ] && continue
+    local kept=fuzz/regressions/$name
+    mkdir -p "$corpus/$name" "$kept"
+    if compgen -G "$kept/*" >/dev/null; then "$target" "$kept"/*; fi
+    echo "fuzzing $name for ${seconds}s"
+    "$target" -max_total_time="$seconds" -max_len=65536 -artifact_prefix="$kept/" \
+      "$corpus/$name" 2>&1 | tail -n 2
+  done
+}
+
 mode=${1:-run}
 shift || true
 install_missing_packages
@@ -41,11 +80,16 @@ case "$mode" in
     exec ./build/solvane "$@"
     ;;
   test)
-    cd build
-    QT_QPA_PLATFORM=offscreen SOLVANE_AUDIO_OUTPUT=null ctest --output-on-failure -j2
+    run_tests build
+    ;;
+  check)
+    run_tests build
+    sanitizer_build
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
+    ASAN_OPTIONS=detect_leaks=0 run_fuzz_targets
     ;;
   *)
-    echo "usage: ./build.sh run [files...] | ./build.sh test" >&2
+    echo "usage: ./build.sh run [files...] | ./build.sh test | ./build.sh check" >&2
     exit 2
     ;;
 esac

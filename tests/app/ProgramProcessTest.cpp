@@ -10,7 +10,12 @@
 
 #include "app/SavedSettings.h"
 #include "platform/ui/TextFile.h"
+#include "playlist/PlayListEntry.h"
+#include "playlist/PlayListFile.h"
 #include "support/TestEnvironment.h"
+
+#include <map>
+#include <random>
 
 namespace {
 
@@ -24,25 +29,42 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
   return true;
 }
 
+// The real player in `home`, headless and silent.
+void StartPlayer(QProcess& player, const QString& home, const QStringList& arguments = {}) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("SOLVANE_HOME", home);
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("SOLVANE_AUDIO_OUTPUT", "null");
+  player.setProcessEnvironment(env);
+  player.start(TestSupport::BuildFolder() + "/solvane", arguments);
+}
+
+QString PrepareHome() {
+  const QString home = TestSupport::ProgramFolder();
+  const QString built = TestSupport::BuildFolder() + "/skins";
+  if (QDir(built).exists()) QFile::link(built, home + "skins");
+  return home;
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int LineCount(const QByteArray& bytes) { return static_cast<int>(bytes.count('\n')); }
+
 }  // namespace
 
 // The real program, ended the way a desktop session ends it: the settings are
 // written through the normal shutdown, not lost.
 TEST(ProgramProcess, SessionEndSignalsShutDownCleanly) {
-  const QString home = TestSupport::ProgramFolder();
-  const QString built = TestSupport::BuildFolder() + "/skins";
-  if (QDir(built).exists()) QFile::link(built, home + "skins");
+  const QString home = PrepareHome();
   const QString ini = home + "solvane.ini";
 
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     QFile::remove(ini);
     QProcess player;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("SOLVANE_HOME", home);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("SOLVANE_AUDIO_OUTPUT", "null");
-    player.setProcessEnvironment(env);
-    player.start(TestSupport::BuildFolder() + "/solvane");
+    StartPlayer(player, home);
     ASSERT_TRUE(player.waitForStarted(10000));
     // Start-up writes the settings file; remove it so only shutdown can bring it back.
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(ini); }, 20000)) << "no settings file at start-up";
@@ -61,9 +83,7 @@ TEST(ProgramProcess, SessionEndSignalsShutDownCleanly) {
 // A ".cda" file in an ordinary folder names no CD drive: the player reports
 // the CD error and keeps running instead of being ended by the CD library.
 TEST(ProgramProcess, ACdTrackInAPlainFolderDoesNotEndThePlayer) {
-  const QString home = TestSupport::ProgramFolder();
-  const QString built = TestSupport::BuildFolder() + "/skins";
-  if (QDir(built).exists()) QFile::link(built, home + "skins");
+  const QString home = PrepareHome();
   QDir(home).mkpath("folder");
   for (const char* name : {"folder/song.cda", "folder/Track01.cda"}) {
     QFile file(home + name);
@@ -71,16 +91,63 @@ TEST(ProgramProcess, ACdTrackInAPlainFolderDoesNotEndThePlayer) {
     file.write("not a disc");
   }
   QProcess player;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("SOLVANE_HOME", home);
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("SOLVANE_AUDIO_OUTPUT", "null");
-  player.setProcessEnvironment(env);
-  player.start(TestSupport::BuildFolder() + "/solvane",
-               {home + "folder/song.cda", home + "folder/Track01.cda", home + "folder"});
+  StartPlayer(player, home, {home + "folder/song.cda", home + "folder/Track01.cda", home + "folder"});
   ASSERT_TRUE(player.waitForStarted(10000));
   EXPECT_FALSE(player.waitForFinished(4000)) << "the player ended: " << player.readAllStandardError().toStdString();
   ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
   player.waitForFinished(10000);
   EXPECT_FALSE(player.readAllStandardError().contains("**ERROR"));
+}
+
+// Killed at any moment of its shutdown, the player leaves each file it
+// writes either as it was or as the shutdown meant to write it: never torn,
+// never empty.
+TEST(ProgramProcess, AKillDuringShutdownLeavesEveryFileWhole) {
+  const QString home = PrepareHome();
+  const QString song = home + "added.mp3";
+  QStringList entries;
+  for (int i = 0; i < 20000; ++i) entries.append(GeneralFunctions::BuildPlayListEntry(QStringLiteral("/m/a - %1.mp3").arg(i)));
+  ASSERT_TRUE(PlayListFile::WritePlayListFile(home + "solvane.pls", entries));
+  // A clean run writes every file once and shows how long a shutdown takes;
+  // the kills then fall anywhere within that time.
+  qint64 shutdownMs = 0;
+  {
+    QProcess player;
+    StartPlayer(player, home);
+    ASSERT_TRUE(player.waitForStarted(10000));
+    QThread::msleep(1500);
+    QElapsedTimer shutdown;
+    shutdown.start();
+    ::kill(static_cast<pid_t>(player.processId()), SIGTERM);
+    ASSERT_TRUE(player.waitForFinished(20000));
+    shutdownMs = shutdown.elapsed();
+  }
+  const QStringList files{"solvane.ini", "solvane.pls", "solvane.EQP"};
+  std::mt19937 random(12345);
+  for (int run = 0; run < 10; ++run) {
+    std::map<QString, QByteArray> before;
+    for (const QString& name : files) before[name] = Contents(home + name);
+    const QStringList entriesBefore = PlayListFile::ReadPlayListFile(home + "solvane.pls").entries;
+
+    QProcess player;
+    StartPlayer(player, home, {song});
+    ASSERT_TRUE(player.waitForStarted(10000));
+    QThread::msleep(1200);
+    ::kill(static_cast<pid_t>(player.processId()), SIGTERM);
+    QThread::msleep(std::uniform_int_distribution<qint64>(0, shutdownMs)(random));
+    ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
+    ASSERT_TRUE(player.waitForFinished(20000));
+
+    for (const QString& name : files) {
+      const QByteArray after = Contents(home + name);
+      if (after == before[name]) continue;
+      if (name == "solvane.pls") {
+        EXPECT_EQ(PlayListFile::ReadPlayListFile(home + name).entries,
+                  entriesBefore + QStringList{GeneralFunctions::BuildPlayListEntry(song)})
+            << "torn playlist in run " << run;
+      } else {
+        EXPECT_EQ(LineCount(after), LineCount(before[name])) << "torn " << name.toStdString() << " in run " << run;
+      }
+    }
+  }
 }

@@ -1,0 +1,79 @@
+// Writes a starting corpus for every fuzz target from the player's own
+// writers and generators: fuzz_seeds OUTPUT_FOLDER DEFAULT_SKIN_FOLDER
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+#include "app/SavedSettings.h"
+#include "mediagen/CdImageWriter.h"
+#include "platform/localcddb/XmcdEntry.h"
+#include "platform/ui/TextFile.h"
+#include "playlist/PlayListEntry.h"
+#include "playlist/PlayListFile.h"
+
+namespace {
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool CopyMatching(const QDir& from, const QStringList& patterns, const QString& to) {
+  bool copied = false;
+  for (const QFileInfo& info : from.entryInfoList(patterns, QDir::Files)) {
+    QFile::remove(to + "/" + info.fileName());
+    copied = QFile::copy(info.filePath(), to + "/" + info.fileName()) || copied;
+  }
+  return copied;
+}
+
+LocalCDDB::CDLibraryRecord SampleRecord() {
+  LocalCDDB::CDLibraryRecord record;
+  LocalCDDB::SetRecordText(record.DiscId, QStringLiteral("2a03a905"));
+  LocalCDDB::SetRecordText(record.Artist, QStringLiteral("Solvane"));
+  LocalCDDB::SetRecordText(record.Title, QStringLiteral("Seeds"));
+  LocalCDDB::SetRecordText(record.TrackTitles[0], QStringLiteral("First"));
+  LocalCDDB::SetRecordText(record.TrackTitles[1], QStringLiteral("Second\twith a tab"));
+  record.TOC.TrackCount = 2;
+  SetEntryFrames(record.TOC.Tracks[0], 150);
+  SetEntryFrames(record.TOC.Tracks[1], 15000);
+  SetEntryFrames(record.TOC.LeadOut, 30000);
+  return record;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER DEFAULT_SKIN_FOLDER\n", argv[0]);
+    return 2;
+  }
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  const QDir skin(QString::fromLocal8Bit(argv[2]));
+  for (const char* target : {"settings", "playlist", "skin_text", "skin_bitmap", "cursor", "xmcd", "disc_image"})
+    out.mkpath(QString::fromLatin1(target));
+  const auto at = [&out](const char* target, const char* name) {
+    return out.filePath(QString::fromLatin1(target) + "/" + QString::fromLatin1(name));
+  };
+
+  bool ok = PlatformUi::WriteTextLines(at("settings", "default.ini"),
+                                       SettingsToLines(DefaultSavedSettings(QStringLiteral("/p/"))));
+  ok = PlayListFile::WritePlayListFile(
+           at("playlist", "own.pls"),
+           {GeneralFunctions::BuildPlayListEntry("/m/Artist - Song.mp3"),
+            GeneralFunctions::BuildPlayListEntry("/dev/sr0/Track01.cda")}) && ok;
+  ok = WriteBytes(at("playlist", "list.m3u"), "#EXTM3U\n#EXTINF:12,Artist - Song\nsong.mp3\n/abs/x.ogg\n") && ok;
+  ok = WriteBytes(at("playlist", "list.pls"), "[playlist]\nFile1=a.mp3\nTitle1=A\nNumberOfEntries=1\nVersion=2\n") && ok;
+  ok = CopyMatching(skin, {"*.txt"}, out.filePath("skin_text")) && ok;
+  ok = CopyMatching(skin, {"MonoStereo.bmp", "numbers.bmp", "EQPLButtons.bmp"}, out.filePath("skin_bitmap")) && ok;
+  ok = CopyMatching(skin, {"*.Cur"}, out.filePath("cursor")) && ok;
+  ok = WriteBytes(at("xmcd", "entry.xmcd"), LocalCDDB::CreateXmcdEntry(SampleRecord(), QStringLiteral("seeds"))) && ok;
+  ok = MediaGen::WriteCueBin(at("disc_image", "disc.cue").toStdString(), {{}, {}}) && ok;
+  QFile::remove(at("disc_image", "disc.bin"));  // the target makes its own data file
+  if (!ok) std::fprintf(stderr, "fuzz_seeds: could not write every seed\n");
+  return ok ? 0 : 1;
+}
