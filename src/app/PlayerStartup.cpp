@@ -9,6 +9,7 @@
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "app/VersionInfo.h"
+#include "app/WindowDockingSetup.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
@@ -41,6 +42,8 @@ bool InitializePlayer() {
   DeckForm->show();
   DeckForm->Timer1->start();
   DeckForm->Timer2->start();
+  WindowDocking::InstallWindowDocking();
+  WindowDocking::CheckAllWindows();
   return true;
 }
 

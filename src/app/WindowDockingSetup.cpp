@@ -1,0 +1,44 @@
+#include "WindowDockingSetup.h"
+
+#include "app/Forms.h"
+#include "app/TDeckForm.h"
+#include "app/WindowDocking.h"
+#include "equalizer/TEqualizerFormSkinned.h"
+#include "playlist/TPlayListEditorForm.h"
+
+namespace WindowDocking {
+
+namespace {
+
+Windows PlayerWindows() { return {DeckForm, EqualizerFormSkinned, PlayListEditorForm}; }
+
+QPoint deckDragStart;
+
+}  // namespace
+
+Docking& CurrentDocking() {
+  static Docking docking;
+  return docking;
+}
+
+void CheckAllWindows() {
+  CheckIfEQFormIsSnappedToOtherForm(PlayerWindows(), CurrentDocking());
+  CheckIfPLFormIsSnappedToOtherForm(PlayerWindows(), CurrentDocking());
+}
+
+void InstallWindowDocking() {
+  CurrentDocking() = Docking{};
+  PlayListEditorForm->CheckIfPLFormIsSnappedToOtherForm = [] {
+    CheckIfPLFormIsSnappedToOtherForm(PlayerWindows(), CurrentDocking());
+  };
+  using PlatformUi::ImageControl;
+  ImageControl* titleBar = DeckForm->TitleBarImage;
+  QObject::connect(titleBar, &ImageControl::MouseDown, DeckForm,
+                   [](int x, int y) { deckDragStart = QPoint(x, y); });
+  QObject::connect(titleBar, &ImageControl::MouseMove, DeckForm, [](int x, int y, bool leftHeld) {
+    if (leftHeld) DragDeck(PlayerWindows(), CurrentDocking(), deckDragStart, QPoint(x, y));
+  });
+  QObject::connect(titleBar, &ImageControl::MouseUp, DeckForm, [] { CheckAllWindows(); });
+}
+
+}  // namespace WindowDocking
