@@ -44,7 +44,20 @@ bool InitializePlayer() {
   DeckForm->Timer2->start();
   WindowDocking::InstallWindowDocking();
   WindowDocking::CheckAllWindows();
+  InstallPreferencesDialog();
   return true;
+}
+
+void InstallPreferencesDialog() {
+  DeckForm->ShowPreferencesDialog = [] { PreferencesDialogForm->ShowDialog(); };
+  SavedSettings& settings = DeckForm->Settings;
+  PreferencesDialogForm->AlwaysOnTop = {[&settings] { return settings.AlwaysOnTop; },
+                                        [&settings](bool onTop) {
+                                          settings.AlwaysOnTop = onTop;
+                                          SetFormsStayOnTop(onTop ? 1 : 0);
+                                        }};
+  PreferencesDialogForm->UseFreedbSupport = {[&settings] { return settings.UseFreedbSupport; },
+                                             [&settings](bool use) { settings.UseFreedbSupport = use; }};
 }
 
 void InitializeDeckVariables() {

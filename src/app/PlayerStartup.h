@@ -6,6 +6,9 @@
 bool InitializePlayer();
 void InitializeDeckVariables();
 void HideAllDebuggingControls();
+// The deck's main-menu button opens the preferences dialog, whose options
+// change the deck's settings at once.
+void InstallPreferencesDialog();
 
 // 1 puts the player's windows on top of others, 0 makes them normal; any
 // other value is ignored.

@@ -1,3 +1,225 @@
 #include "TPreferencesDialogForm.h"
 
-TPreferencesDialogForm::TPreferencesDialogForm(QWidget* parent) : QWidget(parent) {}
+#include <QCheckBox>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "audio/KestrelixAudioApi.h"
+#include "platform/ui/ProgramFolder.h"
+#include "skins/SkinFiles.h"
+#include "skins/SkinUnit.h"
+
+namespace {
+
+// The project has no web site or mail addresses of its own yet; these are
+// the one place to set them.
+constexpr char kWebPage[] = "https://solvane.example.org/";
+constexpr char kCommentsAddress[] = "comments@solvane.example.org";
+constexpr char kSkinsAddress[] = "skins@solvane.example.org";
+
+// A read-me of many megabytes (or a binary one) shows its beginning.
+constexpr qint64 kMaxCommentBytes = 64 * 1024;
+
+constexpr char kAboutText[] =
+    "Solvane Audio Player plays MP3, MP2, MP1, WAV and Ogg Vorbis files, tracker modules "
+    "(MOD, XM, S3M, IT, MTM, UMX) and audio CDs, in three windows that snap together: the "
+    "deck, the equalizer and the playlist editor. It wears skins of its own format and "
+    "Winamp 2 skins.\n\nIt is free software under the GNU General Public License, version 3 "
+    "or later.";
+
+constexpr char kHelpText[] =
+    "Mouse\n"
+    "- Drag a window by its title bar; the equalizer and the playlist editor snap to the other "
+    "windows and travel with the deck when docked.\n"
+    "- Deck: click the time to switch between elapsed and remaining time, a text line to "
+    "switch between running and bouncing text; double-click the balance button to centre it.\n"
+    "- Equalizer: drag a slider and release to apply it; double-click a slider to centre it.\n"
+    "- Playlist: click to select, Ctrl+click to add, Shift+click to extend; double-click to "
+    "play; drag an entry with the right button to move it; drag the bottom-right corner to "
+    "resize; the five buttons at the bottom open the tool panels.\n"
+    "- Drop files or folders on the deck or the playlist to add them.\n\n"
+    "Keyboard (playlist)\n"
+    "- Up, Down, Page Up, Page Down, Home, End move; with Shift or Ctrl they extend the "
+    "selection. Ctrl+A selects all, Delete removes, Return plays.\n\n"
+    "Skins\n"
+    "- On the Skins page, click a skin to see its name, format and comments; double-click it "
+    "to wear it.";
+
+constexpr char kCreditsText[] =
+    "Solvane Audio Player is written by the Solvane developers.\n\n"
+    "It stands on free libraries: Qt; mpg123 for MPEG audio; libvorbis for Ogg Vorbis; "
+    "libsndfile for WAV; libopenmpt for tracker modules; libcdio and libcdio-paranoia for "
+    "audio CDs; SDL2 for sound output; libsoxr for resampling; KISS FFT for the spectrum. "
+    "The default skin's lettering uses the DejaVu fonts.";
+
+QLabel* LinkLabel(const QString& html) {
+  auto* label = new QLabel(html);
+  label->setOpenExternalLinks(true);  // opened through the desktop's own handler
+  return label;
+}
+
+QString SkinTypeLabel(int type) {
+  switch (type) {
+    case SkinUnit::stNative: return QStringLiteral("Solvane Audio Player Skin");
+    case SkinUnit::stWinamp: return QStringLiteral("Winamp Skin");
+    default: return QStringLiteral("Unknown Skin Type");
+  }
+}
+
+QString ReadComments(const QString& folder) {
+  const QString path = SkinUnit::FindSkinFile(folder, QStringLiteral("Readme.txt"));
+  QFile file(path);
+  if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return QStringLiteral("No comment found.");
+  return QString::fromUtf8(file.read(kMaxCommentBytes));
+}
+
+}  // namespace
+
+QGroupBox* TPreferencesDialogForm::TextPage(QTextEdit* memo, const QString& text) {
+  auto* box = new QGroupBox;
+  memo->setReadOnly(true);
+  memo->setPlainText(text);
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(memo);
+  captionedBoxes_.push_back(box);
+  return box;
+}
+
+TPreferencesDialogForm::TPreferencesDialogForm(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      PageControl(new QTabWidget),
+      WhatsNewMemo(new QTextEdit) {
+  setWindowTitle(QStringLiteral("Preferences Dialog"));
+  PageControl->addTab(TextPage(new QTextEdit, QString::fromUtf8(kAboutText)), QStringLiteral("About"));
+  PageControl->addTab(MakeAudioApiPage(), QStringLiteral("Audio API Info"));
+  PageControl->addTab(MakeSkinsPage(), QStringLiteral("Skins"));
+  PageControl->addTab(new QLabel(QStringLiteral("Not Implemented Yet")), QStringLiteral("Plugins"));
+  PageControl->addTab(TextPage(new QTextEdit, QString::fromUtf8(kHelpText)), QStringLiteral("Help"));
+  PageControl->addTab(TextPage(new QTextEdit, QString::fromUtf8(kCreditsText)), QStringLiteral("Credits"));
+  PageControl->addTab(TextPage(WhatsNewMemo, {}), QStringLiteral("What's New"));
+  PageControl->addTab(MakeOptionsPage(), QStringLiteral("Options"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(PageControl);
+  layout->addWidget(LinkLabel(QStringLiteral("Visit <a href=\"%1\">the Solvane web page</a> or send "
+                                             "<a href=\"mailto:%2\">your comments</a>.")
+                                  .arg(QLatin1String(kWebPage), QLatin1String(kCommentsAddress))));
+  setFixedSize(560, 420);
+  connect(PageControl, &QTabWidget::currentChanged, this, &TPreferencesDialogForm::PageShown);
+}
+
+QWidget* TPreferencesDialogForm::MakeAudioApiPage() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(new QLabel(QStringLiteral(
+      "The player reaches its sound through an audio layer: one back-end decodes, mixes and "
+      "plays every song. The back-end in use:")));
+  const char* names[] = {"Developer:", "Name:", "Version:", "Library:"};
+  for (size_t i = 0; i < AudioApiLabels.size(); ++i) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QString::fromLatin1(names[i])));
+    AudioApiLabels[i] = new QLabel;
+    row->addWidget(AudioApiLabels[i], 1);
+    layout->addLayout(row);
+  }
+  layout->addStretch();
+  return page;
+}
+
+QWidget* TPreferencesDialogForm::MakeSkinsPage() {
+  auto* page = new QWidget;
+  SkinsModel = new QFileSystemModel(page);
+  SkinsModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+  SkinsTreeView = new QTreeView;
+  SkinsTreeView->setModel(SkinsModel);
+  SkinsTreeView->setHeaderHidden(true);
+  for (int column = 1; column < SkinsModel->columnCount(); ++column) SkinsTreeView->hideColumn(column);
+  connect(SkinsTreeView, &QTreeView::clicked, this, &TPreferencesDialogForm::SkinsTreeViewClick);
+  connect(SkinsTreeView, &QTreeView::doubleClicked, this, &TPreferencesDialogForm::SkinsTreeViewDblClick);
+
+  SkinNameLabel = new QLabel(QStringLiteral("None"));
+  SkinFormatLabel = new QLabel(QStringLiteral("None"));
+  SkinCommentsMemo = new QTextEdit;
+  SkinCommentsMemo->setReadOnly(true);
+  auto* details = new QVBoxLayout;
+  for (const auto& [caption, value] : {std::pair{"Skin Name :", SkinNameLabel}, std::pair{"Skin Format:", SkinFormatLabel}}) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QString::fromLatin1(caption)));
+    row->addWidget(value, 1);
+    details->addLayout(row);
+  }
+  details->addWidget(new QLabel(QStringLiteral("Skin Comments")));
+  details->addWidget(SkinCommentsMemo, 1);
+  auto* note = new QLabel(QStringLiteral("Made a skin? Send it to us and we may ship it with the player:"));
+  note->setWordWrap(true);
+  details->addWidget(note);
+  details->addWidget(LinkLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(QLatin1String(kSkinsAddress))));
+
+  auto* layout = new QHBoxLayout(page);
+  layout->addWidget(SkinsTreeView, 1);
+  layout->addLayout(details, 1);
+  return page;
+}
+
+QWidget* TPreferencesDialogForm::MakeOptionsPage() {
+  auto* page = new QWidget;
+  AlwaysOnTopCheckBox = new QCheckBox(QStringLiteral("Always on Top"));
+  UseFreedbSupportCheckBox = new QCheckBox(QStringLiteral("Use freedb Support"));
+  auto* layout = new QVBoxLayout(page);
+  for (auto [box, flag] : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop}, std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport}}) {
+    layout->addWidget(box);
+    connect(box, &QCheckBox::clicked, this, [flag](bool checked) {
+      if (flag->Set) flag->Set(checked);
+    });
+  }
+  layout->addStretch();
+  return page;
+}
+
+void TPreferencesDialogForm::ShowDialog() {
+  for (QGroupBox* box : captionedBoxes_) box->setTitle(QGuiApplication::applicationDisplayName());
+  if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  PageShown(PageControl->currentIndex());
+  show();
+  raise();
+  activateWindow();
+}
+
+void TPreferencesDialogForm::PageShown(int page) {
+  const QString tab = PageControl->tabText(page);
+  if (tab == QLatin1String("Audio API Info")) {
+    const auto& api = KestrelixAudioApi::registry.CurrentAudioAPI;
+    const QString fields[] = {api.Description, api.APIName, api.APIVersion, api.LibraryFile};
+    for (size_t i = 0; i < AudioApiLabels.size(); ++i) AudioApiLabels[i]->setText(fields[i]);
+  } else if (tab == QLatin1String("Skins")) {
+    SkinsTreeView->setRootIndex(SkinsModel->setRootPath(SkinUnit::SkinsFolder));
+  } else if (tab == QLatin1String("What's New")) {
+    QFile file(PlatformUi::ProgramFolder() + QStringLiteral("What's New.txt"));
+    WhatsNewMemo->setPlainText(file.open(QIODevice::ReadOnly)
+                                   ? QString::fromUtf8(file.read(kMaxCommentBytes))
+                                   : QStringLiteral("The list of changes (What's New.txt) is missing."));
+  } else if (tab == QLatin1String("Options")) {
+    AlwaysOnTopCheckBox->setChecked(AlwaysOnTop.Get && AlwaysOnTop.Get());
+    UseFreedbSupportCheckBox->setChecked(UseFreedbSupport.Get && UseFreedbSupport.Get());
+  }
+}
+
+void TPreferencesDialogForm::SkinsTreeViewClick(const QModelIndex& index) {
+  const QString folder = SkinsModel->filePath(index);
+  SkinNameLabel->setText(SkinUnit::SplitSkinPath(folder).Name);
+  SkinFormatLabel->setText(SkinTypeLabel(SkinUnit::GetSkinType(folder)));
+  SkinCommentsMemo->setPlainText(ReadComments(folder));
+}
+
+void TPreferencesDialogForm::SkinsTreeViewDblClick(const QModelIndex& index) {
+  SkinUnit::SwitchToSkin(SkinsModel->filePath(index));
+}

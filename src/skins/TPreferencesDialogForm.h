@@ -1,9 +1,59 @@
 #pragma once
 #include <QWidget>
 
-// The preferences dialog with the skin browser.
+#include <array>
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QFileSystemModel;
+class QGroupBox;
+class QLabel;
+class QModelIndex;
+class QTabWidget;
+class QTextEdit;
+class QTreeView;
+
+// The preferences dialog: information pages, the two options and the skin
+// browser, shown beside the player without blocking it.
 class TPreferencesDialogForm : public QWidget {
   Q_OBJECT
  public:
   explicit TPreferencesDialogForm(QWidget* parent = nullptr);
+
+  // The deck's two flags, read when the Options page shows and written at
+  // each click; installed by the deck, which also applies them.
+  struct DeckFlag {
+    std::function<bool()> Get;
+    std::function<void(bool)> Set;
+  };
+  DeckFlag AlwaysOnTop;
+  DeckFlag UseFreedbSupport;
+
+  // Centres the dialog on the screen and shows it.
+  void ShowDialog();
+
+  QTabWidget* PageControl;
+  QTreeView* SkinsTreeView;
+  QFileSystemModel* SkinsModel;
+  QLabel* SkinNameLabel;
+  QLabel* SkinFormatLabel;
+  QTextEdit* SkinCommentsMemo;
+  QTextEdit* WhatsNewMemo;
+  std::array<QLabel*, 4> AudioApiLabels;
+  QCheckBox* AlwaysOnTopCheckBox;
+  QCheckBox* UseFreedbSupportCheckBox;
+
+  void SkinsTreeViewClick(const QModelIndex& index);
+  void SkinsTreeViewDblClick(const QModelIndex& index);
+
+ private:
+  QGroupBox* TextPage(QTextEdit* memo, const QString& text);
+  QWidget* MakeSkinsPage();
+  QWidget* MakeOptionsPage();
+  QWidget* MakeAudioApiPage();
+  void PageShown(int page);
+
+  // The text pages' boxes, captioned with the program's name and version.
+  std::vector<QGroupBox*> captionedBoxes_;
 };

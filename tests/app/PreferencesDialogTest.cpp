@@ -1,0 +1,94 @@
+// The preferences dialog on the running player: the skin browser and the
+// options, worked with the mouse.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeView>
+
+#include "app/DeckTestKit.h"
+#include "app/Forms.h"
+#include "app/TDeckForm.h"
+#include "playlist/TPlayListEditorForm.h"
+#include "skins/SkinUnit.h"
+#include "skins/TPreferencesDialogForm.h"
+#include "support/TestEnvironment.h"
+
+namespace {
+
+class PreferencesDialogTest : public DeckTests::DeckRun {
+ protected:
+  void SetUp() override {
+    DeckRun::SetUp();
+    Start();
+    dialog = PreferencesDialogForm;
+  }
+  void ShowPage(const char* caption) {
+    for (int page = 0; page < dialog->PageControl->count(); ++page)
+      if (dialog->PageControl->tabText(page) == QLatin1String(caption)) dialog->PageControl->setCurrentIndex(page);
+  }
+  // The tree row of a folder below the skins folder, once the model has read it.
+  QModelIndex Row(const QString& folder) {
+    const QModelIndex parent = dialog->SkinsModel->index(QFileInfo(folder).path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->SkinsModel->rowCount(parent) > 0; }, 5000));
+    return dialog->SkinsModel->index(folder);
+  }
+  void ClickRow(const QModelIndex& index, bool twice = false) {
+    QWidget* view = dialog->SkinsTreeView->viewport();
+    const QPoint at = dialog->SkinsTreeView->visualRect(index).center();
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, at);
+    if (twice) QTest::mouseDClick(view, Qt::LeftButton, Qt::NoModifier, at);
+  }
+  TPreferencesDialogForm* dialog = nullptr;
+};
+
+TEST_F(PreferencesDialogTest, MainMenuButtonOpensTheDialogAndTheSkinBrowserDescribesEachFolder) {
+  Click(DeckForm->MainMenuButton, {3, 3});
+  ASSERT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Preferences Dialog"));
+  const QString skins = SkinUnit::SkinsFolder;
+  QDir(skins).mkpath(QStringLiteral("Not a skin"));
+  ShowPage("Skins");
+  ClickRow(Row(skins + "/Default"));
+  EXPECT_EQ(dialog->SkinNameLabel->text(), QStringLiteral("Default"));
+  EXPECT_EQ(dialog->SkinFormatLabel->text(), QStringLiteral("Solvane Audio Player Skin"));
+  EXPECT_FALSE(dialog->SkinCommentsMemo->toPlainText().isEmpty());
+  ClickRow(Row(skins + "/Not a skin"));
+  EXPECT_EQ(dialog->SkinFormatLabel->text(), QStringLiteral("Unknown Skin Type"));
+  EXPECT_EQ(dialog->SkinCommentsMemo->toPlainText(), QStringLiteral("No comment found."));
+}
+
+TEST_F(PreferencesDialogTest, DoubleClickSwitchesSkinsAndKeepsWindowPlaces) {
+  const QString copy = TestSupport::ProgramFolder() + "own skins/Copy";
+  QDir().mkpath(copy);
+  for (const QFileInfo& file : QDir(SkinUnit::SkinsFolder + "/Default").entryInfoList(QDir::Files))
+    QFile::copy(file.filePath(), copy + "/" + file.fileName());
+  PlayListEditorForm->show();
+  PlayListEditorForm->move(40, 300);
+  dialog->ShowDialog();
+  SkinUnit::SkinsFolder = TestSupport::ProgramFolder() + "own skins";
+  ShowPage("Skins");
+  ClickRow(Row(copy), true);
+  EXPECT_EQ(SkinUnit::SkinName, QStringLiteral("Copy"));
+  EXPECT_EQ(PlayListEditorForm->pos(), QPoint(40, 300));
+  EXPECT_TRUE(PlayListEditorForm->isVisible());
+}
+
+TEST_F(PreferencesDialogTest, OptionsChangeTheDecksSettingsAtOnce) {
+  dialog->ShowDialog();
+  ShowPage("Options");
+  EXPECT_FALSE(dialog->UseFreedbSupportCheckBox->isChecked());
+  for (QCheckBox* box : {dialog->UseFreedbSupportCheckBox, dialog->AlwaysOnTopCheckBox})
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, {8, box->height() / 2});
+  EXPECT_TRUE(DeckForm->Settings.UseFreedbSupport);
+  EXPECT_TRUE(DeckForm->Settings.AlwaysOnTop);
+  EXPECT_TRUE(DeckForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  ShowPage("What's New");
+  EXPECT_TRUE(dialog->WhatsNewMemo->toPlainText().contains(QStringLiteral("What's New")));
+}
+
+}  // namespace
