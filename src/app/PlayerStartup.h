@@ -5,6 +5,8 @@
 // has been told): the caller then ends the program.
 bool InitializePlayer();
 void InitializeDeckVariables();
+// The ten built-in presets and the user presets file, into the presets dialog.
+void LoadEqualizerPresets();
 void HideAllDebuggingControls();
 
 // 1 puts the player's windows on top of others, 0 makes them normal; any

@@ -9,6 +9,7 @@
 #include "app/DroppedFiles.h"
 #include "app/Forms.h"
 #include "audio/KestrelixAudioApi.h"
+#include "equalizer/EQPresetsFile.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/ProgramFolder.h"
 #include "platform/ui/TextFile.h"
@@ -76,6 +77,7 @@ void TDeckForm::FormDestroy() {
   Timer1->stop();
   Timer2->stop();
   RemovePlayListHooks();
+  EqualizerPresets::SavePresetsFile();
   SaveControlsPositions();
   SetSavedSettingsINIStrings();
   WriteSettingsFile();
