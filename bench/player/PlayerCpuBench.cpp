@@ -24,7 +24,7 @@
 namespace {
 
 constexpr int kWarmUpMs = 3000;
-constexpr int kModeLine = 32;     // settings line 33: visual-effects mode
+constexpr int kModeLine = 33;   // the visual-effects mode; the level meter follows it
 constexpr int kSpectrum = 2, kEffectsOff = 3;
 
 struct ThreadSample {
@@ -59,6 +59,7 @@ bool SetEffectsMode(const QString& ini, int mode) {
   file.close();
   if (lines.size() <= kModeLine) return false;
   lines[kModeLine] = QString::number(mode);
+  lines[kModeLine + 1] = mode == kEffectsOff ? QStringLiteral("False") : QStringLiteral("True");
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
   file.write(lines.join(QStringLiteral("\r\n")).toUtf8());
   return true;

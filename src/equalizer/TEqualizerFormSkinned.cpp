@@ -27,7 +27,6 @@ constexpr int kEffectsIntervalMs = 20;
 // While nothing plays the timer only looks now and then whether a song started.
 constexpr int kIdleIntervalMs = 250;
 constexpr int kTitleActive = 0, kTitleInactive = 1;
-constexpr int kLevelMeterRightX = 17;
 
 }  // namespace
 
@@ -60,8 +59,15 @@ void TEqualizerFormSkinned::FormCreate() {
   Timer1->setInterval(kEffectsIntervalMs);
   connect(Timer1, &QTimer::timeout, this, &TEqualizerFormSkinned::Timer1Timer);
   EQDiagramImageCanvas->OnPaint = [this] { DrawEQDiagramImage(); };
-  EQVolLevelCanvas->OnPaint = [this] { EQVolLevelCanvasPaint(); };
-  SkinUnit::RedrawEqualizerDiagram = [this] { DrawEQDiagramImage(); };
+  // The effects cover both panels whole, so nothing beneath them is repainted.
+  EQDiagramImageCanvas->setAttribute(Qt::WA_OpaquePaintEvent);
+  EQVolLevelCanvas->setAttribute(Qt::WA_OpaquePaintEvent);
+  // A new skin's panel and meter are drawn afresh: the diagram now, the
+  // effects and the meter by the timer's next frame.
+  SkinUnit::RedrawEqualizerDiagram = [this] {
+    DrawEQDiagramImage();
+    silentFrameShown_ = false;
+  };
   ConnectControls();
 }
 
@@ -161,8 +167,11 @@ void TEqualizerFormSkinned::DrawEQDiagramImage() {
   EQDiagramImageCanvas->Changed();
 }
 
+// The background goes under the new mode first: the bars do not cover the
+// panel's edges, where the last scope would otherwise stay.
 void TEqualizerFormSkinned::EQDiagramImageCanvasClick() {
   VisualEffectsMode = uint8_t((VisualEffectsMode + 1) % 4);
+  VisualEffects::CopySprite(EQDiagramImageList, 0, EQDiagramImageCanvas->Canvas(), 0, 0);
   silentFrameShown_ = false;
   Timer1->setInterval(kEffectsIntervalMs);
   EQDiagramImageCanvas->Changed();
@@ -173,17 +182,13 @@ void TEqualizerFormSkinned::EQVolLevelCanvasClick() {
   silentFrameShown_ = false;
 }
 
-void TEqualizerFormSkinned::EQVolLevelCanvasPaint() {
-  QImage& canvas = EQVolLevelCanvas->Canvas();
-  VisualEffects::CopySprite(EQVisualEffectsVolLevelImageList, 0, canvas, 0, 0);
-  VisualEffects::CopySprite(EQVisualEffectsVolLevelImageList, 0, canvas, kLevelMeterRightX, 0);
-}
-
 // Fifty frames a second while a song plays. Under a Winamp skin nothing is
-// drawn; while nothing plays, one silent frame is drawn and the timer idles.
+// drawn; while nothing plays (or the window is hidden, or neither an effect
+// nor the meter is on), one silent frame is drawn and the timer idles.
 void TEqualizerFormSkinned::Timer1Timer() {
   if (GeneralFunctions::SkinIsWinamp == 1) return;
-  const bool playing = Audio::vars.PlayStatus == Audio::psPlaying && isVisible();
+  const bool showing = isVisible() && (VisualEffectsMode != VisualEffects::vmNone || LevelMeterOn);
+  const bool playing = Audio::vars.PlayStatus == Audio::psPlaying && showing;
   if (!playing && silentFrameShown_) return;
   DrawVisualEffectsFrame(playing);
   silentFrameShown_ = !playing;

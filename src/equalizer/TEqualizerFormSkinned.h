@@ -80,7 +80,6 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   // "EQ: PreAmp:62" or "EQ: 1000 Hz:73" in the deck's artist window.
   void ShowSliderMessage(int index);
   void DrawVisualEffectsFrame(bool playing);
-  void EQVolLevelCanvasPaint();
 
   QPoint EQDragOrigin;
   // A stopped player shows one silent frame and then lets the timer idle.

@@ -87,7 +87,7 @@ void Mixer::Run() {
     const bool sounded = MixBlock();
     AccountWork(Clock::now() - begun);
     output->Write(samples.data(), kBlockFrames);
-    if (!sounded) {
+    if (!sounded && !output->WantsSilence()) {
       std::lock_guard lock(mutex);
       if (wakeCount == wakesSeen) resting = true;
     }

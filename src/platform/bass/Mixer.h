@@ -2,7 +2,8 @@
 // The mixer thread: block by block it asks for the channels' sound, applies
 // the master volume, hands the final mix to the loopback and the output, and
 // measures how much of the wall time it spends working. When no channel
-// plays it rests until one starts (Wake), so a stopped player costs nothing.
+// plays it rests until one starts (Wake), so a stopped player costs nothing;
+// only a recording output (a WAV file) keeps getting the silence.
 #include <atomic>
 #include <condition_variable>
 #include <functional>
