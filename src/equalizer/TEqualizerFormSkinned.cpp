@@ -67,6 +67,7 @@ void TEqualizerFormSkinned::FormCreate() {
   SkinUnit::RedrawEqualizerDiagram = [this] {
     DrawEQDiagramImage();
     silentFrameShown_ = false;
+    shownLevelSprites_ = kNoLevelSprites;
   };
   ConnectControls();
 }
@@ -180,6 +181,7 @@ void TEqualizerFormSkinned::EQDiagramImageCanvasClick() {
 void TEqualizerFormSkinned::EQVolLevelCanvasClick() {
   LevelMeterOn = !LevelMeterOn;
   silentFrameShown_ = false;
+  shownLevelSprites_ = kNoLevelSprites;
 }
 
 // Fifty frames a second while a song plays. Under a Winamp skin nothing is
@@ -224,6 +226,10 @@ void TEqualizerFormSkinned::DrawVisualEffectsFrame(bool playing) {
     default: break;
   }
   if (playing && LevelMeterOn) Audio::AudioGetLevel();
+  // The meter is redrawn only when one of its sprites changes.
+  const uint32_t sprites = LevelMeterOn ? VisualEffects::LevelSprites(vars.LevelData) : 0;
+  if (playing && sprites == shownLevelSprites_) return;
+  shownLevelSprites_ = sprites;
   VisualEffects::DrawLevelMeter(vars.LevelData, LevelMeterOn, EQVisualEffectsVolLevelImageList,
                                 EQVolLevelCanvas->Canvas());
   EQVolLevelCanvas->Changed();

@@ -84,4 +84,6 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   QPoint EQDragOrigin;
   // A stopped player shows one silent frame and then lets the timer idle.
   bool silentFrameShown_ = false;
+  static constexpr uint32_t kNoLevelSprites = ~0u;
+  uint32_t shownLevelSprites_ = kNoLevelSprites;  // the meter's sprites as last drawn
 };

@@ -67,11 +67,16 @@ void DrawScope(const Wave& wave, const PlatformUi::ImageList& backgrounds, const
   }
 }
 
+uint32_t LevelSprites(uint32_t level) {
+  const uint32_t left = std::min<uint32_t>(level & 0xFFFF, 128) * 31 / 128;
+  const uint32_t right = std::min<uint32_t>(level >> 16, 128) * 31 / 128;
+  return left | right << 16;
+}
+
 void DrawLevelMeter(uint32_t level, bool on, const PlatformUi::ImageList& sprites, QImage& canvas) {
-  const int left = on ? int(std::min<uint32_t>(level & 0xFFFF, 128)) * 31 / 128 : 0;
-  const int right = on ? int(std::min<uint32_t>(level >> 16, 128)) * 31 / 128 : 0;
-  CopySprite(sprites, left, canvas, 0, 0);
-  CopySprite(sprites, right, canvas, 17, 0);
+  const uint32_t shown = on ? LevelSprites(level) : 0;
+  CopySprite(sprites, int(shown & 0xFFFF), canvas, 0, 0);
+  CopySprite(sprites, int(shown >> 16), canvas, 17, 0);
 }
 
 void CopySprite(const PlatformUi::ImageList& list, int index, QImage& canvas, int x, int y) {

@@ -45,8 +45,11 @@ void DrawSpectrum(const Spectrum& spectrum, const PlatformUi::ImageList& backgro
 void DrawScope(const Wave& wave, const PlatformUi::ImageList& backgrounds, const ColorRamp& colors,
                QImage& canvas, ScopePoints& points);
 
-// Two level sprites 0..31 (left at x 0, right at x 17) from a level word of
-// 0..128 per side, left in the low half; both 0 when the meter is off.
+// The level sprites 0..31 of both sides from a level word of 0..128 per side
+// (left in the low half): left in the low half of the result.
+uint32_t LevelSprites(uint32_t level);
+
+// Two level sprites (left at x 0, right at x 17), both 0 when the meter is off.
 void DrawLevelMeter(uint32_t level, bool on, const PlatformUi::ImageList& sprites, QImage& canvas);
 
 // Copies a sprite onto the canvas, cut at the canvas edges; an index the

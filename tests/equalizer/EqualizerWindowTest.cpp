@@ -156,8 +156,8 @@ TEST_F(EqualizerWindow, PanelClicksCycleTheModesAndAWinampSkinSilencesTheTimer) 
 
   const uint8_t skin = GeneralFunctions::SkinIsWinamp;
   GeneralFunctions::SkinIsWinamp = 1;
-  eq->EQDiagramImageCanvas->Canvas().fill(Qt::blue);
   Click(eq->EQDiagramImageCanvas);
+  eq->EQDiagramImageCanvas->Canvas().fill(Qt::blue);
   eq->Timer1Timer();
   EXPECT_EQ(eq->EQDiagramImageCanvas->Canvas().pixel(10, mid), QColor(Qt::blue).rgb());
   GeneralFunctions::SkinIsWinamp = skin;

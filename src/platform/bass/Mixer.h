@@ -18,7 +18,8 @@ namespace Bass {
 
 class Mixer {
  public:
-  static constexpr size_t kBlockFrames = 512;
+  // About 23 ms: few enough wake-ups a second, short enough for smooth meters.
+  static constexpr size_t kBlockFrames = 1024;
   // Adds the playing channels to a zeroed interleaved stereo float block;
   // false when no channel played.
   using RenderFn = std::function<bool(float* mix, size_t frames)>;
