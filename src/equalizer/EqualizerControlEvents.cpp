@@ -1,8 +1,8 @@
 // Connects the equalizer's skinned controls to their handlers, and the
 // handlers of its buttons, title bar and panels.
 #include "app/Forms.h"
+#include "app/SkinnedButtons.h"
 #include "app/TDeckForm.h"
-#include "app/ToggleButtonStates.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
@@ -12,40 +12,11 @@
 
 namespace {
 
+using SkinnedButtons::Handler;
+
 namespace Audio = KestrelixAudioApi;
 using PlatformUi::ImageControl;
 using PlatformUi::ImageList;
-
-void ConnectPressButton(TEqualizerFormSkinned* eq, ImageControl* button, const ImageList& sprites,
-                        int releasedSprite, void (TEqualizerFormSkinned::*click)()) {
-  QObject::connect(button, &ImageControl::MouseDown, eq, [button, &sprites, releasedSprite] {
-    GeneralFunctions::ShowSprite(*button, sprites, releasedSprite + 1);
-  });
-  QObject::connect(button, &ImageControl::MouseUp, eq, [button, &sprites, releasedSprite] {
-    GeneralFunctions::ShowSprite(*button, sprites, releasedSprite);
-  });
-  if (click) QObject::connect(button, &ImageControl::Click, eq, click);
-}
-
-// The On and Auto buttons: only a release over the button switches them.
-void ConnectToggleButton(TEqualizerFormSkinned* eq, ImageControl* button, const ImageList& sprites,
-                         int& state, void (TEqualizerFormSkinned::*click)()) {
-  auto show = [button, &sprites, &state] { GeneralFunctions::ShowSprite(*button, sprites, state); };
-  QObject::connect(button, &ImageControl::MouseDown, eq, [&state, show] {
-    state = DeckToggle::AfterMouseDown(state);
-    show();
-  });
-  QObject::connect(button, &ImageControl::MouseMove, eq, [button, &state, show](int x, int y, bool leftHeld) {
-    if (!leftHeld) return;
-    state = DeckToggle::AfterMouseMove(state, DeckToggle::IsInside(x, y, button->width(), button->height()));
-    show();
-  });
-  QObject::connect(button, &ImageControl::MouseUp, eq, [button, &state, show](int x, int y) {
-    state = DeckToggle::AfterMouseUp(state, DeckToggle::IsInside(x, y, button->width(), button->height()));
-    show();
-  });
-  QObject::connect(button, &ImageControl::Click, eq, click);
-}
 
 void ConnectSlider(TEqualizerFormSkinned* eq, ImageControl* thumb, int index) {
   QObject::connect(thumb, &ImageControl::MouseDown, eq,
@@ -65,23 +36,26 @@ void TEqualizerFormSkinned::ConnectControls() {
   const auto thumbs = EQBandButtons();
   for (int band = 0; band < 10; ++band) ConnectSlider(this, thumbs[size_t(band)], band + 1);
 
-  ConnectToggleButton(this, EQOnButton, EQOnButtonImageList, EQOnButtonState,
-                      &TEqualizerFormSkinned::EQOnButtonClick);
-  ConnectToggleButton(this, EQAutoButton, EQAutoButtonImageList, EQAutoButtonState,
-                      &TEqualizerFormSkinned::EQAutoButtonClick);
-  ConnectPressButton(this, EQPresetsButton, EQPresetsButtonImageList, 0,
-                     &TEqualizerFormSkinned::EQPresetsButtonClick);
-  ConnectPressButton(this, EQMainMenuButton, EQTitleBarButtonsImageList, 0, nullptr);
-  ConnectPressButton(this, EQCloseWindowButton, EQTitleBarButtonsImageList, 2,
-                     &TEqualizerFormSkinned::EQCloseWindowButtonClick);
+  SkinnedButtons::ConnectToggleButton(this, EQOnButton, EQOnButtonImageList, EQOnButtonState, 0,
+                                      Handler(this, &TEqualizerFormSkinned::EQOnButtonClick));
+  SkinnedButtons::ConnectToggleButton(this, EQAutoButton, EQAutoButtonImageList, EQAutoButtonState,
+                                      0, Handler(this, &TEqualizerFormSkinned::EQAutoButtonClick));
+  SkinnedButtons::ConnectPressButton(this, EQPresetsButton, EQPresetsButtonImageList, 0,
+                                     Handler(this, &TEqualizerFormSkinned::EQPresetsButtonClick));
+  SkinnedButtons::ConnectPressButton(this, EQMainMenuButton, EQTitleBarButtonsImageList, 0, {});
+  SkinnedButtons::ConnectPressButton(
+      this, EQCloseWindowButton, EQTitleBarButtonsImageList, 2,
+      Handler(this, &TEqualizerFormSkinned::EQCloseWindowButtonClick));
 
-  connect(EQTitleBarImage, &ImageControl::MouseDown, this, &TEqualizerFormSkinned::EQTitleBarImageMouseDown);
+  connect(EQTitleBarImage, &ImageControl::MouseDown, this,
+          &TEqualizerFormSkinned::EQTitleBarImageMouseDown);
   connect(EQTitleBarImage, &ImageControl::MouseMove, this, [this](int x, int y, bool leftHeld) {
     if (leftHeld) EQTitleBarImageMouseMove(x, y);
   });
   connect(EQDiagramImageCanvas, &PlatformUi::PaintBox::Click, this,
           &TEqualizerFormSkinned::EQDiagramImageCanvasClick);
-  connect(EQVolLevelCanvas, &PlatformUi::PaintBox::Click, this, &TEqualizerFormSkinned::EQVolLevelCanvasClick);
+  connect(EQVolLevelCanvas, &PlatformUi::PaintBox::Click, this,
+          &TEqualizerFormSkinned::EQVolLevelCanvasClick);
 }
 
 // The sound follows at once: the filter is taken off or put on the playing
