@@ -1,5 +1,6 @@
 #include "TEqualizerPresetsForm.h"
 
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +68,8 @@ TEqualizerPresetsForm::TEqualizerPresetsForm(QWidget* parent)
   layout->addWidget(Button2, 5, 3);
   for (QPushButton* button : {Button1, Button2, Button3, Button4}) button->setAutoDefault(false);
 
+  // Fixed-pitch, so the spaces in the built-in names line up their marks.
+  EQPresetsListBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   EQPresetsListBox->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(EQPresetsListBox, &QListWidget::itemClicked, this, &TEqualizerPresetsForm::EQPresetsListBoxClick);
   connect(EQPresetsListBox, &QWidget::customContextMenuRequested, this, &TEqualizerPresetsForm::ShowListMenu);
