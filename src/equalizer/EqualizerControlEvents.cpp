@@ -7,7 +7,6 @@
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "platform/ui/MessageBoxService.h"
-#include "skins/SpriteFunctions.h"
 #include "skins/WindowSnap.h"
 
 namespace {

@@ -16,7 +16,6 @@
 #include "skins/BitmapText.h"
 #include "skins/SkinUnit.h"
 #include "skins/SpriteFunctions.h"
-#include "skins/WindowSnap.h"
 
 namespace {
 
@@ -96,17 +95,14 @@ void TEqualizerFormSkinned::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-// The deck's equalizer button follows the window's visibility.
-void TEqualizerFormSkinned::FormShow() {
-  if (!DeckForm) return;
-  DeckForm->EqualizerButtonState = DeckToggle::FromModel(true);
-  ShowSprite(*DeckForm->EqualizerButton, DeckForm->EQPLButtonImageList, DeckForm->EqualizerButtonState);
-  CheckIfEQFormIsSnappedToOtherForm();
-}
+void TEqualizerFormSkinned::FormShow() { VisibilityChanged(true); }
 
-void TEqualizerFormSkinned::FormHide() {
+void TEqualizerFormSkinned::FormHide() { VisibilityChanged(false); }
+
+// The deck's equalizer button follows the window's visibility.
+void TEqualizerFormSkinned::VisibilityChanged(bool visible) {
   if (!DeckForm) return;
-  DeckForm->EqualizerButtonState = DeckToggle::FromModel(false);
+  DeckForm->EqualizerButtonState = DeckToggle::FromModel(visible);
   ShowSprite(*DeckForm->EqualizerButton, DeckForm->EQPLButtonImageList, DeckForm->EqualizerButtonState);
   CheckIfEQFormIsSnappedToOtherForm();
 }

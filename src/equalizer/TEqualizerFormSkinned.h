@@ -73,6 +73,7 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   void FormDestroy();
   void FormShow();
   void FormHide();
+  void VisibilityChanged(bool visible);
   void ConnectControls();
   PlatformUi::ImageControl& SliderThumb(int index) const;
   PlatformUi::ImageControl& SliderTrack(int index) const;
