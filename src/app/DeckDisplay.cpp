@@ -158,21 +158,10 @@ void TDeckForm::SetTitleScrollText(const QString& text) {
 // The equalizer's thumbs go to their values, and the values to the filter.
 void TDeckForm::SetEQControlsToValues() {
   TEqualizerFormSkinned& eq = *EqualizerFormSkinned;
-  auto& vars = Audio::vars;
-  GeneralFunctions::SetVerticalSlider(*eq.EQPreAmpButton, *eq.EQPreAmpImage, eq.EQBandsImageList,
-                                      eq.PreAmpSliderRecord, eq.SliderValues[0]);
-  ShowSprite(*eq.EQPreAmpButton, eq.EQBandButtonImageList, 0);
-  const auto thumbs = eq.EQBandButtons();
-  const auto tracks = eq.EQBandImages();
-  for (size_t band = 0; band < thumbs.size(); ++band) {
-    GeneralFunctions::SetVerticalSlider(*thumbs[band], *tracks[band], eq.EQBandsImageList,
-                                        eq.BandSliderRecords[band], eq.SliderValues[band + 1]);
-    ShowSprite(*thumbs[band], eq.EQBandButtonImageList, 0);
-    vars.EQBandValues[band] = eq.SliderValues[band + 1];
+  for (int index = 0; index < TEqualizerFormSkinned::kSliderCount; ++index) {
+    eq.PlaceSlider(index);
+    eq.UpdateEqualizerControl(index == 0 ? *eq.EQPreAmpButton : *eq.EQBandButtons()[size_t(index - 1)]);
   }
-  vars.EQPreAmpValue = eq.SliderValues[0];
-  ScrollTextEnabled = true;
-  Audio::ApplyEqualizerSettings();
 }
 
 void TDeckForm::SetControlsToNewPositions() {
@@ -196,11 +185,12 @@ void TDeckForm::SetControlsToNewPositions() {
   EqualizerButtonState = DeckToggle::FromModel(eq.isVisible());
   ShowSprite(*EqualizerButton, EQPLButtonImageList, EqualizerButtonState);
   ShowSprite(*eq.EQTitleBarImage, eq.EQTitleBarImageList, eq.isActiveWindow() ? 0 : 1);
-  vars.EQEnabled = Settings.SavedEQOn ? 1 : 0;
-  eq.EQAutoOn = Settings.SavedEQAuto;
   SetEQControlsToValues();
-  ShowSprite(*eq.EQOnButton, eq.EQOnButtonImageList, DeckToggle::FromModel(vars.EQEnabled == 1));
-  ShowSprite(*eq.EQAutoButton, eq.EQAutoButtonImageList, DeckToggle::FromModel(eq.EQAutoOn));
+  eq.EQOnButtonState = DeckToggle::FromModel(vars.EQEnabled == 1);
+  eq.EQAutoButtonState = DeckToggle::FromModel(eq.EQAutoOn);
+  ShowSprite(*eq.EQOnButton, eq.EQOnButtonImageList, eq.EQOnButtonState);
+  ShowSprite(*eq.EQAutoButton, eq.EQAutoButtonImageList, eq.EQAutoButtonState);
+  eq.DrawEQDiagramImage();
 
   TPlayListEditorForm& playList = *PlayListEditorForm;
   PlaylistButtonState = 4 + DeckToggle::FromModel(playList.isVisible());

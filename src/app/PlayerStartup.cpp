@@ -11,6 +11,8 @@
 #include "app/VersionInfo.h"
 #include "app/WindowDockingSetup.h"
 #include "audio/KestrelixAudioApi.h"
+#include "equalizer/EQPresets.h"
+#include "equalizer/EQPresetsFile.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "platform/ui/ProgramFolder.h"
@@ -39,9 +41,11 @@ bool InitializePlayer() {
   KestrelixAudioApi::LoadSelectedAudioAPI();
   DeckForm->LoadFromAllFormsControlsPositions();
   DeckForm->SetControlsToNewPositions();
+  LoadEqualizerPresets();
   DeckForm->show();
   DeckForm->Timer1->start();
   DeckForm->Timer2->start();
+  EqualizerFormSkinned->Timer1->start();
   WindowDocking::InstallWindowDocking();
   WindowDocking::CheckAllWindows();
   InstallPreferencesDialog();
@@ -77,6 +81,13 @@ void InitializeDeckVariables() {
   DeckForm->Paused = false;
   DeckForm->PauseBlink = false;
   KestrelixAudioApi::vars.TextWindowsDirty = 0;
+}
+
+void LoadEqualizerPresets() {
+  EqualizerPresets::InitDefaultPresets();
+  EqualizerPresetsForm->FillPresetList();
+  EqualizerPresets::LoadPresetsFile();
+  EqualizerPresetsForm->FillPresetList();
 }
 
 void HideAllDebuggingControls() {

@@ -5,6 +5,8 @@
 // has been told): the caller then ends the program.
 bool InitializePlayer();
 void InitializeDeckVariables();
+// The ten built-in presets and the user presets file, into the presets dialog.
+void LoadEqualizerPresets();
 void HideAllDebuggingControls();
 // The deck's main-menu button opens the preferences dialog, whose options
 // change the deck's settings at once.

@@ -9,6 +9,7 @@
 #include "app/DroppedFiles.h"
 #include "app/Forms.h"
 #include "audio/KestrelixAudioApi.h"
+#include "equalizer/EQPresetsFile.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/DroppedLocalFiles.h"
 #include "platform/ui/ProgramFolder.h"
@@ -77,6 +78,7 @@ void TDeckForm::FormDestroy() {
   Timer1->stop();
   Timer2->stop();
   RemovePlayListHooks();
+  EqualizerPresets::SavePresetsFile();
   SaveControlsPositions();
   SetSavedSettingsINIStrings();
   WriteSettingsFile();

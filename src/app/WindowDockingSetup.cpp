@@ -1,5 +1,7 @@
 #include "WindowDockingSetup.h"
 
+#include <QEvent>
+
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "app/WindowDocking.h"
@@ -13,6 +15,16 @@ namespace {
 Windows PlayerWindows() { return {DeckForm, EqualizerFormSkinned, PlayListEditorForm}; }
 
 QPoint deckDragStart;
+
+// Showing or hiding the equalizer or the playlist editor runs both checks.
+class VisibilityWatcher : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) CheckAllWindows();
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -31,6 +43,12 @@ void InstallWindowDocking() {
   PlayListEditorForm->CheckIfPLFormIsSnappedToOtherForm = [] {
     CheckIfPLFormIsSnappedToOtherForm(PlayerWindows(), CurrentDocking());
   };
+  EqualizerFormSkinned->CheckIfEQFormIsSnappedToOtherForm = [] {
+    CheckIfEQFormIsSnappedToOtherForm(PlayerWindows(), CurrentDocking());
+  };
+  auto* watcher = new VisibilityWatcher(DeckForm);
+  for (QWidget* window : {static_cast<QWidget*>(EqualizerFormSkinned), static_cast<QWidget*>(PlayListEditorForm)})
+    window->installEventFilter(watcher);
   using PlatformUi::ImageControl;
   ImageControl* titleBar = DeckForm->TitleBarImage;
   QObject::connect(titleBar, &ImageControl::MouseDown, DeckForm,

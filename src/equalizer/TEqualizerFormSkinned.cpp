@@ -1,31 +1,122 @@
 #include "TEqualizerFormSkinned.h"
 
+#include <QEvent>
+#include <QHideEvent>
+#include <QShowEvent>
+#include <QTimer>
+
+#include <cmath>
+
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "app/ToggleButtonStates.h"
 #include "audio/KestrelixAudioApi.h"
+#include "equalizer/EQFilters.h"
+#include "equalizer/EQResponseDiagram.h"
+#include "skins/BitmapText.h"
+#include "skins/SkinUnit.h"
+#include "skins/SpriteFunctions.h"
+
+namespace {
+
+namespace Audio = KestrelixAudioApi;
+using GeneralFunctions::ShowSprite;
+
+constexpr int kEffectsIntervalMs = 20;
+// While nothing plays the timer only looks now and then whether a song started.
+constexpr int kIdleIntervalMs = 250;
+constexpr int kTitleActive = 0, kTitleInactive = 1;
+
+}  // namespace
 
 TEqualizerFormSkinned::TEqualizerFormSkinned(QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), EqualizerSkinControls(this) {
-  setWindowTitle(QStringLiteral("Equalizer"));
+    : QWidget(parent, Qt::FramelessWindowHint), EqualizerSkinControls(this), Timer1(new QTimer(this)) {
+  FormCreate();
 }
 
 TEqualizerFormSkinned::~TEqualizerFormSkinned() { FormDestroy(); }
 
-void TEqualizerFormSkinned::FormDestroy() { EQSaveControlsPositions(); }
+void TEqualizerFormSkinned::FormCreate() {
+  setWindowTitle(QStringLiteral("Equalizer"));
+  EQTitleBarImage->setToolTip(QStringLiteral("Solvane Audio Player Equalizer Title Bar"));
+  EQToggleWindowButton->setToolTip(QStringLiteral("Toggle Equalizer Window (Not Yet Supported)"));
+  EQCloseWindowButton->setToolTip(QStringLiteral("Close Equalizer"));
+  EQOnButton->setToolTip(QStringLiteral("On/Off Equalizer"));
+  EQAutoButton->setToolTip(QStringLiteral("Auto Equalizer Settings"));
+  EQPresetsButton->setToolTip(QStringLiteral("Presets"));
+  EQPreAmpImage->setToolTip(QStringLiteral("PreAmp Level"));
+  EQPreAmpButton->setToolTip(QStringLiteral("PreAmp Slider"));
+  EQDiagramImageCanvas->setToolTip(QStringLiteral("Visual Effects"));
+  EQVolLevelCanvas->setToolTip(QStringLiteral("Output Volume Level"));
+  const auto tracks = EQBandImages();
+  const auto thumbs = EQBandButtons();
+  for (size_t band = 0; band < tracks.size(); ++band) {
+    tracks[band]->setToolTip(
+        QStringLiteral("%1 Hz Band Level").arg(std::lround(EQFilters::EQCentreFrequencies[band])));
+    thumbs[band]->setToolTip(QStringLiteral("EQ Band %1 Slider").arg(band + 1));
+  }
+  Timer1->setInterval(kEffectsIntervalMs);
+  connect(Timer1, &QTimer::timeout, this, &TEqualizerFormSkinned::Timer1Timer);
+  EQDiagramImageCanvas->OnPaint = [this] { DrawEQDiagramImage(); };
+  // The effects cover both panels whole, so nothing beneath them is repainted.
+  EQDiagramImageCanvas->setAttribute(Qt::WA_OpaquePaintEvent);
+  EQVolLevelCanvas->setAttribute(Qt::WA_OpaquePaintEvent);
+  // A new skin's panel and meter are drawn afresh: the diagram now, the
+  // effects and the meter by the timer's next frame.
+  SkinUnit::RedrawEqualizerDiagram = [this] {
+    DrawEQDiagramImage();
+    silentFrameShown_ = false;
+    shownLevelSprites_ = kNoLevelSprites;
+  };
+  ConnectControls();
+}
+
+void TEqualizerFormSkinned::FormDestroy() {
+  Timer1->stop();
+  SkinUnit::RedrawEqualizerDiagram = nullptr;
+  EQSaveControlsPositions();
+}
+
+void TEqualizerFormSkinned::HideAllEqualizerFormSkinnedDebuggingControls() { EQDiagramPreAmpLine->hide(); }
+
+void TEqualizerFormSkinned::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TEqualizerFormSkinned::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) FormHide();
+}
+
+void TEqualizerFormSkinned::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange)
+    ShowSprite(*EQTitleBarImage, EQTitleBarImageList, isActiveWindow() ? kTitleActive : kTitleInactive);
+  QWidget::changeEvent(event);
+}
+
+void TEqualizerFormSkinned::FormShow() { VisibilityChanged(true); }
+
+void TEqualizerFormSkinned::FormHide() { VisibilityChanged(false); }
+
+// The deck's equalizer button follows the window's visibility.
+void TEqualizerFormSkinned::VisibilityChanged(bool visible) {
+  if (!DeckForm) return;
+  DeckForm->EqualizerButtonState = DeckToggle::FromModel(visible);
+  ShowSprite(*DeckForm->EqualizerButton, DeckForm->EQPLButtonImageList, DeckForm->EqualizerButtonState);
+}
 
 // Every slider back to the flat middle; nothing is applied to the sound here.
 void TEqualizerFormSkinned::ResetEQBands() {
-  SliderValues.fill(50);
-  auto& vars = KestrelixAudioApi::vars;
-  vars.EQPreAmpValue = 50;
-  vars.EQBandValues.fill(50);
+  for (int index = 0; index < kSliderCount; ++index) SliderDblClick(index);
+  if (DeckForm) DeckForm->ScrollTextEnabled = true;
 }
 
 void TEqualizerFormSkinned::EQSaveControlsPositions() {
   SavedSettings& saved = DeckForm->Settings;
   saved.EQLeft = x();
   saved.EQTop = y();
-  saved.SavedEQOn = KestrelixAudioApi::vars.EQEnabled == 1;
+  saved.SavedEQOn = Audio::vars.EQEnabled == 1;
   saved.SavedEQAuto = EQAutoOn;
   saved.SavedEQSliders = SliderValues;
   saved.SavedVisualEffectsMode = VisualEffectsMode;
@@ -36,9 +127,101 @@ void TEqualizerFormSkinned::EQLoadControlsPositions() {
   const SavedSettings& saved = DeckForm->Settings;
   setVisible(saved.EQVisible);
   move(saved.EQLeft, saved.EQTop);
-  KestrelixAudioApi::vars.EQEnabled = saved.SavedEQOn ? 1 : 0;
+  Audio::vars.EQEnabled = saved.SavedEQOn ? 1 : 0;
   EQAutoOn = saved.SavedEQAuto;
   SliderValues = saved.SavedEQSliders;
   VisualEffectsMode = saved.SavedVisualEffectsMode;
   LevelMeterOn = saved.SavedLevelMeterOn;
+  EQOnButtonState = DeckToggle::FromModel(saved.SavedEQOn);
+  EQAutoButtonState = DeckToggle::FromModel(saved.SavedEQAuto);
+}
+
+void TEqualizerFormSkinned::UpdateEqualizerControl(PlatformUi::ImageControl& thumb) {
+  ShowSprite(thumb, EQBandButtonImageList, 0);
+  if (DeckForm) DeckForm->ScrollTextEnabled = true;
+  ApplySliderValues();
+}
+
+void TEqualizerFormSkinned::ApplySliderValues() {
+  auto& vars = Audio::vars;
+  vars.EQPreAmpValue = SliderValues[0];
+  for (int band = 0; band < 10; ++band) vars.EQBandValues[size_t(band)] = SliderValues[size_t(band) + 1];
+  Audio::ApplyEqualizerSettings();
+}
+
+// The diagram shares its panel with the visual effects and shows only
+// while they are off.
+void TEqualizerFormSkinned::DrawEQDiagramImage() {
+  if (VisualEffectsMode != VisualEffects::vmNone) return;
+  EQResponseDiagram::DrawDiagram(EQDiagramImageCanvas->Canvas(), EQDiagramImageList,
+                                 EQDiagramPreAmpLine->Picture(), SliderValues,
+                                 {EQDiagramStep, EQDiagramPreAmpX, EQDiagramOffsetX});
+  EQDiagramImageCanvas->Changed();
+}
+
+// The background goes under the new mode first: the bars do not cover the
+// panel's edges, where the last scope would otherwise stay.
+void TEqualizerFormSkinned::EQDiagramImageCanvasClick() {
+  VisualEffectsMode = uint8_t((VisualEffectsMode + 1) % 4);
+  VisualEffects::CopySprite(EQDiagramImageList, 0, EQDiagramImageCanvas->Canvas(), 0, 0);
+  silentFrameShown_ = false;
+  Timer1->setInterval(kEffectsIntervalMs);
+  EQDiagramImageCanvas->Changed();
+}
+
+void TEqualizerFormSkinned::EQVolLevelCanvasClick() {
+  LevelMeterOn = !LevelMeterOn;
+  silentFrameShown_ = false;
+  shownLevelSprites_ = kNoLevelSprites;
+}
+
+// Fifty frames a second while a song plays. Under a Winamp skin nothing is
+// drawn; while nothing plays (or the window is hidden, or neither an effect
+// nor the meter is on), one silent frame is drawn and the timer idles.
+void TEqualizerFormSkinned::Timer1Timer() {
+  if (GeneralFunctions::SkinIsWinamp == 1) return;
+  const bool showing = isVisible() && (VisualEffectsMode != VisualEffects::vmNone || LevelMeterOn);
+  const bool playing = Audio::vars.PlayStatus == Audio::psPlaying && showing;
+  if (!playing && silentFrameShown_) return;
+  DrawVisualEffectsFrame(playing);
+  silentFrameShown_ = !playing;
+  Timer1->setInterval(playing ? kEffectsIntervalMs : kIdleIntervalMs);
+}
+
+void TEqualizerFormSkinned::DrawVisualEffectsFrame(bool playing) {
+  auto& vars = Audio::vars;
+  if (!playing) {
+    vars.FFTData.fill(0);
+    vars.WaveData = {};
+    vars.LevelData = 0;
+  }
+  switch (VisualEffectsMode) {
+    case VisualEffects::vmScope:
+      if (playing) Audio::AudioGetWaveData();
+      VisualEffects::DrawScope(vars.WaveData, EQDiagramImageList, ScopeColors,
+                               EQDiagramImageCanvas->Canvas(), ScopePoints);
+      EQDiagramImageCanvas->Changed();
+      break;
+    case VisualEffects::vmBandBars:
+      if (playing) Audio::AudioGetFFTData();
+      VisualEffects::ComputeBandPeaks(vars.FFTData, vars.EQBandFrequencies, BandPeaks);
+      VisualEffects::DrawBandBars(BandPeaks, EQVisualEffectsImageList, EQDiagramImageCanvas->Canvas());
+      EQDiagramImageCanvas->Changed();
+      break;
+    case VisualEffects::vmSpectrum:
+      if (playing) Audio::AudioGetFFTData();
+      VisualEffects::DrawSpectrum(vars.FFTData, EQDiagramImageList, SpectrumColors,
+                                  EQDiagramImageCanvas->Canvas());
+      EQDiagramImageCanvas->Changed();
+      break;
+    default: break;
+  }
+  if (playing && LevelMeterOn) Audio::AudioGetLevel();
+  // The meter is redrawn only when one of its sprites changes.
+  const uint32_t sprites = LevelMeterOn ? VisualEffects::LevelSprites(vars.LevelData) : 0;
+  if (playing && sprites == shownLevelSprites_) return;
+  shownLevelSprites_ = sprites;
+  VisualEffects::DrawLevelMeter(vars.LevelData, LevelMeterOn, EQVisualEffectsVolLevelImageList,
+                                EQVolLevelCanvas->Canvas());
+  EQVolLevelCanvas->Changed();
 }

@@ -1,10 +1,14 @@
 #pragma once
+#include <functional>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 
+#include "equalizer/VisualEffects.h"
 #include "skins/EqualizerSkinControls.h"
+
+class QTimer;
 
 // The skinned 10-band equalizer window with its visual-effects panel.
 class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
@@ -13,17 +17,77 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   explicit TEqualizerFormSkinned(QWidget* parent = nullptr);
   ~TEqualizerFormSkinned() override;
 
+  static constexpr int kSliderCount = 11;  // the preamp, then bands 1..10
+
   // Slider values 0..100, preamp first, then bands 1..10.
-  std::array<int16_t, 11> SliderValues{50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
+  std::array<int16_t, kSliderCount> SliderValues{50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
   bool EQAutoOn = false;
-  uint8_t VisualEffectsMode = 3;
+  uint8_t VisualEffectsMode = VisualEffects::vmNone;
   bool LevelMeterOn = true;
+  int EQOnButtonState = 0;
+  int EQAutoButtonState = 0;
+
+  // Visual effects and level meter; started at the end of start-up.
+  QTimer* Timer1;
+
+  // The last frame's data, kept so that drawing a frame allocates nothing.
+  VisualEffects::BandPeaks BandPeaks{};
+  VisualEffects::ScopePoints ScopePoints{};
 
   void ResetEQBands();
   void EQSaveControlsPositions();
   void EQLoadControlsPositions();
-  void HideAllEqualizerFormSkinnedDebuggingControls() {}
+  void HideAllEqualizerFormSkinnedDebuggingControls();
+  void DrawEQDiagramImage();
+  // Hands all eleven values to the filter; `thumb` shows its released sprite.
+  void UpdateEqualizerControl(PlatformUi::ImageControl& thumb);
+  // Hands the eleven slider values to the filter.
+  void ApplySliderValues();
+  // Places slider `index` (0 the preamp) at its value from SliderValues.
+  void PlaceSlider(int index);
+  // The docking check against the other two windows, installed by the window
+  // layout; it runs while the window is dragged.
+  std::function<void()> CheckIfEQFormIsSnappedToOtherForm;
+
+  // Slider `index`: 0 the preamp, 1..10 the bands.
+  void SliderMouseDown(int index, int x, int y);
+  void SliderMouseMove(int index, int x, int y);
+  void SliderMouseUp(int index);
+  void SliderDblClick(int index);
+  void SliderClick(int index);
+
+  void EQOnButtonClick();
+  void EQAutoButtonClick();
+  void EQPresetsButtonClick();
+  void EQCloseWindowButtonClick();
+  void EQTitleBarImageMouseDown(int x, int y);
+  void EQTitleBarImageMouseMove(int x, int y);
+  void EQDiagramImageCanvasClick();
+  void EQVolLevelCanvasClick();
+  void Timer1Timer();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void FormCreate();
   void FormDestroy();
+  void FormShow();
+  void FormHide();
+  void VisibilityChanged(bool visible);
+  void ConnectControls();
+  PlatformUi::ImageControl& SliderThumb(int index) const;
+  PlatformUi::ImageControl& SliderTrack(int index) const;
+  GeneralFunctions::SliderRecord& SliderRecordOf(int index);
+  // "EQ: PreAmp:62" or "EQ: 1000 Hz:73" in the deck's artist window.
+  void ShowSliderMessage(int index);
+  void DrawVisualEffectsFrame(bool playing);
+
+  QPoint EQDragOrigin;
+  // A stopped player shows one silent frame and then lets the timer idle.
+  bool silentFrameShown_ = false;
+  static constexpr uint32_t kNoLevelSprites = ~0u;
+  uint32_t shownLevelSprites_ = kNoLevelSprites;  // the meter's sprites as last drawn
 };

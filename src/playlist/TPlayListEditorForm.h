@@ -41,7 +41,7 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   uint8_t SortType = 0;
 
   // The docking check against the other two windows, installed by the window
-  // layout; it runs after the window was dragged, resized, shown or hidden.
+  // layout; it runs while the window is dragged and after a resize.
   std::function<void()> CheckIfPLFormIsSnappedToOtherForm;
 
   // Start-up: the automatic playlist is loaded (the demo songs on the first

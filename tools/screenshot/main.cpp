@@ -1,8 +1,11 @@
 // Starts the player offscreen in a throw-away program folder that shares the
-// build's skins and demo songs, lets it run briefly and saves its windows as PNG files:
+// build's skins and demo songs, lets it run briefly and saves its windows as
+// PNG files:
 //   solvane_screenshot OUTPUT_FOLDER [SONG ...]
 // Songs given are dropped onto the playlist and Play is clicked, so the
-// displays show a running song (the audio goes to the silent output).
+// displays show a running song (the audio goes to the silent output); the
+// equalizer is then also shot in each visual-effects mode. The equalizer is
+// always shot with its bands set to a preset and its response diagram showing.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +19,7 @@
 #include "app/PlayerStartup.h"
 #include "app/TDeckForm.h"
 #include "audio/BASSApi.h"
+#include "equalizer/EQPresets.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/MessageBoxService.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -57,6 +61,31 @@ bool Save(const QImage& image, const QDir& folder, const QString& name) {
   }
   std::printf("%s\n", qPrintable(path));
   return true;
+}
+
+// The bands set to the "Rock" preset with the response diagram showing, and
+// each visual effect of a playing song.
+bool ShootEqualizer(const QDir& output, bool playing) {
+  TEqualizerFormSkinned& eq = *EqualizerFormSkinned;
+  constexpr int kRock = 5;
+  const auto& rock = EqualizerPresets::EQPresets.Presets[kRock];
+  eq.SliderValues[0] = int16_t(rock.PresetPreAmp);
+  for (size_t band = 0; band < 10; ++band) eq.SliderValues[band + 1] = int16_t(rock.PresetBands[band]);
+  eq.VisualEffectsMode = VisualEffects::vmNone;
+  DeckForm->SetEQControlsToValues();
+  eq.DrawEQDiagramImage();
+  Screenshot::RunEventLoopFor(300);
+  bool saved = Save(Screenshot::Shoot(&eq), output, QStringLiteral("equalizer-bands.png"));
+  if (!playing) return saved;
+  const std::pair<int, const char*> modes[] = {{VisualEffects::vmScope, "equalizer-scope.png"},
+                                               {VisualEffects::vmBandBars, "equalizer-bars.png"},
+                                               {VisualEffects::vmSpectrum, "equalizer-spectrum.png"}};
+  for (const auto& [mode, name] : modes) {
+    eq.VisualEffectsMode = uint8_t(mode);
+    Screenshot::RunEventLoopFor(500);
+    saved = Save(Screenshot::Shoot(&eq), output, QString::fromLatin1(name)) && saved;
+  }
+  return saved;
 }
 
 }  // namespace
@@ -104,6 +133,7 @@ int main(int argc, char* argv[]) {
   bool saved = true;
   for (const auto& shot : shots) saved = Save(Screenshot::Shoot(shot.window), output, shot.name) && saved;
   saved = Save(Screenshot::ShootTogether(shots), output, QStringLiteral("player.png")) && saved;
+  saved = ShootEqualizer(output, !songs.isEmpty()) && saved;
   PlayListEditorForm->SetPanel1Size(450, 375);
   saved = Save(Screenshot::Shoot(PlayListEditorForm), output, QStringLiteral("playlist-large.png")) && saved;
   DestroyForms();

@@ -116,6 +116,7 @@ BOOL BASS_CDPlay(DWORD track, BOOL loop, BOOL) {
                                              loop ? BASS_SAMPLE_LOOP : 0, engine.mixRate);
   engine.cdTrack->SetAttributes(-1, engine.cdVolume, engine.cdPan);
   engine.cdTrack->Play();
+  engine.mixer->Wake();
   return Succeed(TRUE);
 }
 

@@ -107,7 +107,9 @@ BOOL BASS_ChannelResume(DWORD handle) {
   if (handle == RECORDCHAN) return TheEngine().recorder.Resume() ? Succeed(TRUE) : Fail(BASS_ERROR_NOPAUSE, FALSE);
   const std::shared_ptr<Channel> channel = Lookup(handle);
   if (!channel) return FALSE;
-  return channel->Resume() ? Succeed(TRUE) : Fail(BASS_ERROR_NOPAUSE, FALSE);
+  if (!channel->Resume()) return Fail(BASS_ERROR_NOPAUSE, FALSE);
+  TheEngine().ChannelStarted();
+  return Succeed(TRUE);
 }
 
 BOOL BASS_ChannelSetAttributes(DWORD handle, int freq, int volume, int pan) {

@@ -42,7 +42,7 @@ BOOL BASS_Init(int device, DWORD freq, DWORD, HWND) {
   if (!opened.output) return Fail(opened.error, FALSE);
   engine.mixRate = static_cast<int>(freq);
   engine.mixer = std::make_unique<Mixer>(
-      std::move(opened.output), [&engine](float* mix, size_t frames) { engine.Render(mix, frames); },
+      std::move(opened.output), [&engine](float* mix, size_t frames) { return engine.Render(mix, frames); },
       [&engine](const int16_t* frames, size_t count) { engine.recorder.Feed(frames, count); });
   return Succeed(TRUE);
 }

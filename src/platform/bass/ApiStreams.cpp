@@ -57,6 +57,7 @@ BOOL PlayOfKind(DWORD handle, ChannelKind kind) {
   const std::shared_ptr<Channel> channel = FindOfKind(handle, kind);
   if (!channel) return Fail(BASS_ERROR_HANDLE, FALSE);
   channel->Play();
+  TheEngine().ChannelStarted();
   return Succeed(TRUE);
 }
 

@@ -16,6 +16,9 @@ class AudioOutput {
   virtual void SetHeld(bool held) { (void)held; }
   // Drops sound queued but not yet heard (BASS_Stop).
   virtual void Discard() {}
+  // A recording of the mix wants the silences too; a device or the silent
+  // output does not, so the mixer may rest while nothing plays.
+  virtual bool WantsSilence() const { return false; }
 };
 
 struct OutputResult {

@@ -16,8 +16,8 @@ std::shared_ptr<Channel> Engine::Find(DWORD handle) {
   return found == channels.end() ? nullptr : found->second;
 }
 
-void Engine::Render(float* mix, size_t frames) {
-  std::vector<std::shared_ptr<Channel>> playing;
+bool Engine::Render(float* mix, size_t frames) {
+  playing.clear();
   {
     std::lock_guard lock(mutex);
     for (const auto& [handle, channel] : channels)
@@ -26,6 +26,14 @@ void Engine::Render(float* mix, size_t frames) {
   }
   // A channel freed meanwhile lives on in `playing` until this block is done.
   for (const auto& channel : playing) channel->MixInto(mix, frames);
+  const bool sounded = !playing.empty();
+  playing.clear();
+  return sounded;
+}
+
+void Engine::ChannelStarted() {
+  std::lock_guard lock(mutex);
+  if (mixer) mixer->Wake();
 }
 
 }  // namespace Bass

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "platform/bass/CdDrive.h"
 #include "platform/bass/Channel.h"
@@ -25,14 +26,17 @@ struct Engine {
   int cdVolume = 100, cdPan = 0;     // the CD channel's attributes, kept across tracks
   std::string cdIdText;              // storage for the last BASS_CDGetID answer
   Recorder recorder;
+  std::vector<std::shared_ptr<Channel>> playing;  // mixer thread only: the block's channels
   // Exists between BASS_Init and BASS_Free. Declared last so that its thread
   // ends before the members it reads go away.
   std::unique_ptr<Mixer> mixer;
 
   // The stream, music or CD track behind a handle, or null.
   std::shared_ptr<Channel> Find(DWORD handle);
-  // Mixer thread: adds every playing channel to the block.
-  void Render(float* mix, size_t frames);
+  // Mixer thread: adds every playing channel to the block; false when none plays.
+  bool Render(float* mix, size_t frames);
+  // A channel started or resumed: the mixer stops resting.
+  void ChannelStarted();
 };
 
 Engine& TheEngine();

@@ -9,7 +9,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kCpuWindow = std::chrono::milliseconds(500);
-constexpr auto kIdleWake = std::chrono::milliseconds(100);
+constexpr auto kIdleWake = std::chrono::milliseconds(500);
 
 }  // namespace
 
@@ -35,6 +35,7 @@ void Mixer::Start() {
   {
     std::lock_guard lock(mutex);
     state = State::Running;
+    resting = false;
   }
   output->SetHeld(false);
   wake.notify_all();
@@ -57,34 +58,50 @@ bool Mixer::Running() const {
   return state == State::Running;
 }
 
+void Mixer::Wake() {
+  {
+    std::lock_guard lock(mutex);
+    resting = false;
+    ++wakeCount;
+  }
+  wake.notify_all();
+}
+
 void Mixer::SetMasterVolume(int volume) { masterVolume = std::clamp(volume, 0, 100); }
 
 void Mixer::Run() {
   for (;;) {
+    uint64_t wakesSeen = 0;
     {
       std::unique_lock lock(mutex);
       // Waking now and then while idle lets the CPU figure fall to zero.
-      wake.wait_for(lock, kIdleWake, [this] { return quit || state == State::Running; });
+      wake.wait_for(lock, kIdleWake, [this] { return quit || (state == State::Running && !resting); });
       if (quit) return;
-      if (state != State::Running) {
+      if (state != State::Running || resting) {
         AccountWork({});
         continue;
       }
+      wakesSeen = wakeCount;
     }
     const auto begun = Clock::now();
-    MixBlock();
+    const bool sounded = MixBlock();
     AccountWork(Clock::now() - begun);
     output->Write(samples.data(), kBlockFrames);
+    if (!sounded && !output->WantsSilence()) {
+      std::lock_guard lock(mutex);
+      if (wakeCount == wakesSeen) resting = true;
+    }
   }
 }
 
-void Mixer::MixBlock() {
+bool Mixer::MixBlock() {
   std::fill(mix.begin(), mix.end(), 0.0f);
-  render(mix.data(), kBlockFrames);
+  const bool sounded = render(mix.data(), kBlockFrames);
   const float gain = masterVolume / 100.0f * 32768.0f;
   std::transform(mix.begin(), mix.end(), samples.begin(),
                  [gain](float s) { return static_cast<int16_t>(std::clamp(std::lrint(s * gain), -32768L, 32767L)); });
   mixed(samples.data(), kBlockFrames);
+  return sounded;
 }
 
 void Mixer::AccountWork(Clock::duration work) {

@@ -1,7 +1,9 @@
 #pragma once
 // The mixer thread: block by block it asks for the channels' sound, applies
 // the master volume, hands the final mix to the loopback and the output, and
-// measures how much of the wall time it spends working.
+// measures how much of the wall time it spends working. When no channel
+// plays it rests until one starts (Wake), so a stopped player costs nothing;
+// only a recording output (a WAV file) keeps getting the silence.
 #include <atomic>
 #include <condition_variable>
 #include <functional>
@@ -16,9 +18,11 @@ namespace Bass {
 
 class Mixer {
  public:
-  static constexpr size_t kBlockFrames = 512;
-  // Adds the playing channels to a zeroed interleaved stereo float block.
-  using RenderFn = std::function<void(float* mix, size_t frames)>;
+  // About 23 ms: few enough wake-ups a second, short enough for smooth meters.
+  static constexpr size_t kBlockFrames = 1024;
+  // Adds the playing channels to a zeroed interleaved stereo float block;
+  // false when no channel played.
+  using RenderFn = std::function<bool(float* mix, size_t frames)>;
   // Receives the final 16-bit stereo mix.
   using MixedFn = std::function<void(const int16_t* frames, size_t count)>;
 
@@ -29,6 +33,7 @@ class Mixer {
   void Pause();  // mixing and output hold where they are
   void Stop();   // mixing holds and queued sound is dropped
   bool Running() const;
+  void Wake();  // a channel started playing
   void SetMasterVolume(int volume);  // 0..100
   int MasterVolume() const { return masterVolume; }
   float CpuPercent() const { return cpuPercent; }
@@ -36,7 +41,7 @@ class Mixer {
  private:
   enum class State { Stopped, Running, Paused };
   void Run();
-  void MixBlock();
+  bool MixBlock();
   void AccountWork(std::chrono::steady_clock::duration work);
 
   std::unique_ptr<AudioOutput> output;
@@ -49,6 +54,8 @@ class Mixer {
   std::condition_variable wake;
   State state = State::Stopped;
   bool quit = false;
+  bool resting = false;    // running, but the last block had no channel playing
+  uint64_t wakeCount = 0;  // Wake calls so far; a rest never swallows one
 
   std::vector<float> mix;
   std::vector<int16_t> samples;

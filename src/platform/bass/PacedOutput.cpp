@@ -24,6 +24,8 @@ class PacedOutput : public AudioOutput {
     if (file) sf_close(file);
   }
 
+  bool WantsSilence() const override { return file != nullptr; }
+
   void Write(const int16_t* stereoFrames, size_t frames) override {
     if (file) sf_writef_short(file, stereoFrames, static_cast<sf_count_t>(frames));
     const auto now = Clock::now();

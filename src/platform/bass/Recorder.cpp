@@ -6,8 +6,11 @@ namespace Bass {
 
 namespace {
 
-// Blocks kept for a procedure that falls behind (about two seconds); older ones are dropped.
-constexpr size_t kMaxQueuedBlocks = 172;
+// The procedure gets the mix in pieces of about a tenth of a second, so its
+// thread wakes ten times a second rather than at every mixer block.
+constexpr size_t kDeliveryFrames = 4096;
+// Pieces kept for a procedure that falls behind (about two seconds); older ones are dropped.
+constexpr size_t kMaxQueuedBlocks = 22;
 
 }  // namespace
 
@@ -49,6 +52,7 @@ void Recorder::Stop() {
     std::lock_guard lock(mutex);
     activity = BASS_ACTIVE_STOPPED;
     queue.clear();
+    pending.clear();
   }
   wake.notify_all();
   JoinThread();
@@ -84,17 +88,24 @@ uint64_t Recorder::RecordedFrames() const {
 }
 
 void Recorder::Feed(const int16_t* stereoFrames, size_t frames) {
+  bool delivered = false;
   {
     std::lock_guard lock(mutex);
     if (activity != BASS_ACTIVE_PLAYING) return;
     recorded += frames;
     if (proc) {
-      if (queue.size() == kMaxQueuedBlocks) queue.pop_front();
-      queue.emplace_back(stereoFrames, stereoFrames + frames * 2);
+      pending.insert(pending.end(), stereoFrames, stereoFrames + frames * 2);
+      if (pending.size() >= kDeliveryFrames * 2) {
+        if (queue.size() == kMaxQueuedBlocks) queue.pop_front();
+        queue.push_back(std::move(pending));
+        pending = {};
+        pending.reserve(kDeliveryFrames * 2);
+        delivered = true;
+      }
     }
   }
   taps.Push(stereoFrames, frames);
-  wake.notify_all();
+  if (delivered) wake.notify_all();
 }
 
 void Recorder::Deliver() {

@@ -44,6 +44,7 @@ class Recorder {
   RECORDPROC* proc = nullptr;
   DWORD user = 0;
   std::deque<std::vector<int16_t>> queue;
+  std::vector<int16_t> pending;  // the piece being gathered
   uint64_t recorded = 0;
   std::thread thread;
   Taps taps;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "platform/bass/Spectrum.h"
 
@@ -44,12 +43,12 @@ void Taps::Latest(int16_t* stereoFrames, size_t frames) const {
 }
 
 DWORD Taps::Level() const {
-  std::vector<int16_t> frames(kLevelFrames * 2);
-  Latest(frames.data(), kLevelFrames);
+  std::lock_guard lock(mutex);
   int left = 0, right = 0;
-  for (size_t i = 0; i < kLevelFrames; ++i) {
-    left = std::max(left, std::abs(static_cast<int>(frames[2 * i])));
-    right = std::max(right, std::abs(static_cast<int>(frames[2 * i + 1])));
+  for (size_t i = 0, frame = (next + kCapacity - kLevelFrames) % kCapacity; i < kLevelFrames;
+       ++i, frame = (frame + 1) % kCapacity) {
+    left = std::max(left, std::abs(static_cast<int>(ring[2 * frame])));
+    right = std::max(right, std::abs(static_cast<int>(ring[2 * frame + 1])));
   }
   return MAKELONG(LevelOf(left), LevelOf(right));
 }
@@ -59,9 +58,11 @@ DWORD Taps::Data(void* buffer, DWORD length) const {
     const DWORD kind = length & 0x7FFFFFFFu;
     if (kind > 2) return 0xFFFFFFFF;
     const size_t size = size_t{512} << kind;
-    std::vector<int16_t> frames(size * 2);
+    std::lock_guard lock(readerMutex);
+    auto& analyser = analysers[kind];
+    if (!analyser) analyser = std::make_unique<SpectrumAnalyser>(size);
     Latest(frames.data(), size);
-    SpectrumMagnitudes(frames.data(), size, static_cast<float*>(buffer));
+    analyser->Magnitudes(frames.data(), static_cast<float*>(buffer));
     return static_cast<DWORD>(size / 2 * sizeof(float));
   }
   const size_t frames = std::min<size_t>(length / 4, kCapacity);

@@ -4,8 +4,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 
+#include "platform/bass/Spectrum.h"
 #include "platform/bass/bass.h"
 
 namespace Bass {
@@ -23,6 +25,7 @@ class Taps {
   // BASS_ChannelGetData: a BASS_DATA_FFT* length fills spectrum magnitudes,
   // any other length the newest frames as 16-bit stereo samples (at most the
   // capacity). Returns the bytes written, or 0xFFFFFFFF for a bad length.
+  // Readers allocate nothing after a spectrum size's first use.
   DWORD Data(void* buffer, DWORD length) const;
 
  private:
@@ -32,6 +35,11 @@ class Taps {
   mutable std::mutex mutex;
   std::array<int16_t, kCapacity * 2> ring{};
   size_t next = 0;  // where the next frame goes
+
+  // The readers' working space, behind its own lock so the mixer never waits for an analysis.
+  mutable std::mutex readerMutex;
+  mutable std::array<int16_t, kCapacity * 2> frames{};
+  mutable std::array<std::unique_ptr<SpectrumAnalyser>, 3> analysers;  // 512, 1024, 2048 frames
 };
 
 }  // namespace Bass
