@@ -12,7 +12,7 @@ packages=(
   libcdio-dev libcdio-paranoia-dev libsdl2-dev libsoxr-dev libkissfft-dev
   libmp3lame-dev libdiscid-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core xvfb xauth
+  fonts-dejavu-core xvfb xauth dbus dpkg-dev
 )
 
 install_missing_packages() {

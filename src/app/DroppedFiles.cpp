@@ -38,7 +38,7 @@ QStringList DroppedLocalFiles(const QMimeData* data) {
 
 void DragFunc(const QStringList& paths) { PlayListEditorForm->AddDroppedFiles(paths); }
 
-int AddCommandLineSongs(const QStringList& arguments) {
+int AddCommandLineSongs(const QStringList& arguments, bool play) {
   PlayListModel& playList = PlayListEditorForm->PlayList;
   const int firstNew = playList.TotalFiles();
   for (const QString& argument : arguments) {
@@ -53,7 +53,7 @@ int AddCommandLineSongs(const QStringList& arguments) {
     }
   }
   const int added = playList.TotalFiles() - firstNew;
-  if (added > 0) {
+  if (added > 0 && play) {
     playList.CurrentSongIndex = firstNew;
     DeckForm->PlayButtonClick();
   }

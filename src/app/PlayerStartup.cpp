@@ -27,6 +27,7 @@ bool InitializePlayer() {
   DeckForm->FileTypeEffectStep = 0;
   PlatformUi::SeedRandomGeneratorFromClock();
 
+  PlatformUi::PrepareUserFolders();
   DeckForm->ReadSettingsFile();
   SkinUnit::SkinsFolder = DeckForm->Settings.SavedSkinsFolder;
   SkinUnit::SkinName = DeckForm->Settings.SavedSkinName;
