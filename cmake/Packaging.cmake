@@ -10,9 +10,10 @@ install(TARGETS solvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${SOLVANE_PROGRAM_FOLDER}/skins/Default DESTINATION ${solvane_share}/skins)
 install(DIRECTORY ${SOLVANE_PROGRAM_FOLDER}/demo DESTINATION ${solvane_share})
 
-string(REPLACE ";" "\;" desktop_mime_types "${SOLVANE_MIME_TYPES}")
+list(JOIN SOLVANE_MIME_TYPES ";" desktop_mime_types)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/solvane.desktop.in ${CMAKE_BINARY_DIR}/solvane.desktop @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/solvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/solvane)
 foreach(size ${SOLVANE_ICON_SIZES})
   install(FILES ${SOLVANE_ICON_FOLDER}/${size}x${size}/solvane.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

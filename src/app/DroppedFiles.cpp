@@ -6,6 +6,7 @@
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "audio/KestrelixAudioApi.h"
 #include "playlist/PlayListAdding.h"
 #include "playlist/PlayListHooks.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -54,6 +55,8 @@ int AddCommandLineSongs(const QStringList& arguments, bool play) {
   }
   const int added = playList.TotalFiles() - firstNew;
   if (added > 0 && play) {
+    // Play on a paused song would only resume it.
+    if (KestrelixAudioApi::vars.PlayStatus == KestrelixAudioApi::psPaused) DeckForm->StopButtonClick();
     playList.CurrentSongIndex = firstNew;
     DeckForm->PlayButtonClick();
   }

@@ -109,38 +109,29 @@ bool MprisPlayerAdaptor::CanPlay() const { return CurrentMprisPlayerState().HasS
 bool MprisPlayerAdaptor::CanPause() const { return CurrentMprisPlayerState().HasSong; }
 bool MprisPlayerAdaptor::CanSeek() const { return CurrentMprisPlayerState().CanSeek; }
 
-void MprisPlayerAdaptor::Next() {
-  DeckForm->ForwardButtonClick();
+void MprisPlayerAdaptor::Press(void (TDeckForm::*handler)()) {
+  (DeckForm->*handler)();
   acted_();
 }
 
-void MprisPlayerAdaptor::Previous() {
-  DeckForm->BackwardButtonClick();
-  acted_();
-}
+void MprisPlayerAdaptor::Next() { Press(&TDeckForm::ForwardButtonClick); }
 
+void MprisPlayerAdaptor::Previous() { Press(&TDeckForm::BackwardButtonClick); }
+
+void MprisPlayerAdaptor::Stop() { Press(&TDeckForm::StopButtonClick); }
+
+// The deck's Pause button resumes a paused song, so it serves for both.
 void MprisPlayerAdaptor::Pause() {
-  if (Playing()) DeckForm->PauseButtonClick();
-  acted_();
+  if (Playing()) Press(&TDeckForm::PauseButtonClick);
 }
 
 void MprisPlayerAdaptor::PlayPause() {
-  if (Audio::vars.PlayStatus == Audio::psPlaying || Audio::vars.PlayStatus == Audio::psPaused) {
-    DeckForm->PauseButtonClick();  // pauses, or resumes a paused song
-  } else {
-    DeckForm->PlayButtonClick();
-  }
-  acted_();
-}
-
-void MprisPlayerAdaptor::Stop() {
-  DeckForm->StopButtonClick();
-  acted_();
+  const bool loaded = Playing() || Audio::vars.PlayStatus == Audio::psPaused;
+  Press(loaded ? &TDeckForm::PauseButtonClick : &TDeckForm::PlayButtonClick);
 }
 
 void MprisPlayerAdaptor::Play() {
-  if (!Playing() && PlayListEditorForm->PlayList.TotalFiles() > 0) DeckForm->PlayButtonClick();
-  acted_();
+  if (!Playing() && PlayListEditorForm->PlayList.TotalFiles() > 0) Press(&TDeckForm::PlayButtonClick);
 }
 
 void MprisPlayerAdaptor::MoveTo(qlonglong positionUs) {

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+class TDeckForm;
+
 // org.mpris.MediaPlayer2: who the player is, Raise and Quit.
 class MprisRootAdaptor : public QDBusAbstractAdaptor {
   Q_OBJECT
@@ -94,6 +96,8 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
   void Seeked(qlonglong positionUs);
 
  private:
+  // Runs one of the deck's own handlers, so the windows show what was done.
+  void Press(void (TDeckForm::*handler)());
   void MoveTo(qlonglong positionUs);
   void Refuse(QDBusError::ErrorType error, const QString& reason);
   std::function<void()> acted_;

@@ -76,6 +76,9 @@ TEST_F(UserFolders, InstalledProgramWritesIntoTheUsersFolders) {
                            "share/icons/hicolor/256x256/apps/solvane.png"}) {
     EXPECT_TRUE(QFile::exists(prefix + "/" + file)) << file;
   }
+  QFile entry(prefix + "/share/applications/solvane.desktop");
+  ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(entry.readAll().contains("\nMimeType=audio/mpeg;audio/x-mp3;"));
 
   MakeFolders(root_, {"run"});
   QProcessEnvironment env = ProcessTests::PlayerEnvironment({}, {});

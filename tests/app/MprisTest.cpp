@@ -222,6 +222,8 @@ TEST_F(Mpris, RepeatShuffleAndVolumeAreTheDecksOwn) {
 
 TEST_F(Mpris, OpenUriTakesLocalFilesOnly) {
   StartOnBus();
+  Call("Play");
+  Call("Pause");  // an opened song plays even when another one was paused
   const QString third = WriteSong("Gamma - Three.wav", 30.0);
   const struct {
     QString uri;
