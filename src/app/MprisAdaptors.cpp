@@ -10,11 +10,11 @@
 #include "app/DroppedFiles.h"
 #include "app/Forms.h"
 #include "app/MprisState.h"
+#include "app/PlayerStartup.h"
 #include "app/TDeckForm.h"
 #include "app/ToggleButtonStates.h"
 #include "app/VersionInfo.h"
 #include "audio/KestrelixAudioApi.h"
-#include "equalizer/TEqualizerFormSkinned.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SpriteFunctions.h"
 
@@ -51,16 +51,7 @@ QStringList MprisRootAdaptor::SupportedMimeTypes() const {
   return QStringLiteral(SOLVANE_MIME_TYPES).split(',', Qt::SkipEmptyParts);
 }
 
-void MprisRootAdaptor::Raise() {
-  for (QWidget* window : {static_cast<QWidget*>(DeckForm),
-                          static_cast<QWidget*>(EqualizerFormSkinned),
-                          static_cast<QWidget*>(PlayListEditorForm)}) {
-    if (window != DeckForm && !window->isVisible()) continue;
-    if (window->isMinimized()) window->showNormal();
-    window->raise();
-  }
-  DeckForm->activateWindow();
-}
+void MprisRootAdaptor::Raise() { RaisePlayerWindows(); }
 
 void MprisRootAdaptor::Quit() { DeckForm->close(); }
 

@@ -4,6 +4,8 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
+#include <cstdlib>
+
 #include "app/MprisAdaptors.h"
 
 namespace {
@@ -12,13 +14,17 @@ const char* const kObjectPath = "/org/mpris/MediaPlayer2";
 const char* const kBusName = "org.mpris.MediaPlayer2.solvane";
 const char* const kPlayerInterface = "org.mpris.MediaPlayer2.Player";
 constexpr int kPollMs = 250;
+// The deck counts whole seconds, refreshed every 400 ms: a playing song's
+// position may stray this far from the clock without having been moved.
+constexpr qlonglong kPositionJumpUs = 2'500'000;
 
 }  // namespace
 
 MprisService::MprisService(QDBusConnection bus, QObject* parent)
     : QObject(parent), bus_(std::move(bus)) {
   new MprisRootAdaptor(this);
-  new MprisPlayerAdaptor(this, [this] { PublishChanges(); });
+  player_ = new MprisPlayerAdaptor(this, [this] { PublishChanges(); });
+  connect(player_, &MprisPlayerAdaptor::Seeked, this, &MprisService::NotePosition);
   poll_.setInterval(kPollMs);
   connect(&poll_, &QTimer::timeout, this, &MprisService::PublishChanges);
 }
@@ -45,6 +51,7 @@ bool MprisService::Register() {
     return false;
   }
   published_ = CurrentMprisPlayerState();
+  NotePosition(CurrentMprisPositionUs());
   poll_.start();
   return true;
 }
@@ -52,6 +59,12 @@ bool MprisService::Register() {
 void MprisService::PublishChanges() {
   if (busName_.isEmpty()) return;
   const MprisPlayerState now = CurrentMprisPlayerState();
+  const qlonglong position = CurrentMprisPositionUs();
+  if (PositionJumped(now, position)) {
+    emit player_->Seeked(position);
+  } else {
+    NotePosition(position);
+  }
   const QVariantMap changed = now.ChangedSince(published_);
   published_ = now;
   if (changed.isEmpty()) return;
@@ -60,6 +73,19 @@ void MprisService::PublishChanges() {
       QStringLiteral("PropertiesChanged"));
   signal << QLatin1String(kPlayerInterface) << changed << QStringList();
   bus_.send(signal);
+}
+
+void MprisService::NotePosition(qlonglong positionUs) {
+  notedPositionUs_ = positionUs;
+  sinceNoted_.start();
+}
+
+// A move of the position slider in the deck, say; a new song starts afresh.
+bool MprisService::PositionJumped(const MprisPlayerState& now, qlonglong positionUs) const {
+  if (now.TrackId != published_.TrackId || now.PlaybackStatus == QLatin1String("Stopped")) return false;
+  const bool playing = published_.PlaybackStatus == QLatin1String("Playing");
+  const qlonglong expected = notedPositionUs_ + (playing ? sinceNoted_.elapsed() * 1000 : 0);
+  return std::abs(positionUs - expected) > kPositionJumpUs;
 }
 
 std::unique_ptr<MprisService> StartMprisOnSessionBus() {

@@ -101,3 +101,14 @@ void AppDeactivate() {
     if (window->isVisible()) window->raise();
   }
 }
+
+void RaisePlayerWindows() {
+  for (QWidget* window : {static_cast<QWidget*>(DeckForm),
+                          static_cast<QWidget*>(EqualizerFormSkinned),
+                          static_cast<QWidget*>(PlayListEditorForm)}) {
+    if (window != DeckForm && !window->isVisible()) continue;
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+  }
+  DeckForm->activateWindow();
+}

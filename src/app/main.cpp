@@ -73,10 +73,16 @@ int main(int argc, char* argv[]) {
   }
   auto mpris = StartMprisOnSessionBus();
   // Songs, folders and CD drives named on the command line are added and the
-  // first plays; later starts hand theirs over the same way.
+  // first plays; later starts hand theirs over the same way, and a later
+  // start without songs brings the player to the front.
   AddCommandLineSongs(command.files, !command.enqueue);
-  instance.SetHandler(
-      [](const HandedOverSongs& songs) { AddCommandLineSongs(songs.files, !songs.enqueue); });
+  instance.SetHandler([](const HandedOverSongs& songs) {
+    if (songs.files.isEmpty()) {
+      RaisePlayerWindows();
+    } else {
+      AddCommandLineSongs(songs.files, !songs.enqueue);
+    }
+  });
   const int result = sessionEnded ? 0 : QApplication::exec();
   mpris.reset();  // no bus call may reach the windows while they go
   DestroyForms();

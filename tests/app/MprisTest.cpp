@@ -194,6 +194,19 @@ TEST_F(Mpris, SeekAndSetPositionMoveThePausedSong) {
   EXPECT_EQ(Get("PlaybackStatus").toString(), "Playing");
 }
 
+TEST_F(Mpris, AMoveMadeInTheDeckIsAnnounced) {
+  StartOnBus();
+  Call("Play");
+  Call("Pause");
+  Audio::vars.PositionPercent = 50;  // where a drag of the position slider ends
+  DeckForm->PosBarButtonMouseUp();
+  DeckForm->Timer1Timer();
+  service_->PublishChanges();
+  service_->PublishChanges();
+  Deliver();
+  EXPECT_EQ(recorder_.seeks, QList<qlonglong>{15 * kSecond});
+}
+
 TEST_F(Mpris, RepeatShuffleAndVolumeAreTheDecksOwn) {
   StartOnBus();
   Set("LoopStatus", "Playlist");
