@@ -50,7 +50,7 @@ MprisPlayerState CurrentMprisPlayerState() {
     if (state.Title.isEmpty()) state.Title = GeneralFunctions::FileNameOfPath(path);
     state.Artist = GeneralFunctions::GetEntrySongArtist(vars.CurrentSongEntry);
     // CD tracks are named by a path that is no file.
-    if (QFileInfo(path).isFile()) state.Url = QUrl::fromLocalFile(path).toString();
+    if (QFileInfo(path).isFile()) state.Url = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
     state.LengthUs = vars.TotalSeconds * kMicroseconds;
     state.CanSeek = vars.TotalSeconds > 0 && vars.FileKind != Audio::fkNone;
   }
