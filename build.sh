@@ -7,12 +7,13 @@ cd "$(dirname "$0")"
 
 packages=(
   cmake ninja-build g++ pkg-config ccache
+  dbus dpkg-dev
   qt6-base-dev libgl-dev
   libmpg123-dev libvorbis-dev libsndfile1-dev libopenmpt-dev
   libcdio-dev libcdio-paranoia-dev libsdl2-dev libsoxr-dev libkissfft-dev
   libmp3lame-dev libdiscid-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core xvfb xauth dbus dpkg-dev
+  fonts-dejavu-core xvfb xauth
 )
 
 install_missing_packages() {

@@ -174,7 +174,8 @@ TEST_F(RunningPlayer, SecondStartAddsAndPlaysEnqueueOnlyAdds) {
     ProcessTests::StartPlayer(later, Environment(), arguments);
     ASSERT_TRUE(later.waitForFinished(20000));
     EXPECT_EQ(later.exitCode(), 0) << later.readAllStandardError().constData();
-    EXPECT_TRUE(WaitFor([&] { return PlayingUrl() == QUrl::fromLocalFile(playing).toString(QUrl::FullyEncoded); }, 10000));
+    const QString url = QUrl::fromLocalFile(playing).toString(QUrl::FullyEncoded);
+    EXPECT_TRUE(WaitFor([&] { return PlayingUrl() == url; }, 10000));
     EXPECT_EQ(Property("PlaybackStatus").toString(), "Playing");
   }
   QuitThroughTheBus(player);
