@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <functional>
+
 class TDeckForm;
 
 // org.mpris.MediaPlayer2: who the player is, Raise and Quit.
