@@ -10,6 +10,7 @@ cd "$(dirname "$0")"
 
 packages=(
   cmake ninja-build g++ pkg-config ccache
+  dbus dpkg-dev
   qt6-base-dev libgl-dev
   libmpg123-dev libvorbis-dev libsndfile1-dev libopenmpt-dev
   libcdio-dev libcdio-paranoia-dev libsdl2-dev libsoxr-dev libkissfft-dev

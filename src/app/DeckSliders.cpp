@@ -65,13 +65,25 @@ void TDeckForm::PosBarButtonMouseMove(int x, int y) {
 
 // A stopped song is not moved: the next Play starts it from its beginning.
 // A paused song is paused again after the move.
+void TDeckForm::MoveSongPosition() {
+  if (Audio::vars.PlayStatus == Audio::psStopped) return;
+  Audio::AudioSetPosition();
+  if (Audio::vars.PlayStatus == Audio::psPaused) Audio::AudioPause();
+}
+
 void TDeckForm::PosBarButtonMouseUp() {
   GeneralFunctions::ShowSprite(*PosBarButton, PosBarButtonImageList, kPositionReleased);
-  if (Audio::vars.PlayStatus != Audio::psStopped) {
-    Audio::AudioSetPosition();
-    if (Audio::vars.PlayStatus == Audio::psPaused) Audio::AudioPause();
-  }
+  MoveSongPosition();
   Audio::vars.PositionDragging = 0;
+}
+
+void TDeckForm::SeekToSecond(int64_t seconds) {
+  if (Audio::vars.PositionDragging == 1) return;  // the user's hand on the slider wins
+  Audio::vars.SeekSeconds = seconds;
+  MoveSongPosition();
+  Audio::vars.SeekSeconds = -1;
+  Audio::AudioGetPosition();
+  DrawPositionSlider();
 }
 
 void TDeckForm::VolumeButtonMouseDown(int x, int y) {
@@ -93,6 +105,12 @@ void TDeckForm::VolumeButtonMouseMove(int x, int y) {
   Audio::vars.VolumeValue = VolumeSliderRecord.Value;
   Audio::AudioSetVolume();
   ShowInArtistWindow(VolumeText(VolumeSliderRecord.Value));
+}
+
+void TDeckForm::SetVolumeLevel(int value) {
+  PlaceVolumeSlider(value);
+  Audio::vars.VolumeValue = VolumeSliderRecord.Value;
+  Audio::AudioSetVolume();
 }
 
 void TDeckForm::VolumeButtonMouseUp() {

@@ -4,6 +4,7 @@
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "audio/KestrelixAudioApi.h"
 #include "playlist/PlayListAdding.h"
 #include "playlist/PlayListHooks.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -27,7 +28,7 @@ bool IsDeviceNode(const QFileInfo& info) {
 
 void DragFunc(const QStringList& paths) { PlayListEditorForm->AddDroppedFiles(paths); }
 
-int AddCommandLineSongs(const QStringList& arguments) {
+int AddCommandLineSongs(const QStringList& arguments, bool play) {
   PlayListModel& playList = PlayListEditorForm->PlayList;
   const int firstNew = playList.TotalFiles();
   for (const QString& argument : arguments) {
@@ -42,7 +43,9 @@ int AddCommandLineSongs(const QStringList& arguments) {
     }
   }
   const int added = playList.TotalFiles() - firstNew;
-  if (added > 0) {
+  if (added > 0 && play) {
+    // Play on a paused song would only resume it.
+    if (KestrelixAudioApi::vars.PlayStatus == KestrelixAudioApi::psPaused) DeckForm->StopButtonClick();
     playList.CurrentSongIndex = firstNew;
     DeckForm->PlayButtonClick();
   }

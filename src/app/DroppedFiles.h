@@ -9,7 +9,8 @@
 // disc images go through the CD-track step. The info area shows the count.
 void DragFunc(const QStringList& paths);
 
-// The songs named on the command line: files as they are, a folder's songs
-// as "Add Dir" finds them, a CD drive's tracks. They are appended and the
-// first of them starts playing. Returns the number of entries added.
-int AddCommandLineSongs(const QStringList& arguments);
+// The songs named on the command line (or handed over by a second start):
+// files as they are, a folder's songs as "Add Dir" finds them, a CD drive's
+// tracks. They are appended and, with `play`, the first of them starts
+// playing. Returns the number of entries added.
+int AddCommandLineSongs(const QStringList& arguments, bool play = true);

@@ -30,6 +30,7 @@ bool InitializePlayer() {
   DeckForm->FileTypeEffectStep = 0;
   PlatformUi::SeedRandomGeneratorFromClock();
 
+  PlatformUi::PrepareUserFolders();
   DeckForm->ReadSettingsFile();
   SkinUnit::SkinsFolder = DeckForm->Settings.SavedSkinsFolder;
   SkinUnit::SkinName = DeckForm->Settings.SavedSkinName;
@@ -126,4 +127,15 @@ void AppDeactivate() {
   for (QWidget* window : StayOnTopForms()) {
     if (window->isVisible()) window->raise();
   }
+}
+
+void RaisePlayerWindows() {
+  for (QWidget* window : {static_cast<QWidget*>(DeckForm),
+                          static_cast<QWidget*>(EqualizerFormSkinned),
+                          static_cast<QWidget*>(PlayListEditorForm)}) {
+    if (window != DeckForm && !window->isVisible()) continue;
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+  }
+  DeckForm->activateWindow();
 }

@@ -18,3 +18,7 @@ void SetFormsStayOnTop(int onTop);
 
 // Run whenever the player loses focus: re-establishes the stay-on-top state.
 void AppDeactivate();
+
+// Brings the player's shown windows back from the taskbar and to the front,
+// the deck active (a second start without songs, the sound menu's Raise).
+void RaisePlayerWindows();

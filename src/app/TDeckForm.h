@@ -97,6 +97,10 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void BalanceButtonMouseMove(int x, int y);
   void BalanceButtonMouseUp();
   void BalanceButtonDblClick();
+  // Moves the playing or paused song to a second, as a slider release would.
+  void SeekToSecond(int64_t seconds);
+  // Puts the volume slider and the output volume at a value 0..100.
+  void SetVolumeLevel(int value);
 
   // Display.
   void DrawSongTimeText(int mode);
@@ -140,4 +144,5 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void ShowStateSprite(int sprite);
   void DrawRateTexts();
   void PlaceVolumeSlider(int value);
+  void MoveSongPosition();
 };

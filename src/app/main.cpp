@@ -1,17 +1,59 @@
 #include <QApplication>
 
+#include <cstdio>
+
+#include "app/CommandLine.h"
 #include "app/DroppedFiles.h"
 #include "app/Forms.h"
+#include "app/MprisService.h"
 #include "app/PlayerStartup.h"
 #include "app/SessionSignals.h"
+#include "app/SingleInstance.h"
 #include "app/TDeckForm.h"
 #include "audio/BASSApi.h"
 #include "platform/ui/PlatformChoice.h"
+#include "platform/ui/ProgramFolder.h"
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  return arguments;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  // Help and version need no display, so they are answered before Qt starts.
+  // Qt's own options (-platform …) are known only once it has taken them out.
+  const CommandLine early = ParseCommandLine(ArgumentsOf(argc, argv));
+  if (early.action == CommandLine::Action::Help) {
+    std::fputs(qPrintable(CommandLineHelpText()), stdout);
+    return 0;
+  }
+  if (early.action == CommandLine::Action::Version) {
+    std::fputs(qPrintable(CommandLineVersionText()), stdout);
+    return 0;
+  }
+
   PlatformUi::PreferXcbUnderWayland();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  const CommandLine command = ParseCommandLine(QCoreApplication::arguments().mid(1));
+  if (command.action == CommandLine::Action::Error) {
+    std::fprintf(stderr, "solvane: %s\nTry \"solvane --help\".\n", qPrintable(command.error));
+    return 2;
+  }
+
+  SingleInstance instance(InstanceSocketPath(PlatformUi::CurrentProgramFolders().config));
+  switch (instance.Claim({command.files, command.enqueue})) {
+    case SingleInstance::Role::HandedOver: return 0;
+    case SingleInstance::Role::Unanswered:
+      std::fputs("solvane: the running player did not take the songs.\n", stderr);
+      return 1;
+    case SingleInstance::Role::Running: break;
+  }
 
   BASSApi::RegisterBASSApi();  // audio back-ends register before any window exists
   CreateForms();
@@ -29,9 +71,20 @@ int main(int argc, char* argv[]) {
     DestroyForms();
     return 1;
   }
-  // Songs, folders and CD drives named on the command line are added and the first plays.
-  AddCommandLineSongs(QCoreApplication::arguments().mid(1));
+  auto mpris = StartMprisOnSessionBus();
+  // Songs, folders and CD drives named on the command line are added and the
+  // first plays; later starts hand theirs over the same way, and a later
+  // start without songs brings the player to the front.
+  AddCommandLineSongs(command.files, !command.enqueue);
+  instance.SetHandler([](const HandedOverSongs& songs) {
+    if (songs.files.isEmpty()) {
+      RaisePlayerWindows();
+    } else {
+      AddCommandLineSongs(songs.files, !songs.enqueue);
+    }
+  });
   const int result = sessionEnded ? 0 : QApplication::exec();
+  mpris.reset();  // no bus call may reach the windows while they go
   DestroyForms();
   return result;
 }

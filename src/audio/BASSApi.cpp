@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/EQFilters.h"
@@ -227,7 +228,8 @@ void AudioSetBalance() {
 }
 
 void AudioSetPosition() {
-  const int64_t seconds = int64_t{vars.PositionPercent} * vars.TotalSeconds / 100;
+  const int64_t seconds = vars.SeekSeconds >= 0 ? std::exchange(vars.SeekSeconds, -1)
+                                                : int64_t{vars.PositionPercent} * vars.TotalSeconds / 100;
   if (!SongChannel()) return;
   switch (vars.FileKind) {
     case Kind::fkStream:

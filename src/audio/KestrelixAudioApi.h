@@ -52,6 +52,9 @@ struct SharedVariables {
   int64_t ElapsedSeconds = 0;
   int32_t ElapsedHours = 0, ElapsedMinutes = 0, ElapsedSeconds60 = 0;
   int32_t PositionPercent = 0;
+  // A position in whole seconds for the next AudioSetPosition, which then
+  // goes there instead of to PositionPercent and clears it back to -1.
+  int64_t SeekSeconds = -1;
   uint8_t PositionDragging = 0;
   int32_t VolumeValue = 0;
   int32_t BalanceValue = 50;

@@ -13,11 +13,11 @@ TMyFreeDBInterfaceForm::TMyFreeDBInterfaceForm(QWidget* parent)
 TMyFreeDBInterfaceForm::~TMyFreeDBInterfaceForm() { FreeDBInterface::RemovePlayListHooks(); }
 
 // Configures the component once, as the window's fields show it: HTTP to the
-// default server, the local database next to the program.
+// default server, the local database in the player's data folder.
 void TMyFreeDBInterfaceForm::FormCreate() {
   FreeDBInterface::State().HttpSearchPending = false;
   FreeDBInterface::State().CDInfoFound = false;
-  freedb->LocalCDDBPath = PlatformUi::ProgramFolder() + QStringLiteral("LocalCDDatabase/LocalCDDB.dll");
+  freedb->LocalCDDBPath = PlatformUi::LocalCDDatabaseFolder() + QStringLiteral("LocalCDDB.dll");
   freedb->ServerAddr = QLatin1String(Cddb::DefaultServerAddr);
   freedb->ClientComments = QLatin1String(VersionInfo::ProductNotice);
   freedb->ClientName = QLatin1String(VersionInfo::ShortClientName);

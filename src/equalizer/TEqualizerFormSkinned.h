@@ -1,9 +1,9 @@
 #pragma once
-#include <functional>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "equalizer/VisualEffects.h"
 #include "skins/EqualizerSkinControls.h"
