@@ -1,7 +1,5 @@
 #include "WindowDockingSetup.h"
 
-#include <QEvent>
-
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "app/WindowDocking.h"
@@ -16,16 +14,6 @@ Windows PlayerWindows() { return {DeckForm, EqualizerFormSkinned, PlayListEditor
 
 QPoint deckDragStart;
 
-// Showing or hiding the equalizer or the playlist editor runs both checks.
-class VisibilityWatcher : public QObject {
- public:
-  using QObject::QObject;
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) CheckAllWindows();
-    return false;
-  }
-};
-
 }  // namespace
 
 Docking& CurrentDocking() {
@@ -34,6 +22,7 @@ Docking& CurrentDocking() {
 }
 
 void CheckAllWindows() {
+  if (!DeckForm || !EqualizerFormSkinned || !PlayListEditorForm) return;  // shutting down
   CheckIfEQFormIsSnappedToOtherForm(PlayerWindows(), CurrentDocking());
   CheckIfPLFormIsSnappedToOtherForm(PlayerWindows(), CurrentDocking());
 }
@@ -46,9 +35,9 @@ void InstallWindowDocking() {
   EqualizerFormSkinned->CheckIfEQFormIsSnappedToOtherForm = [] {
     CheckIfEQFormIsSnappedToOtherForm(PlayerWindows(), CurrentDocking());
   };
-  auto* watcher = new VisibilityWatcher(DeckForm);
-  for (QWidget* window : {static_cast<QWidget*>(EqualizerFormSkinned), static_cast<QWidget*>(PlayListEditorForm)})
-    window->installEventFilter(watcher);
+  // Showing or hiding the equalizer or the playlist editor runs both checks.
+  EqualizerFormSkinned->CheckDockingOfAllWindows = CheckAllWindows;
+  PlayListEditorForm->CheckDockingOfAllWindows = CheckAllWindows;
   using PlatformUi::ImageControl;
   ImageControl* titleBar = DeckForm->TitleBarImage;
   QObject::connect(titleBar, &ImageControl::MouseDown, DeckForm,

@@ -104,6 +104,7 @@ void TEqualizerFormSkinned::VisibilityChanged(bool visible) {
   if (!DeckForm) return;
   DeckForm->EqualizerButtonState = DeckToggle::FromModel(visible);
   ShowSprite(*DeckForm->EqualizerButton, DeckForm->EQPLButtonImageList, DeckForm->EqualizerButtonState);
+  if (CheckDockingOfAllWindows) CheckDockingOfAllWindows();
 }
 
 // Every slider back to the flat middle; nothing is applied to the sound here.

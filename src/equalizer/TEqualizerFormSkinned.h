@@ -48,6 +48,8 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   // The docking check against the other two windows, installed by the window
   // layout; it runs while the window is dragged.
   std::function<void()> CheckIfEQFormIsSnappedToOtherForm;
+  // Both windows' checks, run when this window is shown or hidden.
+  std::function<void()> CheckDockingOfAllWindows;
 
   // Slider `index`: 0 the preamp, 1..10 the bands.
   void SliderMouseDown(int index, int x, int y);

@@ -167,12 +167,14 @@ void TPlayListEditorForm::changeEvent(QEvent* event) {
 void TPlayListEditorForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (const auto& shown = PlayListHooks::Deck().PlayListShown) shown(true);
+  if (CheckDockingOfAllWindows) CheckDockingOfAllWindows();
 }
 
 void TPlayListEditorForm::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   if (event->spontaneous()) return;  // minimised, not closed
   if (const auto& shown = PlayListHooks::Deck().PlayListShown) shown(false);
+  if (CheckDockingOfAllWindows) CheckDockingOfAllWindows();
 }
 
 void TPlayListEditorForm::mousePressEvent(QMouseEvent* event) {

@@ -43,6 +43,8 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   // The docking check against the other two windows, installed by the window
   // layout; it runs while the window is dragged and after a resize.
   std::function<void()> CheckIfPLFormIsSnappedToOtherForm;
+  // Both windows' checks, run when this window is shown or hidden.
+  std::function<void()> CheckDockingOfAllWindows;
 
   // Start-up: the automatic playlist is loaded (the demo songs on the first
   // run) and the display options reset. Shutdown saves the list again.
