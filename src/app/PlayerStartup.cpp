@@ -1,5 +1,6 @@
 #include "PlayerStartup.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include "app/TDeckForm.h"
 #include "app/VersionInfo.h"
 #include "audio/KestrelixAudioApi.h"
+#include "cddb/TAddAudioCDForm.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "platform/ui/ProgramFolder.h"
@@ -17,6 +19,23 @@
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinUnit.h"
 #include "skins/TPreferencesDialogForm.h"
+
+namespace {
+
+// Right-clicking the deck offers "Add Audio CD...": on Linux a disc has no
+// "TrackNN.cda" files a file dialog could show.
+void AddAudioCDCommandToDeck() {
+  auto* addAudioCD = new QAction(QStringLiteral("Add Audio CD..."), DeckForm);
+  QObject::connect(addAudioCD, &QAction::triggered, DeckForm, [] {
+    TAddAudioCDForm chooser(DeckForm);
+    const QString disc = chooser.ChooseDisc();
+    if (!disc.isEmpty()) PlayListEditorForm->AddDroppedFiles({disc});
+  });
+  DeckForm->addAction(addAudioCD);
+  DeckForm->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+}  // namespace
 
 bool InitializePlayer() {
   QGuiApplication::setApplicationDisplayName(QStringLiteral("%1 v%2").arg(
@@ -38,6 +57,7 @@ bool InitializePlayer() {
   KestrelixAudioApi::LoadSelectedAudioAPI();
   DeckForm->LoadFromAllFormsControlsPositions();
   DeckForm->SetControlsToNewPositions();
+  AddAudioCDCommandToDeck();
   DeckForm->show();
   DeckForm->Timer1->start();
   DeckForm->Timer2->start();
