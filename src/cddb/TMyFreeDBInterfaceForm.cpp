@@ -51,6 +51,9 @@ TMyFreeDBInterfaceForm::TMyFreeDBInterfaceForm(QWidget* parent)
   ComboBox1->addItems({Cddbp, Http});
   Edit1->setReadOnly(true);
   Memo1->setReadOnly(true);
+  // Typing starts in the first field that can be changed.
+  Edit1->setFocusPolicy(Qt::ClickFocus);
+  Memo1->setFocusPolicy(Qt::ClickFocus);
   Memo1->setPlainText(QStringLiteral("  Because a Freeware Audio Player \n      needs a free CD database !!!"));
   Memo1->setMaximumHeight(60);
 

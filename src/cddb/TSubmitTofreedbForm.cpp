@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "cddb/CDInformation.h"
@@ -26,6 +27,21 @@ const char* const Categories[] = {"blues", "classical", "country", "data",      
                                   "newage", "reggae",   "rock",    "soundtrack", "misc"};
 
 void Tell(const QString& text) { PlatformUi::ShowMessage(text, QStringLiteral("Message")); }
+
+// Shows each track with its number, and an untitled one as such, so that
+// empty titles can be found and chosen.
+class TrackTitleDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QString title = index.data().toString();
+    option->text = QStringLiteral("%1. %2").arg(index.row() + 1, 2, 10, QLatin1Char('0'))
+                       .arg(title.isEmpty() ? QStringLiteral("(no title)") : title);
+  }
+};
 
 QLineEdit* ReadOnlyEdit() {
   auto* edit = new QLineEdit;
@@ -58,6 +74,7 @@ TSubmitTofreedbForm::TSubmitTofreedbForm(QWidget* parent)
       waitIndicator_(new ServerWaitIndicator) {
   setWindowTitle(QStringLiteral("Submit CD Information"));
   for (const char* category : Categories) ComboBox1->addItem(QLatin1String(category));
+  ListBox1->setItemDelegate(new TrackTitleDelegate(ListBox1));
   Edit10->setMaximumWidth(50);
   Edit11->setMaximumWidth(50);
 
@@ -107,9 +124,14 @@ TSubmitTofreedbForm::TSubmitTofreedbForm(QWidget* parent)
   layout->addLayout(buttons);
   resize(760, 520);
 
+  // Return in a field moves on instead of pressing an action button.
+  for (QPushButton* button : {Button3, Button1, Button2}) button->setAutoDefault(false);
   Memo2->installEventFilter(this);
   connect(ListBox1, &QListWidget::currentRowChanged, this, &TSubmitTofreedbForm::ListBox1Click);
   connect(Edit8, &QLineEdit::textEdited, this, &TSubmitTofreedbForm::Edit8Change);
+  connect(Edit8, &QLineEdit::returnPressed, this, [this] {
+    if (ListBox1->currentRow() + 1 < ListBox1->count()) ListBox1->setCurrentRow(ListBox1->currentRow() + 1);
+  });
   connect(Button3, &QPushButton::clicked, this, &TSubmitTofreedbForm::Button3Click);
   connect(Button1, &QPushButton::clicked, this, &TSubmitTofreedbForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TSubmitTofreedbForm::reject);
@@ -137,13 +159,16 @@ void TSubmitTofreedbForm::FormShow() {
   Memo2->clear();
   Edit11->clear();
   trackExtData_.clear();
-  QSignalBlocker blockList(ListBox1);
+  ListBox1->blockSignals(true);
   ListBox1->clear();
   for (int n = 0; n < tracks; ++n) {
     ListBox1->addItem(info.CDTrackTitles[static_cast<size_t>(n)]);
     trackExtData_.append(info.CDTrackExtData[static_cast<size_t>(n)]);
   }
+  ListBox1->blockSignals(false);
   Edit8->setText(tracks > 0 ? info.CDTrackTitles[0] : QString());
+  // With the first track chosen, typing in the title field names it.
+  if (tracks > 0) ListBox1->setCurrentRow(0);
 
   const CDLookup::Settings settings = CDLookup::Load();
   EmailEdit->setText(settings.EmailUser);
