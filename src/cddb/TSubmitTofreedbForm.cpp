@@ -243,7 +243,10 @@ void TSubmitTofreedbForm::SaveSubmissionSettings() {
 void TSubmitTofreedbForm::Button3Click() {
   if (FreeDBInterface::Freedb() == nullptr || !ValidateFields()) return;
   StoreIntoRecord();
-  FreeDBInterface::Freedb()->SaveLocal();
+  if (FreeDBInterface::Freedb()->SaveLocal() != 0) {
+    Tell(QStringLiteral("The CD Information could not be saved to the Local Database"));
+    return;
+  }
   Tell(QStringLiteral("CD Information Successfully Saved to Local Database"));
   accept();
 }

@@ -2,6 +2,8 @@
 // local database and submitting to the loopback server.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -128,6 +130,19 @@ TEST_F(CDSubmitWindow, SavedLocallyTheDiscIsNamedAtItsNextInsertion) {
   EXPECT_EQ(GeneralFunctions::GetEntrySongArtist(tracks[0]), foreign);
   EXPECT_EQ(GeneralFunctions::GetEntrySongTitle(tracks[0]), longTitle);
   EXPECT_EQ(freedb->GetCDInfo().CDYear, "1988");
+}
+
+TEST_F(CDSubmitWindow, AFailedLocalSaveIsReportedAndKeepsTheWindowOpen) {
+  // A file where the category folder belongs cannot take the entry.
+  QDir().mkpath(TestSupport::ProgramFolder() + "LocalCDDatabase");
+  QFile blocker(TestSupport::ProgramFolder() + "LocalCDDatabase/rock");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  ShowFilled();
+  submit->setResult(-1);
+  submit->Button3Click();
+  EXPECT_EQ(Messages(), QStringList{"The CD Information could not be saved to the Local Database"});
+  EXPECT_EQ(submit->result(), -1);
 }
 
 TEST_F(CDSubmitWindow, SubmissionsWithStandInsAreRefused) {
