@@ -1,5 +1,6 @@
 #include "PlayerStartup.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include "app/VersionInfo.h"
 #include "app/WindowDockingSetup.h"
 #include "audio/KestrelixAudioApi.h"
+#include "cddb/TAddAudioCDForm.h"
 #include "equalizer/EQPresets.h"
 #include "equalizer/EQPresetsFile.h"
 #include "equalizer/TEqualizerFormSkinned.h"
@@ -20,6 +22,23 @@
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinUnit.h"
 #include "skins/TPreferencesDialogForm.h"
+
+namespace {
+
+// Right-clicking the deck offers "Add Audio CD...": on Linux a disc has no
+// "TrackNN.cda" files a file dialog could show.
+void AddAudioCDCommandToDeck() {
+  auto* addAudioCD = new QAction(QStringLiteral("Add Audio CD..."), DeckForm);
+  QObject::connect(addAudioCD, &QAction::triggered, DeckForm, [] {
+    TAddAudioCDForm chooser(DeckForm);
+    const QString disc = chooser.ChooseDisc();
+    if (!disc.isEmpty()) PlayListEditorForm->AddDroppedFiles({disc});
+  });
+  DeckForm->addAction(addAudioCD);
+  DeckForm->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+}  // namespace
 
 bool InitializePlayer() {
   QGuiApplication::setApplicationDisplayName(QStringLiteral("%1 v%2").arg(
@@ -43,6 +62,7 @@ bool InitializePlayer() {
   DeckForm->LoadFromAllFormsControlsPositions();
   DeckForm->SetControlsToNewPositions();
   LoadEqualizerPresets();
+  AddAudioCDCommandToDeck();
   DeckForm->show();
   DeckForm->Timer1->start();
   DeckForm->Timer2->start();

@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "cddb/TCddb.h"
 #include "cddb/TMyFreeDBInterfaceForm.h"
+#include "cddb/TSubmitTofreedbForm.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListHooks.h"
 
@@ -17,6 +18,17 @@ UnitState& State() {
 
 Cddb::TCddb* Freedb() { return MyFreeDBInterfaceForm != nullptr ? MyFreeDBInterfaceForm->freedb : nullptr; }
 
+namespace {
+
+// A drive is named by its device path or image file; the root adds a "/".
+QString DriveNameOfRoot(const QString& driveRoot) {
+  QString driveName = driveRoot;
+  if (driveName.endsWith(QLatin1Char('/'))) driveName.chop(1);
+  return driveName;
+}
+
+}  // namespace
+
 uint8_t GetCDInformation(const QString& driveRoot, int lookupFlag) {
   UnitState& state = State();
   state.CDInfoFound = false;
@@ -25,10 +37,7 @@ uint8_t GetCDInformation(const QString& driveRoot, int lookupFlag) {
   Cddb::TCddb* freedb = Freedb();
   if (freedb == nullptr) return state.DiscReadStatus;
 
-  // A drive is named by its device path or image file; the root adds a "/".
-  QString driveName = driveRoot;
-  if (driveName.endsWith(QLatin1Char('/'))) driveName.chop(1);
-  state.DiscReadStatus = freedb->ReadTOCByLetter(driveName) ? 1 : 0;
+  state.DiscReadStatus = freedb->ReadTOCByLetter(DriveNameOfRoot(driveRoot)) ? 1 : 0;
   if (state.DiscReadStatus == 1) state.DiscReadStatus = freedb->ReadCurrentTOC() ? 1 : 0;
   if (state.DiscReadStatus != 1) return state.DiscReadStatus;
 
@@ -42,6 +51,13 @@ uint8_t GetCDInformation(const QString& driveRoot, int lookupFlag) {
     if (lookupFlag == 1 && ShowLookupWindow) ShowLookupWindow();
   }
   return state.DiscReadStatus;
+}
+
+bool ReReadDisc() {
+  UnitState& state = State();
+  Cddb::TCddb* freedb = Freedb();
+  if (freedb == nullptr || !freedb->ReadTOCByLetter(DriveNameOfRoot(state.CDDriveRoot))) state.DiscReadStatus = 0;
+  return state.DiscReadStatus == 1;
 }
 
 void BuildCDTrackList() {
@@ -71,12 +87,20 @@ void InstallPlayListHooks() {
     BuildCDTrackList();
     return State().CDTrackList;
   };
+  hooks.ShowSubmitCDInformation = [] {
+    if (SubmitTofreedbForm != nullptr) SubmitTofreedbForm->ShowModal();
+  };
+  ShowLookupWindow = [] {
+    if (MyFreeDBInterfaceForm != nullptr) MyFreeDBInterfaceForm->ShowModal();
+  };
 }
 
 void RemovePlayListHooks() {
   PlayListHooks::CDInformation& hooks = PlayListHooks::CD();
   hooks.GetCDInformation = nullptr;
   hooks.BuildCDTrackList = nullptr;
+  hooks.ShowSubmitCDInformation = nullptr;
+  ShowLookupWindow = nullptr;
 }
 
 }  // namespace FreeDBInterface

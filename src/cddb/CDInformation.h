@@ -28,7 +28,7 @@ struct UnitState {
 UnitState& State();
 
 // Shows the lookup window modally for a disc missing from the local
-// database; left empty until the lookup window provides it.
+// database; the lookup window installs it.
 extern std::function<void()> ShowLookupWindow;
 
 // The lookup window's CDDB component, or nullptr before it exists.
@@ -38,11 +38,16 @@ Cddb::TCddb* Freedb();
 // and looks it up; returns DiscReadStatus.
 uint8_t GetCDInformation(const QString& driveRoot, int lookupFlag);
 
+// Reads the table of contents of the drive last looked up once more;
+// false (and DiscReadStatus 0) when its disc has gone.
+bool ReReadDisc();
+
 // Fills CDTrackList with "<drive root>TrackNN.cda" entries, carrying the disc
 // artist and track titles when CD information was found.
 void BuildCDTrackList();
 
-// Connects the playlist's CD-track step to the two functions above.
+// Connects the playlist's CD-track step and "File Info" to the functions
+// above and to the CD windows.
 void InstallPlayListHooks();
 void RemovePlayListHooks();
 

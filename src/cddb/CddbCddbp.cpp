@@ -24,10 +24,8 @@ bool TCddb::WaitForReply() {
   QTimer deadline;
   deadline.setSingleShot(true);
   connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-  QEventLoop* outer = std::exchange(waitLoop_, &loop);
   deadline.start(NetworkTimeoutMs);
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
-  waitLoop_ = outer;
+  RunWaitLoop(loop);
   return replyComplete_;
 }
 
@@ -78,6 +76,11 @@ int TCddb::SendCommand(const QString& command, int newState, const QStringList& 
   for (const QString& status : statuses) Status(status);
   DataExchange(line);
   if (WaitForReply()) return 0;
+  if (cancelled_) {
+    DropConnection();
+    Status(QLatin1String(CancelledText));
+    return -1;
+  }
   // Dropped connections have been reported; a silent server is cut off.
   if (socket_->state() == QAbstractSocket::ConnectedState) {
     DropConnection();
@@ -162,7 +165,9 @@ int TCddb::Read() {
   const int result = SendCommand(
       QStringLiteral("cddb read %1 %2").arg(cdInfo_.CDCategory.trimmed(), cdInfo_.CDDiscId.trimmed().toLower()), 11,
       {QStringLiteral("Reading CD info")});
-  if (result == 0 && ProtocolState == 12) ParseEntry();
+  // Only a complete entry replaces the disc information; one that cannot be
+  // read leaves the read failed.
+  if (result == 0 && ProtocolState == 12 && ParseEntry() != 0) ProtocolState = 13;
   return result;
 }
 

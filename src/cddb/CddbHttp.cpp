@@ -31,13 +31,14 @@ QString TCddb::HelloParameter() const {
 }
 
 std::optional<QByteArray> TCddb::HttpTransfer(const QNetworkRequest& request, const QByteArray* postBody) {
+  if (cancelled_) return std::nullopt;
   std::unique_ptr<QNetworkReply, void (*)(QNetworkReply*)> reply(
       postBody != nullptr ? http_->post(request, *postBody) : http_->get(request),
       [](QNetworkReply* r) { r->deleteLater(); });
   QByteArray body;
   bool tooLarge = false;
   auto take = [&] {
-    if (tooLarge) return;
+    if (tooLarge || !reply->isOpen()) return;
     body += reply->readAll();
     if (body.size() <= MaxReplyBodyBytes) return;
     tooLarge = true;
@@ -51,7 +52,8 @@ std::optional<QByteArray> TCddb::HttpTransfer(const QNetworkRequest& request, co
   connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
   connect(&deadline, &QTimer::timeout, &loop, [&reply] { reply->abort(); });
   deadline.start(NetworkTimeoutMs);
-  if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  if (!reply->isFinished()) RunWaitLoop(loop);
+  if (!reply->isFinished()) reply->abort();
   take();
   if (tooLarge) Status(QLatin1String(BodyTooLargeText));
   if (tooLarge || reply->error() != QNetworkReply::NoError) return std::nullopt;
@@ -62,7 +64,7 @@ int TCddb::HttpExchange(const QNetworkRequest& request, const QByteArray* postBo
                         const QString& failureText) {
   const std::optional<QByteArray> body = HttpTransfer(request, postBody);
   if (!body) {
-    Status(failureText);
+    Status(cancelled_ ? QLatin1String(CancelledText) : failureText);
     return -1;
   }
   ReplyLineBuffer splitter;
@@ -109,8 +111,9 @@ int TCddb::HttpRead() {
                           .arg(ServerAddr, ServerAdditionalAddr, UrlEncode(cdInfo_.CDCategory.trimmed()),
                                UrlEncode(cdInfo_.CDDiscId.trimmed()), HelloParameter(), ProtocolLevel);
   const int result = HttpCommand(url, 11, QStringLiteral("Reading CD info"), &TCddb::HandleReadLine);
-  // Only a complete entry replaces the disc information.
-  if (result == 0 && ProtocolState == 12) ParseEntry();
+  // Only a complete entry replaces the disc information; one that cannot be
+  // read leaves the read failed.
+  if (result == 0 && ProtocolState == 12 && ParseEntry() != 0) ProtocolState = 13;
   return result;
 }
 
@@ -122,8 +125,12 @@ int TCddb::HttpGetSites() {
 }
 
 void TCddb::HandleSubmitReplyLine(const QString& line) {
+  if (SubmissionReply.isEmpty()) SubmissionReply = line.trimmed();
   switch (ReplyCode(line.trimmed())) {
-    case 200: Status(QStringLiteral("OK, submission has been sent.")); break;
+    case 200:
+      SubmissionAccepted = true;
+      Status(QStringLiteral("OK, submission has been sent."));
+      break;
     case 500: Status(QStringLiteral("Missing required header information.")); break;
     case 501: Status(QStringLiteral("Invalid header information.")); break;
     default: break;
@@ -131,6 +138,8 @@ void TCddb::HandleSubmitReplyLine(const QString& line) {
 }
 
 int TCddb::HttpSubmit() {
+  SubmissionReply.clear();
+  SubmissionAccepted = false;
   if (RefuseUnlessHttp()) return -1;
   QByteArray body;
   for (const QString& line : EntryLines) {

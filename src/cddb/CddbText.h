@@ -13,6 +13,7 @@ inline constexpr qsizetype MaxReplyLineBytes = 4096;
 inline constexpr qsizetype MaxReplyBodyBytes = 1024 * 1024;
 inline constexpr const char* LineTooLongText = "Reply line too long, dropped";
 inline constexpr const char* BodyTooLargeText = "Reply too large, dropped";
+inline constexpr const char* CancelledText = "Cancelled";
 
 // "user@host" gives "user host" (the last "@" decides); no "@" gives "".
 QString EmailToHello(const QString& email);

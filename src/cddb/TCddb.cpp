@@ -46,6 +46,18 @@ TCddb::~TCddb() {
   socket_->disconnect(this);
 }
 
+void TCddb::RunWaitLoop(QEventLoop& loop) {
+  if (cancelled_) return;
+  QEventLoop* outer = std::exchange(waitLoop_, &loop);
+  loop.exec(UserInputWhileWaiting ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+  waitLoop_ = outer;
+}
+
+void TCddb::Cancel() {
+  cancelled_ = true;
+  if (waitLoop_ != nullptr) waitLoop_->quit();
+}
+
 void TCddb::SetNoteToUser(const QString& note) { noteToUser_ = note.left(MaxNoteToUserLength); }
 
 void TCddb::Status(const QString& text) {

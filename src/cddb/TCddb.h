@@ -64,6 +64,13 @@ class TCddb : public QObject {
   QString ClientComments;
   // Longest wait for a connection or a complete reply.
   int NetworkTimeoutMs = DefaultNetworkTimeoutMs;
+  // While a reply is awaited the event loop runs; with this set it also
+  // delivers the user's input, so a modal window can offer to cancel the wait.
+  bool UserInputWhileWaiting = false;
+  // The first line of the server's answer to the last HttpSubmit, and
+  // whether it accepted the entry (reply code 200).
+  QString SubmissionReply;
+  bool SubmissionAccepted = false;
 
   // Protocol state and results.
   int32_t ProtocolState = -1;
@@ -98,6 +105,12 @@ class TCddb : public QObject {
   int LoadLocal();
   int FindLocalMatches();
 
+  // Ends the awaited reply at once; every exchange fails as cancelled until
+  // ClearCancel.
+  void Cancel();
+  void ClearCancel() { cancelled_ = false; }
+  bool Cancelled() const { return cancelled_; }
+
   void GetServer(int index, TServer& server) const;
   TCDInfo& GetCDInfo() { return cdInfo_; }
   void InterpretReply(const QString& line);
@@ -126,6 +139,8 @@ class TCddb : public QObject {
   int SendCommand(const QString& line, int newState, const QStringList& statuses);
   void DropConnection();
   bool WaitForReply();
+  // Runs the loop until it is quit: the reply, the deadline or a cancel.
+  void RunWaitLoop(QEventLoop& loop);
   void SocketConnected();
   void SocketReadyRead();
 
@@ -153,6 +168,7 @@ class TCddb : public QObject {
   QEventLoop* waitLoop_ = nullptr;
   bool replyComplete_ = false;  // the line that ends the awaited reply has arrived
   bool awaitingProtocolLevel_ = false;
+  bool cancelled_ = false;
 };
 
 }  // namespace Cddb

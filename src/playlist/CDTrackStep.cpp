@@ -1,5 +1,7 @@
 #include "CDTrackStep.h"
 
+#include <QFileInfo>
+
 #include <optional>
 
 #include "platform/ui/MessageBoxService.h"
@@ -14,9 +16,14 @@ namespace {
 using GeneralFunctions::FileExtensionOfPath;
 using GeneralFunctions::GetEntrySongPath;
 
-bool IsDiscImagePath(const QString& path) {
+// A disc image file, or a drive's device node, stands for all the tracks of
+// its disc.
+bool IsWholeDiscPath(const QString& path) {
   const QString extension = FileExtensionOfPath(path).toUpper();
-  return extension == ".CUE" || extension == ".TOC" || extension == ".NRG";
+  if (extension == ".CUE" || extension == ".TOC" || extension == ".NRG") return true;
+  if (!path.startsWith(QLatin1String("/dev/"))) return false;
+  const QFileInfo device(path);
+  return device.exists() && !device.isFile() && !device.isDir();
 }
 
 // Reads the disc at driveRoot; the disc's track entries, or nothing when no disc was read.
@@ -47,12 +54,12 @@ void ReplaceTracksByDiscEntries(QStringList& entries, const QStringList& cdTrack
   }
 }
 
-void ExpandDiscImages(QStringList& entries, bool useFreedbSupport, QStringList& cdTrackList) {
+void ExpandWholeDiscs(QStringList& entries, bool useFreedbSupport, QStringList& cdTrackList) {
   QStringList expanded;
   expanded.reserve(entries.size());
   for (const QString& entry : entries) {
     const QString path = GetEntrySongPath(entry);
-    if (IsDiscImagePath(path)) {
+    if (IsWholeDiscPath(path)) {
       const auto tracks = ReadDiscTracks(path + '/', useFreedbSupport);
       if (tracks && !tracks->isEmpty()) {
         cdTrackList = *tracks;
@@ -72,18 +79,18 @@ bool IsCDTrackPath(const QString& path) { return FileExtensionOfPath(path).toUpp
 QStringList CheckPlaylistForCDTracksAndGetCDInfo(QStringList entries, bool useFreedbSupport,
                                                  QStringList& cdTrackList) {
   QString lastTrackPath;
-  bool anyDiscImage = false;
+  bool anyWholeDisc = false;
   for (const QString& entry : entries) {
     const QString path = GetEntrySongPath(entry);
     if (IsCDTrackPath(path)) lastTrackPath = path;
-    anyDiscImage = anyDiscImage || IsDiscImagePath(path);
+    anyWholeDisc = anyWholeDisc || IsWholeDiscPath(path);
   }
   if (!lastTrackPath.isEmpty()) {
     const QString driveRoot = GeneralFunctions::FolderOfPath(lastTrackPath);
     if (const auto tracks = ReadDiscTracks(driveRoot, useFreedbSupport)) cdTrackList = *tracks;
     ReplaceTracksByDiscEntries(entries, cdTrackList);
   }
-  if (anyDiscImage) ExpandDiscImages(entries, useFreedbSupport, cdTrackList);
+  if (anyWholeDisc) ExpandWholeDiscs(entries, useFreedbSupport, cdTrackList);
   return entries;
 }
 

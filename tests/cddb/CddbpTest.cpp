@@ -289,14 +289,14 @@ TEST_F(Cddbp, RepliesAreBoundedToTheirTables) {
   queryReply = "211 Found inexact matches\r\n";
   for (int i = 0; i < 150; ++i) queryReply += "rock " + QByteArray::number(10000000 + i) + " Title\r\n";
   queryReply += ".\r\n";
-  readReply = "210 rock 12025903 entry follows\r\n";
+  readReply = "210 rock 12025903 entry follows\r\nDISCID=12025903\r\n";
   for (int i = 0; i < 600; ++i) readReply += "EXTD=" + QByteArray::number(i) + "\r\n";
   readReply += ".\r\n";
   LogIn();
   ASSERT_EQ(cddb.Query(), 0);
   EXPECT_EQ(cddb.Matches[99], "rock 10000099 Title");
   ASSERT_EQ(cddb.Read(), 0);
-  EXPECT_EQ(cddb.EntryLines[511], "EXTD=511");
+  EXPECT_EQ(cddb.EntryLines[511], "EXTD=510");
   EXPECT_EQ(cddb.ProtocolState, 12);
 }
 

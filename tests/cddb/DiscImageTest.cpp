@@ -3,6 +3,8 @@
 #include <discid/discid.h>
 
 #include <QFile>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include "app/Forms.h"
 #include "cddb/CDInformation.h"
 #include "cddb/DiscId.h"
+#include "cddb/TAddAudioCDForm.h"
 #include "cddb/TMyFreeDBInterfaceForm.h"
 #include "mediagen/CdImageWriter.h"
 #include "playlist/CDTrackStep.h"
@@ -188,6 +191,23 @@ TEST_F(DiscImage, QueriesReadsAndSubmitsOverBothTransports) {
   EXPECT_TRUE(submission.body.contains("DTITLE=Server Artist / Server Album\r\n"));
   EXPECT_TRUE(submission.body.contains(("DISCID=" + id + "\r\n").toUtf8()));
   EXPECT_EQ(statuses.last(), "OK, submission has been sent.");
+}
+
+TEST_F(DiscImage, AddAudioCDOffersTheDrivesAndDiscImages) {
+  TAddAudioCDForm chooser;
+  TestSupport::FileDialogs().answers = {{cue}};
+  TestSupport::ModalDialogs().answer = [&chooser](QDialog&) {
+    chooser.ImageButton->click();
+    return chooser.result();
+  };
+  EXPECT_EQ(chooser.ChooseDisc(), cue);
+  EXPECT_EQ(TestSupport::FileDialogs().calls.at(0).filter, "CD Images (*.cue *.toc *.nrg);;All files (*)");
+  // A machine without drives says so and offers nothing to add.
+  if (chooser.DriveList->count() == 1 && !(chooser.DriveList->item(0)->flags() & Qt::ItemIsEnabled)) {
+    EXPECT_FALSE(chooser.AddButton->isEnabled());
+  }
+  TestSupport::ModalDialogs().answer = nullptr;
+  EXPECT_TRUE(chooser.ChooseDisc().isEmpty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -50,12 +51,18 @@ QString ScriptedFileDialogService::ExistingFolder(QWidget*, const QString& title
   return Next({"ExistingFolder", title, folder, {}}).value(0);
 }
 
+int ScriptedModalDialogService::Exec(QDialog& dialog) {
+  shownTitles.append(dialog.windowTitle());
+  return answer ? answer(dialog) : QDialog::Rejected;
+}
+
 namespace {
 
 struct PerTestState {
   QTemporaryDir programFolder;
   RecordingMessageBoxService messageBoxes;
   ScriptedFileDialogService fileDialogs;
+  ScriptedModalDialogService modalDialogs;
 };
 
 std::unique_ptr<PerTestState> current;
@@ -67,10 +74,12 @@ class FreshProgramFolderListener : public testing::EmptyTestEventListener {
     qputenv("SOLVANE_HOME", current->programFolder.path().toLocal8Bit());
     PlatformUi::SetMessageBoxService(&current->messageBoxes);
     PlatformUi::SetFileDialogService(&current->fileDialogs);
+    PlatformUi::SetModalDialogService(&current->modalDialogs);
   }
   void OnTestEnd(const testing::TestInfo&) override {
     PlatformUi::SetMessageBoxService(nullptr);
     PlatformUi::SetFileDialogService(nullptr);
+    PlatformUi::SetModalDialogService(nullptr);
     current.reset();
   }
 };
@@ -79,6 +88,7 @@ class FreshProgramFolderListener : public testing::EmptyTestEventListener {
 
 RecordingMessageBoxService& MessageBoxes() { return current->messageBoxes; }
 ScriptedFileDialogService& FileDialogs() { return current->fileDialogs; }
+ScriptedModalDialogService& ModalDialogs() { return current->modalDialogs; }
 
 QString ProgramFolder() { return current->programFolder.path() + "/"; }
 

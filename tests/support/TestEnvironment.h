@@ -7,10 +7,12 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/ui/FileDialogService.h"
 #include "platform/ui/MessageBoxService.h"
+#include "platform/ui/ModalDialogService.h"
 
 namespace TestSupport {
 
@@ -53,9 +55,19 @@ class ScriptedFileDialogService : public PlatformUi::FileDialogService {
   QStringList Next(FileDialogCall call);
 };
 
+// Modal dialogs are handed to the test's function, which plays the user on
+// the dialog and returns its result; without one every dialog is cancelled.
+class ScriptedModalDialogService : public PlatformUi::ModalDialogService {
+ public:
+  int Exec(QDialog& dialog) override;
+  std::function<int(QDialog&)> answer;
+  QStringList shownTitles;
+};
+
 // The services installed for the running test.
 RecordingMessageBoxService& MessageBoxes();
 ScriptedFileDialogService& FileDialogs();
+ScriptedModalDialogService& ModalDialogs();
 
 // The running test's own program folder, with a trailing "/".
 QString ProgramFolder();
