@@ -21,19 +21,6 @@ using GeneralFunctions::SliderRecord;
 constexpr int kWindowWidth = 300;
 constexpr int kWindowHeight = 130;
 
-void Place(QWidget* control, int left, int top, int width, int height) {
-  control->setGeometry(left, top, width, height);
-}
-
-void SetSlider(SliderRecord& slider, int crossOffset, int highest, int value, int sprite) {
-  slider.CrossOffset = crossOffset;
-  slider.HighestSpriteIndex = highest;
-  slider.Minimum = 0;
-  slider.Maximum = 100;
-  slider.Value = value;
-  slider.SpriteIndex = sprite;
-}
-
 void LayOutDeck(DeckSkinControls& d) {
   Place(d.MainImage, 0, 0, 300, 130);
   Place(d.TitleBarImage, 0, 0, 300, 15);

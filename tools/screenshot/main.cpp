@@ -1,6 +1,7 @@
 // Starts the player offscreen in a throw-away program folder that shares the
 // build's skins and demo songs, lets it run briefly and saves its windows as PNG files:
-//   solvane_screenshot OUTPUT_FOLDER [SONG ...]
+//   solvane_screenshot OUTPUT_FOLDER [--skin PATH] [SONG ...]
+// --skin wears the given skin folder or archive (.wsz, .zip) in all windows.
 // Songs given are dropped onto the playlist and Play is clicked, so the
 // displays show a running song (the audio goes to the silent output).
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/MessageBoxService.h"
 #include "playlist/TPlayListEditorForm.h"
+#include "skins/SkinUnit.h"
 
 namespace {
 
@@ -63,7 +65,7 @@ bool Save(const QImage& image, const QDir& folder, const QString& name) {
 
 int main(int argc, char* argv[]) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [SONG ...]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [--skin PATH] [SONG ...]\n", argv[0]);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -88,10 +90,22 @@ int main(int argc, char* argv[]) {
     DestroyForms();
     return 1;
   }
+  QString skin;
+  QStringList songs;
+  for (int i = 2; i < argc; ++i) {
+    const QString argument = QString::fromLocal8Bit(argv[i]);
+    if (argument == QLatin1String("--skin") && i + 1 < argc) {
+      skin = QFileInfo(QString::fromLocal8Bit(argv[++i])).absoluteFilePath();
+    } else {
+      songs << QFileInfo(argument).absoluteFilePath();
+    }
+  }
+  if (!skin.isEmpty() && !SkinUnit::SwitchToSkin(skin)) {
+    DestroyForms();
+    return 1;
+  }
   EqualizerFormSkinned->show();
   PlayListEditorForm->show();
-  QStringList songs;
-  for (int i = 2; i < argc; ++i) songs << QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath();
   if (!songs.isEmpty()) {
     PlayListEditorForm->AddDroppedFiles(songs);
     QTest::mouseClick(DeckForm->PlayButton, Qt::LeftButton);
