@@ -29,13 +29,6 @@ QImage Face(int width, int height) {
   return face;
 }
 
-QImage Well(int width, int height) {
-  QImage well = NewBitmap(width, height, Palette::Display);
-  QPainter painter(&well);
-  DisplayWell(painter, well.rect());
-  return well;
-}
-
 QImage MainBackground() {
   QImage deck = Face(Width, Height);
   QPainter painter(&deck);
@@ -48,7 +41,9 @@ QImage MainBackground() {
   const QRect transport(14, 86, 119, 22);
   painter.fillRect(transport, Palette::Groove);
   Bevel(painter, transport, Palette::ChassisDark, Palette::ChassisLight);
-  DrawEmblem(painter, QRect(240, 86, 30, 22));
+  // Winamp's digits have no colon; the background carries it.
+  painter.fillRect(70, 30, 2, 2, Palette::DisplayText);
+  painter.fillRect(70, 35, 2, 2, Palette::DisplayText);
   return deck;
 }
 
@@ -58,7 +53,12 @@ QImage TitleBarSheet() {
   QImage sheet = Sheet(344, 87);
   Place(sheet, MainTitle(true), 27, 0);
   Place(sheet, MainTitle(false), 27, 15);
-  PlaceTitleButtons(sheet, {Icons::MainMenu(), Icons::Minimize(), Icons::Close()}, 0, 0, 9);
+  // Each button released with its pressed look below it; the size toggle's two looks side by side.
+  const IconPainter icons[] = {Icons::MainMenu(), Icons::Minimize(), Icons::Close()};
+  for (int k = 0; k < 3; ++k) {
+    Place(sheet, TitleButton(icons[k], false), 9 * k, 0);
+    Place(sheet, TitleButton(icons[k], true), 9 * k, 9);
+  }
   Place(sheet, TitleButton(Icons::ToggleSize(), false), 0, 18);
   Place(sheet, TitleButton(Icons::ToggleSize(), true), 9, 18);
   return sheet;
