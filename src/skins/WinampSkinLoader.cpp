@@ -19,7 +19,6 @@ namespace {
 
 using GeneralFunctions::ShowSprite;
 using GeneralFunctions::SliceToImage;
-using GeneralFunctions::SliderRecord;
 
 constexpr int kWindowWidth = 275;
 constexpr int kWindowHeight = 116;
@@ -93,58 +92,18 @@ void LayOutEqualizer(EqualizerSkinControls& e) {
   Place(e.EQOnButton, 14, 18, 25, 12);
   Place(e.EQAutoButton, 39, 18, 33, 12);
   Place(e.EQPresetsButton, 217, 18, 44, 12);
-  Place(e.EQPreAmpImage, 21, 38, 14, 63);
-  Place(e.EQPreAmpButton, 22, 64, 11, 11);
-  const auto images = e.EQBandImages();
-  const auto buttons = e.EQBandButtons();
-  for (int band = 0; band < 10; ++band) {
-    Place(images[band], 78 + 18 * band, 38, 14, 63);
-    Place(buttons[band], 79 + 18 * band, 64, 11, 11);
-  }
+  LayOutEqualizerSliders(e, 21, 78, 38, QSize(14, 63));
 
   e.EQDiagramImageList.SetSize(113, 19);
-  e.EQBandsImageList.SetSize(14, 63);
   e.EQOnButtonImageList.SetSize(25, 12);
   e.EQAutoButtonImageList.SetSize(33, 12);
   e.EQPresetsButtonImageList.SetSize(44, 12);
-  e.EQBandButtonImageList.SetSize(11, 11);
   e.EQTitleBarButtonsImageList.SetSize(9, 9);
   e.EQTitleBarImageList.SetSize(275, 14);
-
-  e.PreAmpSliderRecord.ButtonTop = 64;
-  SetSlider(e.PreAmpSliderRecord, 1, 27, 0, 0);
-  for (SliderRecord& band : e.BandSliderRecords) {
-    band.ButtonTop = 64;
-    SetSlider(band, 1, 27, 0, 0);
-  }
 }
 
 void LayOutPlayList(PlayListSkinControls& p) {
-  p.ArrangePlayListFrame();
-  p.PLCloseWindowButton->setGeometry(p.PLTitleBarRightImage->x() + 14, 3, 9, 9);
-  p.PLToggleWindowButton->setGeometry(p.PLTitleBarRightImage->x() + 4, 3, 9, 9);
-  p.PLScrollImage->resize(8, 167);
-  p.PLScrollButton->resize(8, 18);
-  const auto menus = p.PLMenuPanels();
-  const auto buttonPanels = p.PLMenuButtonPanels();
-  const auto images = p.PLMenuImages();
-  const auto toggles = p.ToggleMenuButtons();
-  const int toggleLefts[] = {14, 43, 72, 101, 256};
-  for (size_t menu = 0; menu < menus.size(); ++menu) {
-    const int height = menu == 1 ? 72 : 54;
-    menus[menu]->resize(25, height);
-    buttonPanels[menu]->resize(22, height);
-    images[menu]->resize(3, height);
-    toggles[menu]->setGeometry(toggleLefts[menu], 8, 22, 18);
-  }
-  for (PlatformUi::ImageControl* button : p.PLMenuButtons()) button->resize(22, 18);
-  p.PLTextWindow->setGeometry(158, 11, 80, 6);
-
-  p.PLTitleBarMainImageList.SetSize(100, 20);
-  p.PLTitleBarRestImageList.SetSize(25, 20);
-  p.PLTitleBarButtonsImageList.SetSize(9, 9);
-  p.PLScrollButtonImageList.SetSize(8, 18);
-  p.PLMenuButtonsImageList.SetSize(22, 18);
+  LayOutPlayListParts(p, {14, 25, 22, 18, 54, 72, {14, 43, 72, 101, 256}, {158, 11, 80, 6}});
   p.PLMinimumSize = QSize(kWindowWidth, kWindowHeight);
   p.ArrangePlayListFrame();
 }
@@ -269,16 +228,7 @@ void CutEqMain(const QImage& bmp, EqualizerSkinControls& e) {
   CutSprites(bmp, e.EQDiagramImageList, {{0, 294, 113, 19}, {0, 294, 113, 19}});
   SliceToImage(bmp, 0, 314, 113, 1, *e.EQDiagramPreAmpLine);
 
-  ShowSprite(*e.EQTitleBarImage, e.EQTitleBarImageList, 0);
-  ShowSprite(*e.EQCloseWindowButton, e.EQTitleBarButtonsImageList, 0);
-  ShowSprite(*e.EQPresetsButton, e.EQPresetsButtonImageList, 0);
-  ShowSprite(*e.EQOnButton, e.EQOnButtonImageList, 0);
-  ShowSprite(*e.EQAutoButton, e.EQAutoButtonImageList, 0);
-  ShowSprite(*e.EQPreAmpImage, e.EQBandsImageList, 0);
-  ShowSprite(*e.EQPreAmpButton, e.EQBandButtonImageList, 0);
-  const auto images = e.EQBandImages();
-  for (int band = 0; band < 10; ++band) ShowSprite(*images[band], e.EQBandsImageList, band + 1);
-  for (auto* button : e.EQBandButtons()) ShowSprite(*button, e.EQBandButtonImageList, 0);
+  ShowEqualizerStartSprites(e, 0, 1);
 }
 
 void CutPlayList(const QImage& bmp, PlayListSkinControls& p) {
@@ -305,12 +255,7 @@ void CutPlayList(const QImage& bmp, PlayListSkinControls& p) {
     SliceToImage(bmp, toggleLefts[menu], 80, 22, 18, *toggles[menu]);
   }
 
-  ShowSprite(*p.PLTitleBarLeftImage, p.PLTitleBarRestImageList, 0);
-  ShowSprite(*p.PLTitleBarHorizontalImage, p.PLTitleBarRestImageList, 2);
-  ShowSprite(*p.PLTitleBarRightImage, p.PLTitleBarRestImageList, 4);
-  ShowSprite(*p.PLTitleBarMainImage, p.PLTitleBarMainImageList, 0);
   ShowSprite(*p.PLCloseWindowButton, p.PLTitleBarButtonsImageList, 2);
-  ShowSprite(*p.PLScrollButton, p.PLScrollButtonImageList, 0);
 }
 
 }  // namespace
