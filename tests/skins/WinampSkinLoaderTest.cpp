@@ -1,14 +1,11 @@
 #include <QDir>
 #include <QFile>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include "SkinTestSupport.h"
+#include "SkinWindows.h"
 #include "skins/BitmapText.h"
-#include "skins/DeckSkinControls.h"
-#include "skins/EqualizerSkinControls.h"
-#include "skins/PlayListSkinControls.h"
 #include "skins/SkinTextFiles.h"
 #include "skins/SkinUnit.h"
 #include "skins/WinampSkinLoader.h"
@@ -22,23 +19,16 @@ QRgb At(const QImage& image, int x = 0, int y = 0) { return image.pixel(x, y); }
 const QRgb kBlank = qRgb(0, 0, 0);
 
 // The three windows' controls on their own, loaded from a generated Winamp skin.
-class WinampSkinTest : public testing::Test {
+class WinampSkinTest : public testing::Test, public SkinTests::SkinWindows {
  protected:
   void SetUp() override {
     SkinUnit::DefaultSkinPath = TestSupport::ProgramFolder() + "skins/Default";
     skin = TestSupport::ProgramFolder() + "skins/Classic";
-    pl.PlaceInPanel(&panel1);
-    panel1.resize(300, 225);
   }
   void Load(const QString& folder) { SkinUnit::LoadWinampSkin(folder, deck, eq, pl); }
   void Remove(const QString& name) { QFile::remove(skin + "/" + name); }
 
   QString skin;
-  QWidget deckWindow, eqWindow, plWindow;
-  DeckSkinControls deck{&deckWindow};
-  EqualizerSkinControls eq{&eqWindow};
-  PlayListSkinControls pl{&plWindow};
-  QWidget panel1{&plWindow};
 };
 
 TEST_F(WinampSkinTest, DeckSpritesComeFromTheirRectangles) {
