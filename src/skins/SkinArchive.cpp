@@ -85,46 +85,76 @@ bool IsArchiveName(const QString& name) {
 
 bool IsSkinArchive(const QString& path) { return IsArchiveName(path) && QFileInfo(path).isFile(); }
 
-UnpackedSkin UnpackSkinArchive(const QString& path, const SkinArchiveLimits& limits) {
-  UnpackedSkin result;
+namespace {
+
+// An archive read into memory with its file list and the entry of its skin's
+// marker file; empty with an error when it cannot be used.
+struct OpenedArchive {
+  QByteArray bytes;
+  std::unique_ptr<zip_t, ZipCloser> archive;
+  std::vector<Entry> files;
+  const Entry* marker = nullptr;
+};
+
+std::optional<OpenedArchive> OpenArchive(const QString& path, const SkinArchiveLimits& limits, QString* error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    result.error = QStringLiteral("cannot be read (%1)").arg(file.errorString());
-    return result;
+    *error = QStringLiteral("cannot be read (%1)").arg(file.errorString());
+    return std::nullopt;
   }
   if (file.size() > limits.archiveBytes) {
-    result.error = QStringLiteral("is too large");
-    return result;
+    *error = QStringLiteral("is too large");
+    return std::nullopt;
   }
-  const QByteArray bytes = file.readAll();
+  OpenedArchive opened;
+  opened.bytes = file.readAll();
 
   zip_error_t openError;
   zip_error_init(&openError);
-  zip_source_t* source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &openError);
-  std::unique_ptr<zip_t, ZipCloser> archive(source ? zip_open_from_source(source, ZIP_RDONLY, &openError) : nullptr);
+  zip_source_t* source =
+      zip_source_buffer_create(opened.bytes.constData(), zip_uint64_t(opened.bytes.size()), 0, &openError);
+  opened.archive.reset(source ? zip_open_from_source(source, ZIP_RDONLY, &openError) : nullptr);
   zip_error_fini(&openError);
-  if (!archive) {
+  if (!opened.archive) {
     if (source) zip_source_free(source);
-    result.error = QStringLiteral("is damaged or not a zip archive");
-    return result;
+    *error = QStringLiteral("is damaged or not a zip archive");
+    return std::nullopt;
   }
 
-  const std::vector<Entry> files = ListFiles(archive.get());
-  if (qsizetype(files.size()) > limits.entries) {
-    result.error = QStringLiteral("holds too many files");
-    return result;
+  opened.files = ListFiles(opened.archive.get());
+  if (qsizetype(opened.files.size()) > limits.entries) {
+    *error = QStringLiteral("holds too many files");
+    return std::nullopt;
   }
   // The skin is the shallowest folder that holds a marker file.
-  const Entry* marker = nullptr;
-  for (const Entry& entry : files) {
-    if (IsMarker(entry.name) && (!marker || entry.folder.size() < marker->folder.size())) marker = &entry;
+  for (const Entry& entry : opened.files) {
+    if (IsMarker(entry.name) && (!opened.marker || entry.folder.size() < opened.marker->folder.size()))
+      opened.marker = &entry;
   }
-  if (!marker) {
-    const bool nested = std::any_of(files.begin(), files.end(), [](const Entry& e) { return IsArchiveName(e.name); });
-    result.error = nested ? QStringLiteral("holds another archive instead of a skin")
-                          : QStringLiteral("holds no skin (no \"Main.bmp\")");
-    return result;
+  if (!opened.marker) {
+    const bool nested = std::any_of(opened.files.begin(), opened.files.end(),
+                                    [](const Entry& e) { return IsArchiveName(e.name); });
+    *error = nested ? QStringLiteral("holds another archive instead of a skin")
+                    : QStringLiteral("holds no skin (no \"Main.bmp\")");
+    return std::nullopt;
   }
+  return opened;
+}
+
+}  // namespace
+
+QString SkinArchiveMarker(const QString& path) {
+  QString error;
+  const auto opened = OpenArchive(path, {}, &error);
+  return opened ? opened->marker->name : QString();
+}
+
+UnpackedSkin UnpackSkinArchive(const QString& path, const SkinArchiveLimits& limits) {
+  UnpackedSkin result;
+  auto opened = OpenArchive(path, limits, &result.error);
+  if (!opened) return result;
+  zip_t* archive = opened->archive.get();
+  const Entry* marker = opened->marker;
 
   auto dir = std::make_unique<QTemporaryDir>();
   if (!dir->isValid()) {
@@ -133,7 +163,7 @@ UnpackedSkin UnpackSkinArchive(const QString& path, const SkinArchiveLimits& lim
   }
   std::vector<const Entry*> skinFiles;
   QHash<QString, QString> seen;  // lower-case name -> name
-  for (const Entry& entry : files) {
+  for (const Entry& entry : opened->files) {
     if (entry.folder != marker->folder) continue;
     const QString key = entry.name.toLower();
     if (seen.contains(key)) {
@@ -146,12 +176,12 @@ UnpackedSkin UnpackSkinArchive(const QString& path, const SkinArchiveLimits& lim
   qint64 total = 0;
   for (const Entry* entry : skinFiles) {
     zip_stat_t stat;
-    if (zip_stat_index(archive.get(), entry->index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+    if (zip_stat_index(archive, entry->index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
         stat.encryption_method != ZIP_EM_NONE) {
       result.error = QStringLiteral("is encrypted");
       return result;
     }
-    const auto data = ReadEntry(archive.get(), entry->index, qMin(limits.entryBytes, limits.totalBytes - total),
+    const auto data = ReadEntry(archive, entry->index, qMin(limits.entryBytes, limits.totalBytes - total),
                                 &result.error);
     if (!data) return result;
     total += data->size();

@@ -26,6 +26,11 @@ struct UnpackedSkin {
 // A file whose name ends in ".wsz" or ".zip" (any case).
 bool IsSkinArchive(const QString& path);
 
+// The name of the skin's marker file in the archive ("Main.bmp" or
+// "DeckMain.bmp" in the archive's case), or empty for an unusable archive;
+// nothing is unpacked.
+QString SkinArchiveMarker(const QString& path);
+
 UnpackedSkin UnpackSkinArchive(const QString& path, const SkinArchiveLimits& limits = {});
 
 }  // namespace SkinUnit

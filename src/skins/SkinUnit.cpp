@@ -75,7 +75,12 @@ QString ResolveSkinFolder(const QString& folder) {
   return folder;
 }
 
-int GetSkinType(const QString& folder) { return MarkerType(ResolveSkinFolder(folder)); }
+int GetSkinType(const QString& path) {
+  if (!IsSkinArchive(path)) return MarkerType(ResolveSkinFolder(path));
+  const QString marker = SkinArchiveMarker(path);
+  if (marker.compare(QLatin1String("DeckMain.bmp"), Qt::CaseInsensitive) == 0) return stNative;
+  return marker.isEmpty() ? stUnknown : stWinamp;
+}
 
 SplitPath SplitSkinPath(const QString& path) {
   const QString withExtension = path + ".skn";

@@ -22,9 +22,10 @@ void InitializeVariablesForAllSkins();
 // (in name order) that does: many skins sit one folder down in their folder.
 QString ResolveSkinFolder(const QString& folder);
 
-// stNative if the skin folder holds "DeckMain.bmp", else stWinamp if it holds
-// "Main.bmp", else stUnknown (names in any case, one folder down allowed).
-int GetSkinType(const QString& folder);
+// stNative if the skin folder or archive holds "DeckMain.bmp", else stWinamp
+// if it holds "Main.bmp", else stUnknown (names in any case, one folder down
+// allowed).
+int GetSkinType(const QString& path);
 
 struct SplitPath {
   QString Parent;  // the folder holding the last component, without a trailing "/"

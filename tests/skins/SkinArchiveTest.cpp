@@ -106,6 +106,7 @@ TEST_F(SkinSelectionTest, ArchivesAndNestedFoldersAreSkinsLikeFolders) {
   SkinTests::WriteWinampSkin(Folder("Outer/Inner"), 0);
   QDir().mkpath(Folder("Outer/Aardvark"));
 
+  EXPECT_EQ(GetSkinType(Folder("Nested.wsz")), stWinamp);
   Select("Nested.wsz");
   EXPECT_EQ(SkinName, "Nested.wsz");
   EXPECT_EQ(DeckPixel(), Pixel(0, 0, 2));
@@ -121,6 +122,7 @@ TEST_F(SkinSelectionTest, ArchivesAndNestedFoldersAreSkinsLikeFolders) {
 
 TEST_F(SkinSelectionTest, BrokenArchiveSaysSoAndTheDefaultSkinIsShown) {
   SkinTests::WriteBytes(Folder("Broken.wsz"), QByteArray(3000, 'z'));
+  EXPECT_EQ(GetSkinType(Folder("Broken.wsz")), stUnknown);
   Select("Broken.wsz");
   ASSERT_EQ(TestSupport::MessageBoxes().shown.size(), 1u);
   const QString text = TestSupport::MessageBoxes().shown[0].text;
