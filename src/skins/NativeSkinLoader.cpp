@@ -21,19 +21,6 @@ using GeneralFunctions::SliderRecord;
 constexpr int kWindowWidth = 300;
 constexpr int kWindowHeight = 130;
 
-void Place(QWidget* control, int left, int top, int width, int height) {
-  control->setGeometry(left, top, width, height);
-}
-
-void SetSlider(SliderRecord& slider, int crossOffset, int highest, int value, int sprite) {
-  slider.CrossOffset = crossOffset;
-  slider.HighestSpriteIndex = highest;
-  slider.Minimum = 0;
-  slider.Maximum = 100;
-  slider.Value = value;
-  slider.SpriteIndex = sprite;
-}
-
 void LayOutDeck(DeckSkinControls& d) {
   Place(d.MainImage, 0, 0, 300, 130);
   Place(d.TitleBarImage, 0, 0, 300, 15);
@@ -110,64 +97,22 @@ void LayOutEqualizer(EqualizerSkinControls& e) {
   Place(e.EQOnButton, 259, 30, 25, 12);
   Place(e.EQAutoButton, 21, 22, 33, 12);
   Place(e.EQPresetsButton, 15, 38, 44, 12);
-  Place(e.EQPreAmpImage, 265, 58, 13, 65);
-  Place(e.EQPreAmpButton, 266, 64, 11, 11);
-  const auto images = e.EQBandImages();
-  const auto buttons = e.EQBandButtons();
-  for (int band = 0; band < 10; ++band) {
-    Place(images[band], 66 + 18 * band, 58, 13, 65);
-    Place(buttons[band], 67 + 18 * band, 64, 11, 11);
-  }
+  LayOutEqualizerSliders(e, 265, 66, 58, QSize(13, 65));
   Place(e.EQVolLevelCanvas, 21, 57, 30, 65);
 
   e.EQDiagramImageList.SetSize(156, 37);
-  e.EQBandsImageList.SetSize(13, 65);
   e.EQOnButtonImageList.SetSize(25, 12);
   e.EQAutoButtonImageList.SetSize(33, 12);
   e.EQPresetsButtonImageList.SetSize(44, 12);
-  e.EQBandButtonImageList.SetSize(11, 11);
   e.EQTitleBarButtonsImageList.SetSize(9, 9);
   e.EQTitleBarImageList.SetSize(300, 15);
   e.EQVisualEffectsImageList.SetSize(15, 33);
   e.EQVisualEffectsVolLevelImageList.SetSize(13, 65);
-
-  e.PreAmpSliderRecord.ButtonTop = 64;
-  SetSlider(e.PreAmpSliderRecord, 1, 27, 0, 0);
-  for (SliderRecord& band : e.BandSliderRecords) {
-    band.ButtonTop = 64;
-    SetSlider(band, 1, 27, 0, 0);
-  }
 }
 
 void LayOutPlayList(PlayListSkinControls& p) {
-  // A hidden window gets its resize events only when shown: fit the frame to
-  // Panel1 now, since the title-bar buttons follow its right end.
-  p.ArrangePlayListFrame();
+  LayOutPlayListParts(p, {13, 31, 28, 20, 60, 80, {1, 33, 65, 97, 129}, {150, 11, 120, 13}});
   p.PLMainMenuButton->setGeometry(p.PLTitleBarLeftImage->x() + 3, 3, 9, 9);
-  p.PLCloseWindowButton->setGeometry(p.PLTitleBarRightImage->x() + 13, 3, 9, 9);
-  p.PLToggleWindowButton->setGeometry(p.PLTitleBarRightImage->x() + 4, 3, 9, 9);
-  p.PLScrollImage->resize(8, 167);
-  p.PLScrollButton->resize(8, 18);
-  const auto menus = p.PLMenuPanels();
-  const auto buttonPanels = p.PLMenuButtonPanels();
-  const auto images = p.PLMenuImages();
-  const auto toggles = p.ToggleMenuButtons();
-  const int toggleLefts[] = {1, 33, 65, 97, 129};
-  for (size_t menu = 0; menu < menus.size(); ++menu) {
-    const int height = menu == 1 ? 80 : 60;
-    menus[menu]->resize(31, height);
-    buttonPanels[menu]->resize(28, height);
-    images[menu]->resize(3, height);
-    toggles[menu]->setGeometry(toggleLefts[menu], 8, 28, 20);
-  }
-  for (PlatformUi::ImageControl* button : p.PLMenuButtons()) button->resize(28, 20);
-  p.PLTextWindow->setGeometry(150, 11, 120, 13);
-
-  p.PLTitleBarMainImageList.SetSize(100, 20);
-  p.PLTitleBarRestImageList.SetSize(25, 20);
-  p.PLTitleBarButtonsImageList.SetSize(9, 9);
-  p.PLScrollButtonImageList.SetSize(8, 18);
-  p.PLMenuButtonsImageList.SetSize(28, 20);
   p.PLMinimumSize = QSize(p.PLBottomLeftImage->width() + p.PLBottomRightImage->width(),
                           p.PLTitleBarLeftImage->height() + p.PLBottomLeftImage->height() +
                               2 * p.PLVerticalLeftImage->height());
@@ -297,16 +242,7 @@ void CutEqMain(const QImage& bmp, EqualizerSkinControls& e) {
     }
   }
 
-  ShowSprite(*e.EQTitleBarImage, e.EQTitleBarImageList, 0);
-  ShowSprite(*e.EQMainMenuButton, e.EQTitleBarButtonsImageList, 0);
-  ShowSprite(*e.EQCloseWindowButton, e.EQTitleBarButtonsImageList, 2);
-  ShowSprite(*e.EQPresetsButton, e.EQPresetsButtonImageList, 0);
-  ShowSprite(*e.EQOnButton, e.EQOnButtonImageList, 0);
-  ShowSprite(*e.EQAutoButton, e.EQAutoButtonImageList, 0);
-  ShowSprite(*e.EQPreAmpImage, e.EQBandsImageList, 0);
-  ShowSprite(*e.EQPreAmpButton, e.EQBandButtonImageList, 0);
-  for (auto* image : e.EQBandImages()) ShowSprite(*image, e.EQBandsImageList, 0);
-  for (auto* button : e.EQBandButtons()) ShowSprite(*button, e.EQBandButtonImageList, 0);
+  ShowEqualizerStartSprites(e, 2, 0);
 }
 
 void CutVisuals(const QImage& bmp, EqualizerSkinControls& e) {
@@ -336,16 +272,74 @@ void CutPlayList(const QImage& bmp, PlayListSkinControls& p) {
     SliceToImage(bmp, column, 111, 3, images[menu]->height(), *images[menu]);
   }
 
-  ShowSprite(*p.PLTitleBarLeftImage, p.PLTitleBarRestImageList, 0);
-  ShowSprite(*p.PLTitleBarHorizontalImage, p.PLTitleBarRestImageList, 2);
-  ShowSprite(*p.PLTitleBarRightImage, p.PLTitleBarRestImageList, 4);
-  ShowSprite(*p.PLTitleBarMainImage, p.PLTitleBarMainImageList, 0);
   ShowSprite(*p.PLMainMenuButton, p.PLTitleBarButtonsImageList, 0);
   ShowSprite(*p.PLCloseWindowButton, p.PLTitleBarButtonsImageList, 2);
-  ShowSprite(*p.PLScrollButton, p.PLScrollButtonImageList, 0);
 }
 
 }  // namespace
+
+void LayOutEqualizerSliders(EqualizerSkinControls& e, int preAmpLeft, int bandsLeft, int top, QSize bar) {
+  Place(e.EQPreAmpImage, preAmpLeft, top, bar.width(), bar.height());
+  Place(e.EQPreAmpButton, preAmpLeft + 1, 64, 11, 11);
+  const auto images = e.EQBandImages();
+  const auto buttons = e.EQBandButtons();
+  for (int band = 0; band < 10; ++band) {
+    Place(images[band], bandsLeft + 18 * band, top, bar.width(), bar.height());
+    Place(buttons[band], bandsLeft + 1 + 18 * band, 64, 11, 11);
+  }
+  e.EQBandsImageList.SetSize(bar.width(), bar.height());
+  e.EQBandButtonImageList.SetSize(11, 11);
+  e.PreAmpSliderRecord.ButtonTop = 64;
+  SetSlider(e.PreAmpSliderRecord, 1, 27, 0, 0);
+  for (SliderRecord& band : e.BandSliderRecords) {
+    band.ButtonTop = 64;
+    SetSlider(band, 1, 27, 0, 0);
+  }
+}
+
+void ShowEqualizerStartSprites(EqualizerSkinControls& e, int closeSprite, int bandSpriteStep) {
+  ShowSprite(*e.EQTitleBarImage, e.EQTitleBarImageList, 0);
+  ShowSprite(*e.EQMainMenuButton, e.EQTitleBarButtonsImageList, 0);
+  ShowSprite(*e.EQCloseWindowButton, e.EQTitleBarButtonsImageList, closeSprite);
+  ShowSprite(*e.EQPresetsButton, e.EQPresetsButtonImageList, 0);
+  ShowSprite(*e.EQOnButton, e.EQOnButtonImageList, 0);
+  ShowSprite(*e.EQAutoButton, e.EQAutoButtonImageList, 0);
+  ShowSprite(*e.EQPreAmpImage, e.EQBandsImageList, 0);
+  ShowSprite(*e.EQPreAmpButton, e.EQBandButtonImageList, 0);
+  const auto images = e.EQBandImages();
+  for (int band = 0; band < 10; ++band) ShowSprite(*images[band], e.EQBandsImageList, (band + 1) * bandSpriteStep);
+  for (auto* button : e.EQBandButtons()) ShowSprite(*button, e.EQBandButtonImageList, 0);
+}
+
+void LayOutPlayListParts(PlayListSkinControls& p, const PlayListPartSizes& sizes) {
+  // A hidden window gets its resize events only when shown: fit the frame to
+  // Panel1 now, since the title-bar buttons follow its right end.
+  p.ArrangePlayListFrame();
+  p.PLCloseWindowButton->setGeometry(p.PLTitleBarRightImage->x() + sizes.closeButtonOffset, 3, 9, 9);
+  p.PLToggleWindowButton->setGeometry(p.PLTitleBarRightImage->x() + 4, 3, 9, 9);
+  p.PLScrollImage->resize(8, 167);
+  p.PLScrollButton->resize(8, 18);
+  const auto menus = p.PLMenuPanels();
+  const auto buttonPanels = p.PLMenuButtonPanels();
+  const auto images = p.PLMenuImages();
+  const auto toggles = p.ToggleMenuButtons();
+  for (size_t menu = 0; menu < menus.size(); ++menu) {
+    const int height = menu == 1 ? sizes.tallMenuHeight : sizes.menuHeight;
+    menus[menu]->resize(sizes.menuPanelWidth, height);
+    buttonPanels[menu]->resize(sizes.menuButtonWidth, height);
+    images[menu]->resize(3, height);
+    toggles[menu]->setGeometry(sizes.toggleLefts[menu], 8, sizes.menuButtonWidth, sizes.menuButtonHeight);
+  }
+  for (PlatformUi::ImageControl* button : p.PLMenuButtons())
+    button->resize(sizes.menuButtonWidth, sizes.menuButtonHeight);
+  p.PLTextWindow->setGeometry(sizes.textWindow);
+
+  p.PLTitleBarMainImageList.SetSize(100, 20);
+  p.PLTitleBarRestImageList.SetSize(25, 20);
+  p.PLTitleBarButtonsImageList.SetSize(9, 9);
+  p.PLScrollButtonImageList.SetSize(8, 18);
+  p.PLMenuButtonsImageList.SetSize(sizes.menuButtonWidth, sizes.menuButtonHeight);
+}
 
 void CutPlayListFrame(const QImage& bmp, PlayListSkinControls& p) {
   CutSprites(bmp, p.PLTitleBarMainImageList, {{26, 0, 100, 20}, {26, 21, 100, 20}});
@@ -359,6 +353,11 @@ void CutPlayListFrame(const QImage& bmp, PlayListSkinControls& p) {
   CutSprites(bmp, p.PLScrollButtonImageList, {{52, 53, 8, 18}, {61, 53, 8, 18}});
   SliceToImage(bmp, 0, 72, 125, 38, *p.PLBottomLeftImage);
   SliceToImage(bmp, 126, 72, 150, 38, *p.PLBottomRightImage);
+  ShowSprite(*p.PLTitleBarLeftImage, p.PLTitleBarRestImageList, 0);
+  ShowSprite(*p.PLTitleBarHorizontalImage, p.PLTitleBarRestImageList, 2);
+  ShowSprite(*p.PLTitleBarRightImage, p.PLTitleBarRestImageList, 4);
+  ShowSprite(*p.PLTitleBarMainImage, p.PLTitleBarMainImageList, 0);
+  ShowSprite(*p.PLScrollButton, p.PLScrollButtonImageList, 0);
 }
 
 void ShowNativeOnlyControls(DeckSkinControls& deck, EqualizerSkinControls& eq,

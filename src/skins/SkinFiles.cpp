@@ -1,8 +1,10 @@
 #include "SkinFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QtEndian>
 
 #include "platform/ui/TextFile.h"
@@ -60,6 +62,19 @@ bool PlausibleBitmap(const QByteArray& data) {
   return true;
 }
 
+std::optional<QImage> ReadPng(const QByteArray& data) {
+  QBuffer buffer;
+  buffer.setData(data);
+  QImageReader reader(&buffer, "PNG");
+  const QSize size = reader.size();
+  if (size.isEmpty() || size.width() > kMaxBitmapSide || size.height() > kMaxBitmapSide ||
+      qint64(size.width()) * size.height() > kMaxBitmapPixels)
+    return std::nullopt;
+  QImage image;
+  if (!reader.read(&image)) return std::nullopt;
+  return image;
+}
+
 }  // namespace
 
 QString FindSkinFile(const QString& folder, const QString& fileName) {
@@ -81,11 +96,16 @@ std::optional<QImage> ReadSkinBitmap(const QString& path) {
   const qint64 headerRoom = 16 + 124 + 1024 + 4 * kMaxBitmapPixels;
   if (file.size() > headerRoom) return std::nullopt;
   const QByteArray data = file.readAll();
-  if (!PlausibleBitmap(data)) return std::nullopt;
-  QImage image;
-  if (!image.loadFromData(data, "BMP") || image.isNull()) return std::nullopt;
+  std::optional<QImage> image;
+  if (data.startsWith("\x89PNG")) {
+    image = ReadPng(data);
+  } else if (PlausibleBitmap(data)) {
+    image.emplace();
+    if (!image->loadFromData(data, "BMP")) image.reset();
+  }
+  if (!image || image->isNull()) return std::nullopt;
   // Skin bitmaps are opaque; a stray alpha channel must not make sprites vanish.
-  return image.convertToFormat(QImage::Format_RGB32);
+  return image->convertToFormat(QImage::Format_RGB32);
 }
 
 std::optional<QStringList> ReadSkinText(const QString& path) {

@@ -13,8 +13,9 @@ namespace SkinUnit {
 // string when there is none.
 QString FindSkinFile(const QString& folder, const QString& fileName);
 
-// Reads a skin bitmap after checking its header, so a truncated, empty or
-// absurdly large file is refused before anything is allocated for it.
+// Reads a skin bitmap (BMP, or PNG by its signature) after checking its
+// header, so a truncated, empty or absurdly large file is refused before
+// anything is allocated for it.
 std::optional<QImage> ReadSkinBitmap(const QString& path);
 
 // Reads a skin text file (refusing files far larger than any skin text file).

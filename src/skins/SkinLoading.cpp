@@ -1,21 +1,34 @@
 #include "SkinLoading.h"
 
+#include <QWidget>
+
 #include "platform/ui/MessageBoxService.h"
 #include "skins/SkinFiles.h"
 #include "skins/SpriteFunctions.h"
 
 namespace SkinUnit {
 
+namespace {
+
+// The bitmap of that name in the folder, or a PNG of the same stem.
+std::optional<QImage> BitmapIn(const QString& folder, const QString& name) {
+  if (auto image = ReadSkinBitmap(FindSkinFile(folder, name))) return image;
+  if (!name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) return std::nullopt;
+  return ReadSkinBitmap(FindSkinFile(folder, name.chopped(4) + QStringLiteral(".png")));
+}
+
+}  // namespace
+
 SkinFileSource::SkinFileSource(QString skinFolder, QString defaultFolder)
     : skinFolder_(std::move(skinFolder)), defaultFolder_(std::move(defaultFolder)) {}
 
 std::optional<QImage> SkinFileSource::OwnBitmap(const QString& name) const {
-  return ReadSkinBitmap(FindSkinFile(skinFolder_, name));
+  return BitmapIn(skinFolder_, name);
 }
 
 std::optional<QImage> SkinFileSource::Bitmap(const QString& name) {
   if (auto own = OwnBitmap(name)) return own;
-  if (auto fallback = ReadSkinBitmap(FindSkinFile(defaultFolder_, name))) return fallback;
+  if (auto fallback = BitmapIn(defaultFolder_, name)) return fallback;
   missing_.append(name);
   return std::nullopt;
 }
@@ -43,6 +56,20 @@ void CutStrip(const QImage& bitmap, PlatformUi::ImageList& list, int count, int 
               int dy, int w, int h) {
   for (int k = 0; k < count; ++k)
     GeneralFunctions::SliceToImageList(bitmap, x + k * dx, y + k * dy, w, h, list);
+}
+
+void Place(QWidget* control, int left, int top, int width, int height) {
+  control->setGeometry(left, top, width, height);
+}
+
+void SetSlider(GeneralFunctions::SliderRecord& slider, int crossOffset, int highest, int value,
+               int sprite) {
+  slider.CrossOffset = crossOffset;
+  slider.HighestSpriteIndex = highest;
+  slider.Minimum = 0;
+  slider.Maximum = 100;
+  slider.Value = value;
+  slider.SpriteIndex = sprite;
 }
 
 }  // namespace SkinUnit

@@ -10,6 +10,9 @@
 #include <optional>
 
 #include "platform/ui/ImageList.h"
+#include "skins/Sliders.h"
+
+class QWidget;
 
 namespace SkinUnit {
 
@@ -47,5 +50,12 @@ void CutSprites(const QImage& bitmap, PlatformUi::ImageList& list, std::initiali
 // Appends `count` sprites of w x h, the k-th at (x + k dx, y + k dy).
 void CutStrip(const QImage& bitmap, PlatformUi::ImageList& list, int count, int x, int y, int dx,
               int dy, int w, int h);
+
+void Place(QWidget* control, int left, int top, int width, int height);
+
+// A slider record's skin values: offset across the bar, highest bar sprite,
+// range 0..100, start value and start sprite.
+void SetSlider(GeneralFunctions::SliderRecord& slider, int crossOffset, int highest, int value,
+               int sprite);
 
 }  // namespace SkinUnit

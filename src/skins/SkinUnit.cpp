@@ -1,6 +1,9 @@
 #include "SkinUnit.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <memory>
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
@@ -8,8 +11,10 @@
 #include "platform/ui/MessageBoxService.h"
 #include "platform/ui/ProgramFolder.h"
 #include "playlist/TPlayListEditorForm.h"
+#include "skins/SkinArchive.h"
 #include "skins/SkinFiles.h"
 #include "skins/TFrontEndSkinForm.h"
+#include "skins/TWinAmpSkinForm.h"
 
 namespace SkinUnit {
 
@@ -31,10 +36,50 @@ void InitializeVariablesForAllSkins() {
   CurrentSkinPath = SkinsFolder + "/" + SkinName;
 }
 
-int GetSkinType(const QString& folder) {
+namespace {
+
+// The unpacked copy of the loaded skin archive, kept until the next load.
+std::unique_ptr<QTemporaryDir> unpackedSkin;
+
+int MarkerType(const QString& folder) {
   if (!FindSkinFile(folder, QStringLiteral("DeckMain.bmp")).isEmpty()) return stNative;
   if (!FindSkinFile(folder, QStringLiteral("Main.bmp")).isEmpty()) return stWinamp;
   return stUnknown;
+}
+
+// The folder to load for the chosen skin path; an archive is unpacked first,
+// and one that cannot be used is reported and gives an empty folder.
+QString UnpackedSkinFolder(const QString& path) {
+  unpackedSkin.reset();
+  if (!IsSkinArchive(path)) return path;
+  UnpackedSkin unpacked = UnpackSkinArchive(path);
+  if (!unpacked.dir) {
+    PlatformUi::ShowErrorMessage(
+        QStringLiteral("The skin archive \"%1\" %2.\nThe default skin is shown instead.")
+            .arg(QFileInfo(path).fileName(), unpacked.error));
+    return {};
+  }
+  unpackedSkin = std::move(unpacked.dir);
+  return unpackedSkin->path();
+}
+
+}  // namespace
+
+QString ResolveSkinFolder(const QString& folder) {
+  if (folder.isEmpty() || MarkerType(folder) != stUnknown) return folder;
+  const QDir dir(folder);
+  const QStringList subfolders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+  for (const QString& sub : subfolders) {
+    if (MarkerType(dir.filePath(sub)) != stUnknown) return dir.filePath(sub);
+  }
+  return folder;
+}
+
+int GetSkinType(const QString& path) {
+  if (!IsSkinArchive(path)) return MarkerType(ResolveSkinFolder(path));
+  const QString marker = SkinArchiveMarker(path);
+  if (marker.compare(QLatin1String("DeckMain.bmp"), Qt::CaseInsensitive) == 0) return stNative;
+  return marker.isEmpty() ? stUnknown : stWinamp;
 }
 
 SplitPath SplitSkinPath(const QString& path) {
@@ -48,11 +93,13 @@ SplitPath SplitSkinPath(const QString& path) {
 
 bool SelectSkin() {
   CurrentSkinPath = SkinsFolder + "/" + SkinName;
-  const int type = GetSkinType(CurrentSkinPath);
+  const QString folder = ResolveSkinFolder(UnpackedSkinFolder(CurrentSkinPath));
+  const int type = folder.isEmpty() ? stUnknown : MarkerType(folder);
   if (type == stNative) {
-    FrontEndSkinForm->LoadSkin(CurrentSkinPath);
-  } else if (type == stWinamp && WinampSkinLoader) {
-    WinampSkinLoader(CurrentSkinPath);
+    FrontEndSkinForm->LoadSkin(folder);
+  } else if (type == stWinamp) {
+    if (WinampSkinLoader) WinampSkinLoader(folder);
+    else WinAmpSkinForm->LoadSkin(folder);
   } else {
     if (GetSkinType(DefaultSkinPath) != stNative) {
       PlatformUi::ShowErrorMessage(

@@ -18,9 +18,14 @@ enum SkinType : int { stNative = 0, stWinamp = 1, stUnknown = 2 };
 // DefaultSkinPath, SkinsFolder and SkinName from the program folder.
 void InitializeVariablesForAllSkins();
 
-// stNative if the folder holds "DeckMain.bmp", else stWinamp if it holds
-// "Main.bmp", else stUnknown (names in any case).
-int GetSkinType(const QString& folder);
+// The folder itself when it holds a marker file, else its first subfolder
+// (in name order) that does: many skins sit one folder down in their folder.
+QString ResolveSkinFolder(const QString& folder);
+
+// stNative if the skin folder or archive holds "DeckMain.bmp", else stWinamp
+// if it holds "Main.bmp", else stUnknown (names in any case, one folder down
+// allowed).
+int GetSkinType(const QString& path);
 
 struct SplitPath {
   QString Parent;  // the folder holding the last component, without a trailing "/"
@@ -29,14 +34,15 @@ struct SplitPath {
 SplitPath SplitSkinPath(const QString& path);
 
 // Loads the skin named by SkinsFolder and SkinName with the loader of its
-// format; a folder of no known format loads the default skin, which then
-// becomes the remembered choice. Returns false when the default skin is
+// format; the name may be a folder or a skin archive (.wsz, .zip). A folder
+// of no known format loads the default skin, which then becomes the
+// remembered choice; so does an archive that cannot be used, after a message
+// saying why. Returns false when the default skin is
 // needed but missing: the user has been told which folder is missing and the
 // caller must end the program.
 bool SelectSkin();
 
-// Loads a Winamp skin folder; while no Winamp loader is installed, a Winamp
-// skin is treated like a folder of no known format.
+// Loads a Winamp skin folder; when empty, WinAmpSkinForm's loader does.
 extern std::function<void(const QString& folder)> WinampSkinLoader;
 
 // Switching skins from the preferences dialog: split the chosen folder into

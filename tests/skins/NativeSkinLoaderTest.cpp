@@ -1,15 +1,12 @@
 #include <QDir>
 #include <QFile>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include "SkinTestSupport.h"
+#include "SkinWindows.h"
 #include "skins/BitmapText.h"
-#include "skins/DeckSkinControls.h"
-#include "skins/EqualizerSkinControls.h"
 #include "skins/NativeSkinLoader.h"
-#include "skins/PlayListSkinControls.h"
 #include "skins/SkinTextFiles.h"
 #include "skins/SkinUnit.h"
 #include "support/TestEnvironment.h"
@@ -21,13 +18,11 @@ namespace {
 QRgb At(const QImage& image, int x = 0, int y = 0) { return image.pixel(x, y); }
 
 // The three windows' controls on their own, loaded from a generated skin.
-class NativeSkinTest : public testing::Test {
+class NativeSkinTest : public testing::Test, public SkinTests::SkinWindows {
  protected:
   void SetUp() override {
     SkinUnit::DefaultSkinPath = TestSupport::ProgramFolder() + "skins/Default";
     skin = TestSupport::ProgramFolder() + "skins/Generated";
-    pl.PlaceInPanel(&panel1);
-    panel1.resize(300, 225);
   }
   void TearDown() override {
     SkinUnit::RedrawEqualizerDiagram = nullptr;
@@ -36,11 +31,6 @@ class NativeSkinTest : public testing::Test {
   void Load(const QString& folder) { SkinUnit::LoadNativeSkin(folder, deck, eq, pl); }
 
   QString skin;
-  QWidget deckWindow, eqWindow, plWindow;
-  DeckSkinControls deck{&deckWindow};
-  EqualizerSkinControls eq{&eqWindow};
-  PlayListSkinControls pl{&plWindow};
-  QWidget panel1{&plWindow};
 };
 
 TEST_F(NativeSkinTest, DeckSpritesComeFromTheirRectangles) {

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <zip.h>
+
 namespace SkinTests {
 
 QRgb Pixel(int x, int y, int marker) {
@@ -35,6 +37,34 @@ void WriteNativeSkin(const QString& folder, int marker) {
   WriteBytes(folder + "/Playlist.txt", "[Text]\r\nNormal=#00FF00\r\nCurrent=#FFFFFF\r\n");
 }
 
+const std::vector<SkinFileSize>& WinampSkinFiles() {
+  static const std::vector<SkinFileSize> files = {
+      {"main.bmp", 275, 116},    {"cbuttons.bmp", 136, 36}, {"titlebar.bmp", 344, 87},
+      {"shufrep.bmp", 92, 85},   {"volume.bmp", 68, 433},   {"balance.bmp", 47, 433},
+      {"posbar.bmp", 307, 10},   {"monoster.bmp", 56, 24},  {"playpaus.bmp", 42, 9},
+      {"text.bmp", 155, 18},     {"numbers.bmp", 99, 13},   {"nums_ex.bmp", 108, 13},
+      {"eqmain.bmp", 275, 315},  {"pledit.bmp", 280, 186},  {"pledit.txt", 0, 0},
+      {"viscolor.txt", 0, 0}};
+  return files;
+}
+
+void WriteWinampSkin(const QString& folder, int marker, bool upperCase) {
+  QDir().mkpath(folder);
+  for (const SkinFileSize& file : WinampSkinFiles()) {
+    const QString name = upperCase ? QString(file.name).toUpper() : QString(file.name);
+    if (file.w > 0) WritePatternBitmap(folder + "/" + name, file.w, file.h, marker);
+  }
+  const QString pledit = upperCase ? "/PLEDIT.TXT" : "/pledit.txt";
+  WriteBytes(folder + pledit, QStringLiteral("[Text]\r\nNormal=#00FF%1\r\nNormalBG=#000000\r\n")
+                                  .arg(marker, 2, 16, QChar(u'0'))
+                                  .toLatin1());
+  QByteArray vis;
+  for (int line = 0; line < 24; ++line) vis += QByteArray::number(line) + "," + QByteArray::number(marker) + ",0,\n";
+  WriteBytes(folder + (upperCase ? "/VISCOLOR.TXT" : "/viscolor.txt"), vis);
+}
+
+QRgb PaletteColour(int entry) { return qRgb(entry, 255 - entry, (entry * 7) % 256); }
+
 void WriteBytes(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   file.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -56,6 +86,82 @@ void Put32(QByteArray& out, int64_t v) {
 }
 
 }  // namespace
+
+QByteArray EightBitBitmap(int w, int h, bool rle) {
+  QByteArray pixels;
+  for (int y = h - 1; y >= 0; --y) {  // bottom-up rows
+    if (rle) {
+      for (int x = 0; x < w; ++x) {
+        pixels.append(char(1));
+        pixels.append(char((x + 2 * y) % 256));
+      }
+      pixels.append(char(0));
+      pixels.append(char(0));  // end of line
+    } else {
+      for (int x = 0; x < w; ++x) pixels.append(char((x + 2 * y) % 256));
+      while (pixels.size() % 4) pixels.append(char(0));
+    }
+  }
+  if (rle) pixels.append(QByteArray("\0\1", 2));  // end of bitmap
+  QByteArray info;
+  Put32(info, 40);
+  Put32(info, w);
+  Put32(info, h);
+  Put16(info, 1);
+  Put16(info, 8);
+  Put32(info, rle ? 1 : 0);
+  Put32(info, pixels.size());
+  Put32(info, 2835);
+  Put32(info, 2835);
+  Put32(info, 256);
+  Put32(info, 0);
+  for (int entry = 0; entry < 256; ++entry) {
+    const QRgb c = PaletteColour(entry);
+    info.append(char(qBlue(c)));
+    info.append(char(qGreen(c)));
+    info.append(char(qRed(c)));
+    info.append(char(0));
+  }
+  QByteArray file("BM");
+  Put32(file, 14 + info.size() + pixels.size());
+  Put32(file, 0);
+  Put32(file, 14 + info.size());
+  return file + info + pixels;
+}
+
+QByteArray ZipArchive(const std::vector<std::pair<QString, QByteArray>>& files) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
+  zip_source_keep(target);
+  zip_t* archive = zip_open_from_source(target, ZIP_TRUNCATE, &error);
+  for (const auto& [name, bytes] : files) {
+    zip_source_t* data = zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+    zip_file_add(archive, name.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8);
+  }
+  zip_close(archive);
+  QByteArray out;
+  zip_stat_t stat;
+  zip_source_stat(target, &stat);
+  zip_source_open(target);
+  out.resize(qsizetype(stat.size));
+  zip_source_read(target, out.data(), stat.size);
+  zip_source_close(target);
+  zip_source_free(target);
+  zip_error_fini(&error);
+  return out;
+}
+
+std::vector<std::pair<QString, QByteArray>> FolderFiles(const QString& folder, const QString& prefix) {
+  std::vector<std::pair<QString, QByteArray>> files;
+  const QDir dir(folder);
+  for (const QString& name : dir.entryList(QDir::Files)) {
+    QFile file(dir.filePath(name));
+    file.open(QIODevice::ReadOnly);
+    files.emplace_back(prefix + name, file.readAll());
+  }
+  return files;
+}
 
 void WriteCursorFile(const QString& path, int hotX, int hotY) {
   constexpr int kSide = 32;

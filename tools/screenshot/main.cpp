@@ -1,7 +1,8 @@
 // Starts the player offscreen in a throw-away program folder that shares the
 // build's skins and demo songs, lets it run briefly and saves its windows as
 // PNG files:
-//   solvane_screenshot OUTPUT_FOLDER [SONG ...]
+//   solvane_screenshot OUTPUT_FOLDER [--skin PATH] [SONG ...]
+// --skin wears the given skin folder or archive (.wsz, .zip) in all windows.
 // Songs given are dropped onto the playlist and Play is clicked, so the
 // displays show a running song (the audio goes to the silent output); the
 // equalizer is then also shot in each visual-effects mode. The equalizer is
@@ -23,6 +24,7 @@
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/MessageBoxService.h"
 #include "playlist/TPlayListEditorForm.h"
+#include "skins/SkinUnit.h"
 
 namespace {
 
@@ -92,7 +94,7 @@ bool ShootEqualizer(const QDir& output, bool playing) {
 
 int main(int argc, char* argv[]) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [SONG ...]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [--skin PATH] [SONG ...]\n", argv[0]);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -117,10 +119,22 @@ int main(int argc, char* argv[]) {
     DestroyForms();
     return 1;
   }
+  QString skin;
+  QStringList songs;
+  for (int i = 2; i < argc; ++i) {
+    const QString argument = QString::fromLocal8Bit(argv[i]);
+    if (argument == QLatin1String("--skin") && i + 1 < argc) {
+      skin = QFileInfo(QString::fromLocal8Bit(argv[++i])).absoluteFilePath();
+    } else {
+      songs << QFileInfo(argument).absoluteFilePath();
+    }
+  }
+  if (!skin.isEmpty() && !SkinUnit::SwitchToSkin(skin)) {
+    DestroyForms();
+    return 1;
+  }
   EqualizerFormSkinned->show();
   PlayListEditorForm->show();
-  QStringList songs;
-  for (int i = 2; i < argc; ++i) songs << QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath();
   if (!songs.isEmpty()) {
     PlayListEditorForm->AddDroppedFiles(songs);
     QTest::mouseClick(DeckForm->PlayButton, Qt::LeftButton);

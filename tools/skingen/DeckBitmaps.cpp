@@ -139,6 +139,8 @@ QImage MonoStereoSheet() {
   return sheet;
 }
 
+}  // namespace
+
 // Play-state symbols (playing, paused, stopped, spare) and the two
 // transmission strips (sending, idle), all on the display colour.
 QImage PlayPauseSheet() {
@@ -155,8 +157,6 @@ QImage PlayPauseSheet() {
   }
   return sheet;
 }
-
-}  // namespace
 
 std::vector<NamedBitmap> DeckBitmaps() {
   return {

@@ -28,6 +28,13 @@ std::vector<NamedBitmap> EqualizerBitmaps();
 // The playlist editor's frame tiles and menu buttons.
 std::vector<NamedBitmap> PlaylistBitmaps();
 
+// Play-state symbols (playing, paused, stopped, spare) and the two
+// transmission strips; both skin layouts keep them alike.
+QImage PlayPauseSheet();
+
+// The base skin in the Winamp layout, under the Winamp file names.
+std::vector<NamedBitmap> WinampBitmaps();
+
 // One 8 x 13 cell of the small font: the character on the display colour.
 QImage TextCell(QChar character);
 

@@ -1,5 +1,6 @@
 #include "SkinTextFiles.h"
 
+#include "SkinPainting.h"
 #include "SkinPalette.h"
 
 namespace SkinGen {
@@ -21,6 +22,17 @@ QStringList PlaylistColourLines() {
       QStringLiteral("MbBG=") + Hex(Palette::Display),
       QStringLiteral("MbFG=") + Hex(Palette::DisplayText),
   };
+}
+
+QStringList VisColourLines() {
+  const auto line = [](const QColor& c, const char* comment) {
+    return QStringLiteral("%1,%2,%3, // %4").arg(c.red()).arg(c.green()).arg(c.blue()).arg(QLatin1String(comment));
+  };
+  QStringList lines{line(Palette::Display, "background"), line(Palette::DisplayGrid, "grid")};
+  for (int level = 15; level >= 0; --level) lines << line(LevelColour(level / 15.0), "level");
+  for (int shade = 0; shade < 5; ++shade) lines << line(Mix(Palette::DisplayText, Palette::DisplayBright, shade / 4.0), "scope");
+  lines << line(Palette::AmberBright, "peak dots");
+  return lines;
 }
 
 QStringList ReadmeLines() {

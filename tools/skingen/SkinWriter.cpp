@@ -32,14 +32,17 @@ bool WriteLines(const QString& path, const QStringList& lines, QString* error) {
   return WriteFile(path, (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8(), error);
 }
 
+bool MakeFolder(const QDir& dir, QString* error) {
+  if (dir.mkpath(QStringLiteral("."))) return true;
+  *error = QStringLiteral("cannot create %1").arg(dir.path());
+  return false;
+}
+
 }  // namespace
 
 bool WriteDefaultSkin(const QString& folder, QString* error) {
   const QDir dir(folder);
-  if (!dir.mkpath(QStringLiteral("."))) {
-    *error = QStringLiteral("cannot create %1").arg(folder);
-    return false;
-  }
+  if (!MakeFolder(dir, error)) return false;
   std::vector<NamedBitmap> bitmaps;
   for (auto group : {TextBitmaps, DeckBitmaps, BarBitmaps, EqualizerBitmaps, PlaylistBitmaps}) {
     for (NamedBitmap& bitmap : group()) bitmaps.push_back(std::move(bitmap));
@@ -52,6 +55,16 @@ bool WriteDefaultSkin(const QString& folder, QString* error) {
   }
   return WriteLines(dir.filePath(QStringLiteral("Playlist.txt")), PlaylistColourLines(), error) &&
          WriteLines(dir.filePath(QStringLiteral("Readme.txt")), ReadmeLines(), error);
+}
+
+bool WriteWinampBaseSkin(const QString& folder, QString* error) {
+  const QDir dir(folder);
+  if (!MakeFolder(dir, error)) return false;
+  for (const NamedBitmap& bitmap : WinampBitmaps()) {
+    if (!WriteBitmap(dir.filePath(bitmap.fileName), bitmap.image, error)) return false;
+  }
+  return WriteLines(dir.filePath(QStringLiteral("pledit.txt")), PlaylistColourLines(), error) &&
+         WriteLines(dir.filePath(QStringLiteral("viscolor.txt")), VisColourLines(), error);
 }
 
 }  // namespace SkinGen

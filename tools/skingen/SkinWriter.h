@@ -8,4 +8,7 @@ namespace SkinGen {
 // a message when a file cannot be written.
 bool WriteDefaultSkin(const QString& folder, QString* error);
 
+// Writes the base skin in the Winamp layout (bitmaps and text files).
+bool WriteWinampBaseSkin(const QString& folder, QString* error);
+
 }  // namespace SkinGen

@@ -1,4 +1,5 @@
-// Generates the default skin: skingen OUTPUT_FOLDER FONT_FOLDER
+// Generates the default skin and, in its "Winamp" subfolder, the base skin
+// for Winamp skins: skingen OUTPUT_FOLDER FONT_FOLDER
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
   QString error;
   if (!SkinGen::LoadSkinFonts(QString::fromLocal8Bit(argv[2]), &error) ||
-      !SkinGen::WriteDefaultSkin(QString::fromLocal8Bit(argv[1]), &error)) {
+      !SkinGen::WriteDefaultSkin(QString::fromLocal8Bit(argv[1]), &error) ||
+      !SkinGen::WriteWinampBaseSkin(QString::fromLocal8Bit(argv[1]) + "/Winamp", &error)) {
     std::fprintf(stderr, "skingen: %s\n", qPrintable(error));
     return 1;
   }
