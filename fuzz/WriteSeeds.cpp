@@ -1,13 +1,20 @@
 // Writes a starting corpus for every fuzz target from the player's own
 // writers and generators: fuzz_seeds OUTPUT_FOLDER DEFAULT_SKIN_FOLDER
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <zip.h>
+
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 #include "app/SavedSettings.h"
+#include "equalizer/EQPresets.h"
+#include "equalizer/WinampEqf.h"
 #include "mediagen/CdImageWriter.h"
 #include "platform/localcddb/XmcdEntry.h"
 #include "platform/ui/TextFile.h"
@@ -44,6 +51,31 @@ LocalCDDB::CDLibraryRecord SampleRecord() {
   return record;
 }
 
+// A Winamp skin archive holding, one folder down, the default skin's text
+// files and one bitmap under Winamp names.
+bool WriteSkinArchive(const QString& path, const QDir& skin) {
+  QFile::remove(path);
+  int error = 0;
+  zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (!archive) return false;
+  const std::pair<const char*, const char*> files[] = {
+      {"Skin/main.bmp", "MonoStereo.bmp"}, {"Skin/pledit.txt", "Playlist.txt"}, {"Skin/readme.txt", "Readme.txt"}};
+  std::vector<QByteArray> contents;
+  contents.reserve(std::size(files));
+  for (const auto& [name, source] : files) {
+    QFile file(skin.filePath(QString::fromLatin1(source)));
+    contents.push_back(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    zip_source_t* data = zip_source_buffer(archive, contents.back().constData(),
+                                           static_cast<zip_uint64_t>(contents.back().size()), 0);
+    if (!data || zip_file_add(archive, name, data, ZIP_FL_OVERWRITE) < 0) {
+      zip_source_free(data);
+      zip_discard(archive);
+      return false;
+    }
+  }
+  return zip_close(archive) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -54,7 +86,8 @@ int main(int argc, char* argv[]) {
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
   const QDir skin(QString::fromLocal8Bit(argv[2]));
-  for (const char* target : {"settings", "playlist", "skin_text", "skin_bitmap", "cursor", "xmcd", "disc_image"})
+  for (const char* target : {"settings", "playlist", "skin_text", "skin_bitmap", "cursor", "xmcd", "disc_image",
+                             "presets", "skin_archive"})
     out.mkpath(QString::fromLatin1(target));
   const auto at = [&out](const char* target, const char* name) {
     return out.filePath(QString::fromLatin1(target) + "/" + QString::fromLatin1(name));
@@ -74,6 +107,10 @@ int main(int argc, char* argv[]) {
   ok = WriteBytes(at("xmcd", "entry.xmcd"), LocalCDDB::CreateXmcdEntry(SampleRecord(), QStringLiteral("seeds"))) && ok;
   ok = MediaGen::WriteCueBin(at("disc_image", "disc.cue").toStdString(), {{}, {}}) && ok;
   QFile::remove(at("disc_image", "disc.bin"));  // the target makes its own data file
+  ok = WriteSkinArchive(at("skin_archive", "skin.wsz"), skin) && ok;
+  EqualizerPresets::InitDefaultPresets();
+  ok = PlatformUi::WriteTextLines(at("presets", "default.EQP"), EqualizerPresets::PresetsToLines()) && ok;
+  ok = WriteBytes(at("presets", "one.EQF"), WinampEqf::WriteEqf({EqualizerPresets::EmptyUserPreset()})) && ok;
   if (!ok) std::fprintf(stderr, "fuzz_seeds: could not write every seed\n");
   return ok ? 0 : 1;
 }

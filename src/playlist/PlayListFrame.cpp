@@ -40,7 +40,8 @@ void PaintBottomBar(PlayListSkinControls& c) {
 
 void PlaceMovableControls(PlayListSkinControls& c, bool winampSkin) {
   const int titleRight = c.PLTitleBarRightImage->x();
-  c.PLCloseWindowButton->move(titleRight + 13, c.PLCloseWindowButton->y());
+  // A Winamp skin draws its close button one pixel further right.
+  c.PLCloseWindowButton->move(titleRight + (winampSkin ? 14 : 13), c.PLCloseWindowButton->y());
   c.PLToggleWindowButton->move(titleRight + 4, c.PLToggleWindowButton->y());
 
   const int bottomRight = c.PLBottomRightImage->x();

@@ -138,7 +138,10 @@ QWidget* TPreferencesDialogForm::MakeAudioApiPage() {
 QWidget* TPreferencesDialogForm::MakeSkinsPage() {
   auto* page = new QWidget;
   SkinsModel = new QFileSystemModel(page);
-  SkinsModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+  // Folders, and the skin archives that are skins like folders.
+  SkinsModel->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
+  SkinsModel->setNameFilters({QStringLiteral("*.wsz"), QStringLiteral("*.zip")});
+  SkinsModel->setNameFilterDisables(false);
   SkinsTreeView = new QTreeView;
   SkinsTreeView->setModel(SkinsModel);
   SkinsTreeView->setHeaderHidden(true);

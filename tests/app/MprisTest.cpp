@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusVariant>
+#include <QTest>
 #include <QUrl>
 
 #include <memory>
@@ -199,11 +200,13 @@ TEST_F(Mpris, AMoveMadeInTheDeckIsAnnounced) {
   StartOnBus();
   Call("Play");
   Call("Pause");
+  service_->PublishChanges();  // the paused song is what the bus knows before the move
   Audio::vars.PositionPercent = 50;  // where a drag of the position slider ends
   DeckForm->PosBarButtonMouseUp();
   DeckForm->Timer1Timer();
   service_->PublishChanges();
   service_->PublishChanges();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !recorder_.seeks.isEmpty(); }, 5000));
   Deliver();
   EXPECT_EQ(recorder_.seeks, QList<qlonglong>{15 * kSecond});
 }

@@ -50,8 +50,10 @@ TEST_F(PreferencesDialogTest, MainMenuButtonOpensTheDialogAndTheSkinBrowserDescr
   Click(DeckForm->MainMenuButton, {3, 3});
   ASSERT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Preferences Dialog"));
-  const QString skins = SkinUnit::SkinsFolder;
+  const QString skins = TestSupport::ProgramFolder() + "own skins";
   QDir(skins).mkpath(QStringLiteral("Not a skin"));
+  QFile::link(SkinUnit::SkinsFolder + "/Default", skins + "/Default");
+  SkinUnit::SkinsFolder = skins;
   ShowPage("Skins");
   ClickRow(Row(skins + "/Default"));
   EXPECT_EQ(dialog->SkinNameLabel->text(), QStringLiteral("Default"));
