@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
   const QDir out(QString::fromLocal8Bit(argv[1]));
   const QDir skin(QString::fromLocal8Bit(argv[2]));
   for (const char* target : {"settings", "playlist", "skin_text", "skin_bitmap", "cursor", "xmcd", "disc_image",
-                             "presets", "skin_archive"})
+                             "presets", "skin_archive", "cddb_replies"})
     out.mkpath(QString::fromLatin1(target));
   const auto at = [&out](const char* target, const char* name) {
     return out.filePath(QString::fromLatin1(target) + "/" + QString::fromLatin1(name));
@@ -108,6 +108,15 @@ int main(int argc, char* argv[]) {
   ok = MediaGen::WriteCueBin(at("disc_image", "disc.cue").toStdString(), {{}, {}}) && ok;
   QFile::remove(at("disc_image", "disc.bin"));  // the target makes its own data file
   ok = WriteSkinArchive(at("skin_archive", "skin.wsz"), skin) && ok;
+  const LocalCDDB::CDLibraryRecord record = SampleRecord();
+  ok = WriteBytes(at("cddb_replies", "read.txt"),
+                  "210 misc 2a03a905 CD database entry follows\r\n" +
+                      LocalCDDB::CreateXmcdEntry(record, QStringLiteral("seeds")) + ".\r\n") && ok;
+  ok = WriteBytes(at("cddb_replies", "matches.txt"),
+                  "211 close matches found\r\nrock 2a03a905 Solvane / Seeds\r\nmisc 2a03a906 Other / Disc\r\n.\r\n") && ok;
+  ok = WriteBytes(at("cddb_replies", "banner.txt"), "201 server ready\r\n200 rock 2a03a905 Solvane / Seeds\r\n") && ok;
+  ok = WriteBytes(at("cddb_replies", "sites.txt"),
+                  "210 OK, site information follows\r\nfreedb.example 8880 cddbp - N000.00 W000.00 Example\r\n.\r\n") && ok;
   EqualizerPresets::InitDefaultPresets();
   ok = PlatformUi::WriteTextLines(at("presets", "default.EQP"), EqualizerPresets::PresetsToLines()) && ok;
   ok = WriteBytes(at("presets", "one.EQF"), WinampEqf::WriteEqf({EqualizerPresets::EmptyUserPreset()})) && ok;
