@@ -14,6 +14,7 @@
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListModel.h"
 #include "playlist/PlayListView.h"
+#include "../ResidentSize.h"
 
 namespace {
 
@@ -53,12 +54,6 @@ struct ListUnderTest {
   }
 };
 
-long ResidentKiB() {
-  QFile statm(QStringLiteral("/proc/self/statm"));
-  if (!statm.open(QIODevice::ReadOnly)) return 0;
-  const QList<QByteArray> fields = statm.readAll().split(' ');
-  return fields.size() > 1 ? fields[1].toLong() * 4 : 0;
-}
 
 void FirstPaint(benchmark::State& state) {
   ListUnderTest list;

@@ -12,17 +12,12 @@
 #include "app/Forms.h"
 #include "skins/SkinUnit.h"
 #include "skins/WinampSkinLoader.h"
+#include "../ResidentSize.h"
 
 namespace {
 
 QString archives[2];
 
-long ResidentKiB() {
-  QFile statm(QStringLiteral("/proc/self/statm"));
-  if (!statm.open(QIODevice::ReadOnly)) return 0;
-  const QList<QByteArray> fields = statm.readAll().split(' ');
-  return fields.size() > 1 ? fields[1].toLong() * 4 : 0;
-}
 
 void SwitchToArchive(benchmark::State& state) {
   int next = 0;

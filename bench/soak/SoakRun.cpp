@@ -31,6 +31,7 @@
 #include "playlist/PlayListEntry.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinUnit.h"
+#include "../ResidentSize.h"
 
 namespace {
 
@@ -54,12 +55,6 @@ class CancellingFileDialogs : public PlatformUi::FileDialogService {
   QString ExistingFolder(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
-long ResidentKiB() {
-  QFile status(QStringLiteral("/proc/self/statm"));
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  const QList<QByteArray> fields = status.readAll().split(' ');
-  return fields.size() > 1 ? fields[1].toLong() * 4 : 0;
-}
 
 // One song of each kind in turn, each half a second to two seconds long.
 QStringList GenerateSongs(const QDir& folder) {

@@ -8,6 +8,7 @@
 
 #include <csignal>
 
+#include "PlayerProcess.h"
 #include "app/SavedSettings.h"
 #include "platform/ui/TextFile.h"
 #include "playlist/PlayListEntry.h"
@@ -19,30 +20,14 @@
 
 namespace {
 
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QThread::msleep(20);
-  }
-  return true;
-}
-
 // The real player in `home`, headless and silent.
 void StartPlayer(QProcess& player, const QString& home, const QStringList& arguments = {}) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("SOLVANE_HOME", home);
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("SOLVANE_AUDIO_OUTPUT", "null");
-  player.setProcessEnvironment(env);
-  player.start(TestSupport::BuildFolder() + "/solvane", arguments);
+  ProcessTests::StartPlayer(player, ProcessTests::PlayerEnvironment(home, {}), arguments);
 }
 
 QString PrepareHome() {
   const QString home = TestSupport::ProgramFolder();
-  const QString built = TestSupport::BuildFolder() + "/skins";
-  if (QDir(built).exists()) QFile::link(built, home + "skins");
+  ProcessTests::LinkBuiltSkins(home);
   return home;
 }
 
@@ -67,7 +52,7 @@ TEST(ProgramProcess, SessionEndSignalsShutDownCleanly) {
     StartPlayer(player, home);
     ASSERT_TRUE(player.waitForStarted(10000));
     // Start-up writes the settings file; remove it so only shutdown can bring it back.
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(ini); }, 20000)) << "no settings file at start-up";
+    ASSERT_TRUE(ProcessTests::WaitFor([&] { return QFile::exists(ini); }, 20000)) << "no settings file at start-up";
     QThread::msleep(300);
     ASSERT_TRUE(QFile::remove(ini));
     ::kill(static_cast<pid_t>(player.processId()), signal);
