@@ -62,7 +62,7 @@ run_fuzz_targets() {
   build-asan/fuzz/fuzz_seeds "$corpus" build/skins/Default
   for target in build-asan/fuzz/fuzz_*; do
     local name=${target#build-asan/fuzz/fuzz_}
-    [ "$name" = seeds ] && continue
+    [ -f "$target" ] && [ -x "$target" ] && [ "$name" != seeds ] || continue
     local kept=fuzz/regressions/$name
     mkdir -p "$corpus/$name" "$kept"
     if compgen -G "$kept/*" >/dev/null; then "$target" "$kept"/*; fi

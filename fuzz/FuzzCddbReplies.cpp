@@ -2,22 +2,20 @@
 // answers every request with the input.
 #include <QCoreApplication>
 
-#include <memory>
-
 #include "FuzzInput.h"
 #include "cddb/FakeCddbServer.h"
 #include "cddb/TCddb.h"
 
 namespace {
 
-std::unique_ptr<TestCddb::FakeCddbServer> server;
+TestCddb::FakeCddbServer* server = nullptr;  // lives until the process ends
 QByteArray reply;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   Fuzz::StartHeadlessApplication();
-  server = std::make_unique<TestCddb::FakeCddbServer>();
+  server = new TestCddb::FakeCddbServer;
   server->onHttp = [](const TestCddb::HttpRequest&) { return reply; };
   server->onCommand = [](const QString&) { return reply + TestCddb::FakeCddbServer::Close; };
   return 0;

@@ -1,22 +1,23 @@
 #include "FuzzInput.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QGuiApplication>
 
-#include <memory>
 
 namespace Fuzz {
 
+// The application lives until the process ends: destroying it among the
+// other static objects at exit would outlive Qt's own state.
 void StartHeadlessApplication() {
-  static std::unique_ptr<QGuiApplication> app;
+  static QGuiApplication* app = nullptr;
   if (app) return;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "fuzz";
   static char* argv[] = {name, nullptr};
-  app = std::make_unique<QGuiApplication>(argc, argv);
+  app = new QGuiApplication(argc, argv);
 }
 
 QString WriteInputFile(const uint8_t* data, size_t size, const QString& suffix) {

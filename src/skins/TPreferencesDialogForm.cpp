@@ -178,9 +178,10 @@ QWidget* TPreferencesDialogForm::MakeOptionsPage() {
   AlwaysOnTopCheckBox = new QCheckBox(QStringLiteral("Always on Top"));
   UseFreedbSupportCheckBox = new QCheckBox(QStringLiteral("Use freedb Support"));
   auto* layout = new QVBoxLayout(page);
-  for (auto [box, flag] : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop}, std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport}}) {
-    layout->addWidget(box);
-    connect(box, &QCheckBox::clicked, this, [flag](bool checked) {
+  for (const auto& option : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop}, std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport}}) {
+    DeckFlag* flag = option.second;
+    layout->addWidget(option.first);
+    connect(option.first, &QCheckBox::clicked, this, [flag](bool checked) {
       if (flag->Set) flag->Set(checked);
     });
   }
