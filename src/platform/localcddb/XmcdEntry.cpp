@@ -5,6 +5,9 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <cstdint>
+#include <limits>
+
 #include "platform/ui/TextFile.h"
 
 namespace LocalCDDB {
@@ -126,7 +129,10 @@ void FillToc(const ParsedEntry& entry, int titledTracks, CDTOCRecord& toc) {
     if (i < entry.offsets.size()) SetEntryFrames(toc.Tracks[i], entry.offsets[i]);
     toc.Tracks[i].AudioFlag = -1;
   }
-  if (entry.discSeconds > 0) SetEntryFrames(toc.LeadOut, entry.discSeconds * FramesPerSecond);
+  // A length past what a table of contents holds is left out, not wrapped.
+  const int64_t leadOut = int64_t{entry.discSeconds} * FramesPerSecond;
+  if (leadOut > 0 && leadOut <= std::numeric_limits<int>::max())
+    SetEntryFrames(toc.LeadOut, static_cast<int>(leadOut));
 }
 
 }  // namespace
