@@ -26,10 +26,16 @@ constexpr int kWinampDigitGap = 3;
 
 bool IsWinampSkin() { return GeneralFunctions::SkinIsWinamp == 1; }
 
-// Minutes and seconds, two digits each; hours are not shown.
-QString MinutesAndSeconds(int64_t seconds) {
-  const Audio::HMS hms = Audio::SecondsToHMS(seconds);
-  return QString::asprintf("%.2d:%.2d", hms.minutes, hms.seconds60);
+// The six time cells: a sign, then minutes and seconds with two digits each,
+// the minutes running on past 59 ("+65:30"). From 100 minutes the sign cell
+// holds the minutes' hundreds ("105:30"), so the text stays true minutes and
+// seconds instead of wrapping; 999:59 is the most it can show.
+QString SignedMinutesAndSeconds(QChar sign, int64_t seconds) {
+  constexpr int64_t kMostShown = 999 * 60 + 59;
+  const int64_t shown = std::clamp<int64_t>(seconds, 0, kMostShown);
+  const QString text = QString::asprintf("%.2lld:%.2lld", static_cast<long long>(shown / 60),
+                                         static_cast<long long>(shown % 60));
+  return text.size() > 5 ? text : sign + text;
 }
 
 // Lamp sprites: dark and lit for MP3, MOD and CD.
@@ -50,13 +56,12 @@ void TDeckForm::DrawSongTimeText(int mode) {
   // known length shows no time remaining rather than a negative one.
   const bool remaining = mode == 1;
   const int64_t value = remaining ? std::max<int64_t>(0, vars.TotalSeconds - elapsed) : elapsed;
-  vars.ElapsedTimeText =
-      (remaining ? QStringLiteral("-") : QStringLiteral("+")) + MinutesAndSeconds(value);
+  vars.ElapsedTimeText = SignedMinutesAndSeconds(remaining ? u'-' : u'+', value);
   const Audio::HMS total = Audio::SecondsToHMS(vars.TotalSeconds);
   vars.TotalHours = total.hours;
   vars.TotalMinutes = total.minutes;
   vars.TotalSeconds60 = total.seconds60;
-  vars.TotalTimeText = QStringLiteral("+") + MinutesAndSeconds(vars.TotalSeconds);
+  vars.TotalTimeText = SignedMinutesAndSeconds(u'+', vars.TotalSeconds);
   if (Paused) {
     PauseBlink = !PauseBlink;
     if (PauseBlink) vars.ElapsedTimeText = QStringLiteral("+  :  ");

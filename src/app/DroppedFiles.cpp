@@ -43,11 +43,15 @@ int AddCommandLineSongs(const QStringList& arguments, bool play) {
     }
   }
   const int added = playList.TotalFiles() - firstNew;
-  if (added > 0 && play) {
-    // Play on a paused song would only resume it.
-    if (KestrelixAudioApi::vars.PlayStatus == KestrelixAudioApi::psPaused) DeckForm->StopButtonClick();
-    playList.CurrentSongIndex = firstNew;
-    DeckForm->PlayButtonClick();
-  }
+  if (play) PlayFirstAdded(firstNew);
   return added;
+}
+
+void PlayFirstAdded(int firstNew) {
+  PlayListModel& playList = PlayListEditorForm->PlayList;
+  if (firstNew >= playList.TotalFiles()) return;
+  // Play on a paused song would only resume it.
+  if (KestrelixAudioApi::vars.PlayStatus == KestrelixAudioApi::psPaused) DeckForm->StopButtonClick();
+  playList.CurrentSongIndex = firstNew;
+  DeckForm->PlayButtonClick();
 }

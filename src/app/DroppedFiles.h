@@ -14,3 +14,7 @@ void DragFunc(const QStringList& paths);
 // tracks. They are appended and, with `play`, the first of them starts
 // playing. Returns the number of entries added.
 int AddCommandLineSongs(const QStringList& arguments, bool play = true);
+
+// Plays the entry at firstNew, the first of those just added; nothing when
+// none was added.
+void PlayFirstAdded(int firstNew);

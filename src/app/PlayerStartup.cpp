@@ -1,18 +1,20 @@
 #include "PlayerStartup.h"
 
-#include <QAction>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 
+#include "app/DeckMenu.h"
+#include "app/DoubleSize.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "app/VersionInfo.h"
 #include "app/WindowDockingSetup.h"
+#include "app/WindowPlacement.h"
+#include "app/WindowStacking.h"
 #include "audio/KestrelixAudioApi.h"
-#include "cddb/TAddAudioCDForm.h"
 #include "equalizer/EQPresets.h"
 #include "equalizer/EQPresetsFile.h"
 #include "equalizer/TEqualizerFormSkinned.h"
@@ -22,23 +24,6 @@
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinUnit.h"
 #include "skins/TPreferencesDialogForm.h"
-
-namespace {
-
-// Right-clicking the deck offers "Add Audio CD...": on Linux a disc has no
-// "TrackNN.cda" files a file dialog could show.
-void AddAudioCDCommandToDeck() {
-  auto* addAudioCD = new QAction(QStringLiteral("Add Audio CD..."), DeckForm);
-  QObject::connect(addAudioCD, &QAction::triggered, DeckForm, [] {
-    TAddAudioCDForm chooser(DeckForm);
-    const QString disc = chooser.ChooseDisc();
-    if (!disc.isEmpty()) PlayListEditorForm->AddDroppedFiles({disc});
-  });
-  DeckForm->addAction(addAudioCD);
-  DeckForm->setContextMenuPolicy(Qt::ActionsContextMenu);
-}
-
-}  // namespace
 
 bool InitializePlayer() {
   QGuiApplication::setApplicationDisplayName(QStringLiteral("%1 v%2").arg(
@@ -62,13 +47,15 @@ bool InitializePlayer() {
   DeckForm->LoadFromAllFormsControlsPositions();
   DeckForm->SetControlsToNewPositions();
   LoadEqualizerPresets();
-  AddAudioCDCommandToDeck();
+  InstallDeckMenuAndShortcuts();
   DeckForm->show();
   DeckForm->Timer1->start();
   DeckForm->Timer2->start();
   EqualizerFormSkinned->Timer1->start();
   WindowDocking::InstallWindowDocking();
+  BringPlayerWindowsOntoScreens();
   WindowDocking::CheckAllWindows();
+  InstallRaiseTogether();
   InstallPreferencesDialog();
   return true;
 }
@@ -83,6 +70,10 @@ void InstallPreferencesDialog() {
                                         }};
   PreferencesDialogForm->UseFreedbSupport = {[&settings] { return settings.UseFreedbSupport; },
                                              [&settings](bool use) { settings.UseFreedbSupport = use; }};
+  PreferencesDialogForm->DoubleSize = {[&settings] { return settings.DoubleSize; },
+                                       [&settings](bool doubled) {
+                                         if (doubled != settings.DoubleSize) ToggleDoubleSize();
+                                       }};
 }
 
 void InitializeDeckVariables() {

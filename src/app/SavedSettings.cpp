@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/ProgramFolder.h"
+#include "platform/ui/TextFile.h"
 
 SavedSettings DefaultSavedSettings(const QString& programFolder) {
   SavedSettings settings;
@@ -13,6 +14,9 @@ SavedSettings DefaultSavedSettings(const QString& programFolder) {
 }
 
 namespace {
+
+// A settings file is a few dozen short lines; anything far larger is not one.
+constexpr qint64 kMaxSettingsFileBytes = 1 << 20;
 
 QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
@@ -88,7 +92,8 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << QStringLiteral("[PL Variables]") << BooleanText(s.PLVisible)
         << QString::number(s.PLLeft) << QString::number(s.PLTop) << QString::number(s.PLWidth)
         << QString::number(s.PLHeight)
-        << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions);
+        << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions)
+        << QStringLiteral("[Window Options]") << BooleanText(s.DoubleSize);
   return lines;
 }
 
@@ -125,5 +130,12 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   s.PLHeight = in.Integer(42, 0, kIntMax);
   s.SavedPLDisplayOptions = GeneralFunctions::TextToDisplayOptions(in.Text(43));
   if (!in.ok()) return std::nullopt;
+  if (lines.size() > 45) s.DoubleSize = ParseSettingsBoolean(lines[45]).value_or(false);
   return s;
+}
+
+QString SettingsFilePath() { return PlatformUi::ProgramFileWithExtension(QStringLiteral(".ini")); }
+
+std::optional<QStringList> ReadSettingsFileLines() {
+  return PlatformUi::ReadTextLines(SettingsFilePath(), kMaxSettingsFileBytes);
 }

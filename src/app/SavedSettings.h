@@ -1,5 +1,7 @@
 #pragma once
-// The deck's saved-settings fields and the 44-line settings file they are kept in.
+// The deck's saved-settings fields and the settings file they are kept in:
+// 44 lines every build reads by position, then lines later builds added,
+// which older builds never look at.
 #include <QString>
 #include <QStringList>
 
@@ -38,20 +40,30 @@ struct SavedSettings {
   int32_t PLWidth = 600;
   int32_t PLHeight = 166;
   GeneralFunctions::TPLDisplayOptions SavedPLDisplayOptions = GeneralFunctions::doFullSongFileName;
+  bool DoubleSize = false;
 };
 
+// The lines a file needs to be read at all, and the lines a file is written with.
 constexpr int kSettingsLineCount = 44;
+constexpr int kWrittenSettingsLineCount = 46;
 
 // The defaults of a new settings file; programFolder ends with "/".
 SavedSettings DefaultSavedSettings(const QString& programFolder);
 
-// The 44 lines in file order, header lines included.
+// The lines in file order, header lines included.
 QStringList SettingsToLines(const SavedSettings& settings);
 
 // Parses the value lines by position (headers are never looked at). Nothing is
-// returned when there are fewer than 44 lines or a value does not convert;
-// modes and slider values outside their range are clamped.
+// returned when there are fewer than 44 lines or one of theirs does not
+// convert; modes and slider values outside their range are clamped. A later
+// line that is missing or does not convert keeps its default, so a file of
+// an older build reads as it did.
 std::optional<SavedSettings> SettingsFromLines(const QStringList& lines);
+
+// The settings file in the program's settings folder, and its lines as read
+// (nothing when it is missing, unreadable or far too large to be one).
+QString SettingsFilePath();
+std::optional<QStringList> ReadSettingsFileLines();
 
 // "True"/"False" in any letter case, or a number (0 false, anything else true).
 std::optional<bool> ParseSettingsBoolean(const QString& text);

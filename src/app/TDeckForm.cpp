@@ -18,11 +18,7 @@
 #include "skins/SkinUnit.h"
 
 namespace {
-// A settings file is 44 short lines; anything far larger is not one.
-constexpr qint64 kMaxSettingsFileBytes = 1 << 20;
 constexpr int kDeckTimerIntervalMs = 400;
-
-QString SettingsFilePath() { return PlatformUi::ProgramFileWithExtension(QStringLiteral(".ini")); }
 }  // namespace
 
 TDeckForm::TDeckForm(QWidget* parent)
@@ -96,7 +92,7 @@ void TDeckForm::GetSavedSettingsINIStrings() {
 }
 
 void TDeckForm::ReadSettingsFile() {
-  const auto lines = PlatformUi::ReadTextLines(SettingsFilePath(), kMaxSettingsFileBytes);
+  const auto lines = ReadSettingsFileLines();
   if (lines && SettingsFromLines(*lines)) {
     SettingsLines = *lines;
   } else {

@@ -1,8 +1,10 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 
 #include "app/CommandLine.h"
+#include "app/DoubleSize.h"
 #include "app/DroppedFiles.h"
 #include "app/Forms.h"
 #include "app/MprisService.h"
@@ -22,6 +24,13 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
   return arguments;
 }
 
+// Qt takes the window scale as its application object is made, so the saved
+// choice is read first, with a core application for the program's folders.
+bool DoubleSizeBeforeQt(int argc, char* argv[]) {
+  QCoreApplication probe(argc, argv);
+  return SavedDoubleSize();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -38,7 +47,9 @@ int main(int argc, char* argv[]) {
   }
 
   PlatformUi::PreferXcbUnderWayland();
+  PlatformUi::ScaleWindowsBeforeQt(DoubleSizeBeforeQt(argc, argv));
   QApplication app(argc, argv);
+  PlatformUi::RestoreScaleEnvironment();
   QApplication::setQuitOnLastWindowClosed(false);
   const CommandLine command = ParseCommandLine(QCoreApplication::arguments().mid(1));
   if (command.action == CommandLine::Action::Error) {
@@ -46,8 +57,9 @@ int main(int argc, char* argv[]) {
     return 2;
   }
 
-  SingleInstance instance(InstanceSocketPath(PlatformUi::CurrentProgramFolders().config));
-  switch (instance.Claim({command.files, command.enqueue})) {
+  auto instance = std::make_unique<SingleInstance>(
+      InstanceSocketPath(PlatformUi::CurrentProgramFolders().config));
+  switch (instance->Claim({command.files, command.enqueue})) {
     case SingleInstance::Role::HandedOver: return 0;
     case SingleInstance::Role::Unanswered:
       std::fputs("solvane: the running player did not take the songs.\n", stderr);
@@ -76,7 +88,8 @@ int main(int argc, char* argv[]) {
   // first plays; later starts hand theirs over the same way, and a later
   // start without songs brings the player to the front.
   AddCommandLineSongs(command.files, !command.enqueue);
-  instance.SetHandler([](const HandedOverSongs& songs) {
+  ResumeAfterDoubleSizeRestart();
+  instance->SetHandler([](const HandedOverSongs& songs) {
     if (songs.files.isEmpty()) {
       RaisePlayerWindows();
     } else {
@@ -86,5 +99,7 @@ int main(int argc, char* argv[]) {
   const int result = sessionEnded ? 0 : QApplication::exec();
   mpris.reset();  // no bus call may reach the windows while they go
   DestroyForms();
+  instance.reset();  // the new start of a double-size switch becomes the running player
+  RestartForDoubleSizeIfAsked();
   return result;
 }

@@ -21,14 +21,15 @@ class TPreferencesDialogForm : public QWidget {
  public:
   explicit TPreferencesDialogForm(QWidget* parent = nullptr);
 
-  // The deck's two flags, read when the Options page shows and written at
-  // each click; installed by the deck, which also applies them.
+  // The deck's flags, read when the Options page shows and written at each
+  // click; installed by the deck, which also applies them.
   struct DeckFlag {
     std::function<bool()> Get;
     std::function<void(bool)> Set;
   };
   DeckFlag AlwaysOnTop;
   DeckFlag UseFreedbSupport;
+  DeckFlag DoubleSize;
 
   // Centres the dialog on the screen and shows it.
   void ShowDialog();
@@ -43,6 +44,7 @@ class TPreferencesDialogForm : public QWidget {
   std::array<QLabel*, 4> AudioApiLabels;
   QCheckBox* AlwaysOnTopCheckBox;
   QCheckBox* UseFreedbSupportCheckBox;
+  QCheckBox* DoubleSizeCheckBox;
 
   void SkinsTreeViewClick(const QModelIndex& index);
   void SkinsTreeViewDblClick(const QModelIndex& index);

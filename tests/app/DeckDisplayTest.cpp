@@ -51,10 +51,32 @@ TEST_F(DeckDisplay, TimeShowsElapsedOrRemainingMinutesAndSecondsAndBlinksWhilePa
   SetElapsed(62);
   DeckForm->DrawSongTimeText(0);
   EXPECT_EQ(vars.ElapsedTimeText, "+01:02");
-  EXPECT_EQ(vars.TotalTimeText, "+05:30");  // hours are not shown
+  EXPECT_EQ(vars.TotalTimeText, "+65:30");
   EXPECT_EQ(vars.TotalMinutes, 5);
   EXPECT_TRUE(ShowsDigits(DeckForm->SongCurrectPlayingTimeWindow, "+01:02", 6));
-  EXPECT_TRUE(ShowsDigits(DeckForm->SongTotalTimeWindow, "+05:30", 6));
+  EXPECT_TRUE(ShowsDigits(DeckForm->SongTotalTimeWindow, "+65:30", 6));
+
+  // Past an hour the minutes run on; from 100 minutes the sign cell takes
+  // their hundreds, in every mode, up to the most the cells hold.
+  const struct {
+    int64_t elapsed, total;
+    int mode;
+    const char* elapsedText;
+    const char* totalText;
+  } longTimes[] = {{3605, 3700, 0, "+60:05", "+61:40"},
+                   {6000, 6330, 0, "100:00", "105:30"},
+                   {30, 6330, 1, "105:00", "105:30"},
+                   {6330, 6330, 1, "-00:00", "105:30"},
+                   {100000, 100000, 0, "999:59", "999:59"}};
+  for (const auto& c : longTimes) {
+    vars.TotalSeconds = c.total;
+    SetElapsed(c.elapsed);
+    DeckForm->DrawSongTimeText(c.mode);
+    EXPECT_EQ(vars.ElapsedTimeText, c.elapsedText) << c.elapsed;
+    EXPECT_EQ(vars.TotalTimeText, c.totalText) << c.total;
+  }
+  EXPECT_TRUE(ShowsDigits(DeckForm->SongTotalTimeWindow, "999:59", 6));
+  vars.TotalSeconds = 65 * 60 + 30;
 
   SetElapsed(vars.TotalSeconds);
   DeckForm->DrawSongTimeText(1);

@@ -7,17 +7,19 @@
 
 namespace {
 
-// Restores the two variables the platform choice reads and writes.
+// Restores the variables the platform choices read and write.
 class PlatformChoiceTest : public testing::Test {
  protected:
   void SetUp() override {
     savedPlatform_ = qgetenv("QT_QPA_PLATFORM");
     savedWayland_ = qgetenv("WAYLAND_DISPLAY");
     hadWayland_ = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    qunsetenv("QT_SCALE_FACTOR");
   }
   void TearDown() override {
     qputenv("QT_QPA_PLATFORM", savedPlatform_);
     if (hadWayland_) qputenv("WAYLAND_DISPLAY", savedWayland_); else qunsetenv("WAYLAND_DISPLAY");
+    qunsetenv("QT_SCALE_FACTOR");
   }
 
  private:
@@ -41,4 +43,26 @@ TEST_F(PlatformChoiceTest, WaylandSessionsGetXWaylandUnlessTheUserChose) {
   qunsetenv("QT_QPA_PLATFORM");
   PlatformUi::PreferXcbUnderWayland();
   EXPECT_FALSE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"));
+}
+
+TEST_F(PlatformChoiceTest, DoubleSizeScalesQtAndLeavesTheUsersScaleAsItWas) {
+  const struct {
+    const char* users;  // nullptr: not set
+    bool doubled;
+    const char* whileStarting;  // nullptr: not set
+  } cases[] = {{nullptr, true, "2"}, {"1.5", true, "3"}, {"junk", true, "2"},
+               {nullptr, false, nullptr}, {"1.5", false, "1.5"}};
+  for (const auto& c : cases) {
+    if (c.users) qputenv("QT_SCALE_FACTOR", c.users); else qunsetenv("QT_SCALE_FACTOR");
+    PlatformUi::ScaleWindowsBeforeQt(c.doubled);
+    EXPECT_EQ(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"), c.whileStarting != nullptr);
+    if (c.whileStarting) {
+      EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), c.whileStarting);
+    }
+    PlatformUi::RestoreScaleEnvironment();
+    EXPECT_EQ(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"), c.users != nullptr);
+    if (c.users) {
+      EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), c.users);
+    }
+  }
 }

@@ -16,9 +16,9 @@ TEST(SavedSettings, DefaultFileLineByLine) {
                        "[EQ Variables]", "True", "381", "143", "[EQ Buttons Positions]"};
   for (int i = 0; i < 11; ++i) expected << "50";
   expected << "0" << "True" << "False" << "False" << "[PL Variables]" << "True" << "81" << "273"
-           << "600" << "166" << "[doFullSongFileName]";
+           << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False";
   EXPECT_EQ(DefaultLines(), expected);
-  EXPECT_EQ(expected.size(), kSettingsLineCount);
+  EXPECT_EQ(expected.size(), kWrittenSettingsLineCount);
 }
 
 TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
@@ -51,6 +51,7 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   s.PLWidth = 450;
   s.PLHeight = 291;
   s.SavedPLDisplayOptions = GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter;
+  s.DoubleSize = true;
 
   const auto back = SettingsFromLines(SettingsToLines(s));
   ASSERT_TRUE(back);
@@ -98,10 +99,29 @@ TEST(SavedSettings, ShortOrUnconvertibleFilesAreRejectedWhole) {
   badBoolean[38] = "maybe";
   EXPECT_FALSE(SettingsFromLines(badBoolean));
 
-  // Extra lines after the 44th do no harm.
+  // Extra lines after the known ones do no harm.
   QStringList longer = lines;
   longer << "extra";
   EXPECT_TRUE(SettingsFromLines(longer));
+}
+
+// A file of an older build (44 lines) reads with the later options at their
+// defaults, as does one whose later lines do not convert; an older build
+// reads the first 44 lines of a new file, which keep their old meaning.
+TEST(SavedSettings, FilesOfOlderAndNewerBuildsReadBothWays) {
+  SavedSettings s = DefaultSavedSettings("/p/");
+  s.DoubleSize = true;
+  s.PLHeight = 300;
+  const QStringList lines = SettingsToLines(s);
+  const auto older = SettingsFromLines(lines.mid(0, kSettingsLineCount));
+  ASSERT_TRUE(older);
+  EXPECT_FALSE(older->DoubleSize);
+  EXPECT_EQ(older->PLHeight, 300);
+  QStringList junk = lines;
+  junk[45] = "perhaps";
+  ASSERT_TRUE(SettingsFromLines(junk));
+  EXPECT_FALSE(SettingsFromLines(junk)->DoubleSize);
+  EXPECT_TRUE(SettingsFromLines(lines)->DoubleSize);
 }
 
 TEST(SavedSettings, ModesAndSliderValuesAreClampedToTheirRange) {

@@ -96,7 +96,7 @@ TEST_F(PlayerRun, ShutdownSavesEveryWindowAndTheNextRunRestoresIt) {
   DestroyForms();
 
   const QStringList lines = IniLines();
-  ASSERT_EQ(lines.size(), kSettingsLineCount);
+  ASSERT_EQ(lines.size(), kWrittenSettingsLineCount);
   EXPECT_EQ(lines[7], "200");
   EXPECT_EQ(lines[8], "100");
   EXPECT_EQ(lines[12], "True");

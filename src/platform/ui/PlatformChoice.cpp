@@ -3,12 +3,40 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace PlatformUi {
+
+namespace {
+
+constexpr char kScaleVariable[] = "QT_SCALE_FACTOR";
+
+// The user's own scale variable while the player's stands in for it.
+std::optional<QByteArray> usersScale;
+bool scaleReplaced = false;
+
+}  // namespace
 
 void PreferXcbUnderWayland() {
   if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
   }
+}
+
+void ScaleWindowsBeforeQt(bool doubled) {
+  if (!doubled) return;
+  usersScale.reset();
+  if (qEnvironmentVariableIsSet(kScaleVariable)) usersScale = qgetenv(kScaleVariable);
+  bool valid = false;
+  const double users = usersScale ? usersScale->toDouble(&valid) : 1.0;
+  qputenv(kScaleVariable, QByteArray::number((valid && users > 0 ? users : 1.0) * 2));
+  scaleReplaced = true;
+}
+
+void RestoreScaleEnvironment() {
+  if (!scaleReplaced) return;
+  if (usersScale) qputenv(kScaleVariable, *usersScale); else qunsetenv(kScaleVariable);
+  scaleReplaced = false;
 }
 
 }  // namespace PlatformUi

@@ -1,4 +1,6 @@
 #pragma once
+// Choices Qt reads from the environment once, while the application object
+// is made: the windowing platform and the scale of every window.
 
 namespace PlatformUi {
 
@@ -7,5 +9,14 @@ namespace PlatformUi {
 // unless the user chose a platform, asks Qt for xcb. Call before the
 // application object exists.
 void PreferXcbUnderWayland();
+
+// Double size: every window drawn at twice its size, each skin pixel a
+// square of device pixels (Qt scales images without smoothing), while window
+// positions, sizes and mouse positions stay in skin pixels. Multiplies the
+// user's own QT_SCALE_FACTOR, if any. Call before the application object
+// exists, then RestoreScaleEnvironment once it does, so that programs the
+// player starts (a browser, say) are not scaled.
+void ScaleWindowsBeforeQt(bool doubled);
+void RestoreScaleEnvironment();
 
 }  // namespace PlatformUi

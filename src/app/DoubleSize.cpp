@@ -1,0 +1,66 @@
+#include "DoubleSize.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include "app/Forms.h"
+#include "app/SavedSettings.h"
+#include "app/TDeckForm.h"
+#include "audio/KestrelixAudioApi.h"
+#include "platform/ui/ProgramRestart.h"
+#include "playlist/TPlayListEditorForm.h"
+
+namespace {
+
+namespace Audio = KestrelixAudioApi;
+
+// "<song index> <second> <play status>", handed to the new start.
+constexpr char kResumeVariable[] = "SOLVANE_RESUME";
+
+bool restartAsked = false;
+QByteArray resumeState;
+
+QByteArray CurrentPlayback() {
+  const auto& vars = Audio::vars;
+  const int64_t second = Audio::HMSToSeconds(vars.ElapsedHours, vars.ElapsedMinutes, vars.ElapsedSeconds60);
+  return QByteArray::number(PlayListEditorForm->PlayList.CurrentSongIndex) + ' ' +
+         QByteArray::number(static_cast<qlonglong>(second)) + ' ' + QByteArray::number(vars.PlayStatus);
+}
+
+}  // namespace
+
+bool SavedDoubleSize() {
+  const auto lines = ReadSettingsFileLines();
+  const auto settings = lines ? SettingsFromLines(*lines) : std::nullopt;
+  return settings && settings->DoubleSize;
+}
+
+void ToggleDoubleSize() {
+  DeckForm->Settings.DoubleSize = !DeckForm->Settings.DoubleSize;
+  resumeState = CurrentPlayback();
+  restartAsked = true;
+  DeckForm->close();
+}
+
+void RestartForDoubleSizeIfAsked() {
+  if (!restartAsked) return;
+  restartAsked = false;
+  PlatformUi::RestartProgram(kResumeVariable, resumeState);
+}
+
+void ResumeAfterDoubleSizeRestart() {
+  const QList<QByteArray> fields = qgetenv(kResumeVariable).split(' ');
+  qunsetenv(kResumeVariable);
+  if (fields.size() != 3) return;
+  bool indexOk = false, secondOk = false, statusOk = false;
+  const int index = fields[0].toInt(&indexOk);
+  const qlonglong second = fields[1].toLongLong(&secondOk);
+  const int status = fields[2].toInt(&statusOk);
+  PlayListModel& playList = PlayListEditorForm->PlayList;
+  if (!indexOk || !secondOk || !statusOk || index < 0 || index >= playList.TotalFiles()) return;
+  playList.CurrentSongIndex = index;
+  if (status != Audio::psPlaying && status != Audio::psPaused) return;
+  DeckForm->PlayButtonClick();
+  if (second > 0) DeckForm->SeekToSecond(second);
+  if (status == Audio::psPaused) DeckForm->PauseButtonClick();
+}

@@ -1,0 +1,37 @@
+#include "WindowStacking.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include "app/Forms.h"
+#include "app/TDeckForm.h"
+#include "equalizer/TEqualizerFormSkinned.h"
+#include "playlist/TPlayListEditorForm.h"
+
+namespace {
+
+QList<QWidget*> PlayerWindows() { return {DeckForm, EqualizerFormSkinned, PlayListEditorForm}; }
+
+class RaiseTogether : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::WindowActivate) {
+      // Raising does not activate, so this does not run again for the others.
+      for (QWidget* window : PlayerWindows()) {
+        if (window != watched && window->isVisible()) window->raise();
+      }
+      static_cast<QWidget*>(watched)->raise();
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void InstallRaiseTogether() {
+  auto* filter = new RaiseTogether(DeckForm);
+  for (QWidget* window : PlayerWindows()) window->installEventFilter(filter);
+}
