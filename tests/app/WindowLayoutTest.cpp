@@ -1,0 +1,178 @@
+// The three player windows moved with the mouse, their menu and keys, and
+// where they come back. The same binary runs a second time with Qt's window
+// scale at 2 (double size): every position below is in skin pixels and must
+// come out the same.
+#include <QApplication>
+#include <QImage>
+#include <QMenu>
+#include <QTest>
+
+#include "app/DeckTestKit.h"
+#include "app/Forms.h"
+#include "app/SavedSettings.h"
+#include "app/TDeckForm.h"
+#include "app/WindowDockingSetup.h"
+#include "app/WindowDocking.h"
+#include "audio/KestrelixAudioApi.h"
+#include "equalizer/TEqualizerFormSkinned.h"
+#include "platform/ui/TextFile.h"
+#include "playlist/TPlayListEditorForm.h"
+#include "support/TestEnvironment.h"
+
+namespace {
+
+using namespace WindowDocking;
+using PlatformUi::ImageControl;
+
+class WindowLayoutTest : public DeckTests::DeckRun {
+ protected:
+  void SetUp() override {
+    DeckRun::SetUp();
+    Start();
+    // Deck on top, equalizer and playlist editor apart from it and each other.
+    DeckForm->move(20, 20);
+    EqualizerFormSkinned->move(20, 300);
+    PlayListEditorForm->move(400, 20);
+    EqualizerFormSkinned->show();
+    PlayListEditorForm->show();
+    CheckAllWindows();
+  }
+  // Drags a window by a point of its title bar by (dx, dy) skin pixels.
+  static void DragTitle(ImageControl* title, int dx, int dy) {
+    const QPoint press(30, 5);
+    QTest::mousePress(title, Qt::LeftButton, Qt::NoModifier, press);
+    QTest::mouseMove(title, press + QPoint(dx, dy));
+    // The title bar moved with the window, so the mouse is over the same point of it.
+    QTest::mouseRelease(title, Qt::LeftButton, Qt::NoModifier, press);
+  }
+  static void DragWindowTo(QWidget* window, ImageControl* title, QPoint to) {
+    DragTitle(title, to.x() - window->x(), to.y() - window->y());
+  }
+  static QPoint BelowDeck() { return {DeckForm->x(), DeckForm->y() + DeckForm->height()}; }
+  static ImageControl* EQTitle() { return EqualizerFormSkinned->EQTitleBarImage; }
+  static ImageControl* PLTitle() { return PlayListEditorForm->PLTitleBarLeftImage; }
+};
+
+TEST_F(WindowLayoutTest, DraggedWindowsSnapWithinReachAndNotByACorner) {
+  DragWindowTo(EqualizerFormSkinned, EQTitle(), BelowDeck() + QPoint(7, 7));
+  EXPECT_EQ(EqualizerFormSkinned->pos(), BelowDeck());
+  EXPECT_EQ(CurrentDocking().Equalizer.DockedTo, diDeck);
+
+  // Touching the deck's bottom-right corner only is no contact.
+  DragWindowTo(EqualizerFormSkinned, EQTitle(),
+               BelowDeck() + QPoint(DeckForm->width() + 1, 1));
+  EXPECT_EQ(CurrentDocking().Equalizer.DockSide, kNotDocked);
+
+  // Eleven pixels off is out of reach.
+  DragWindowTo(EqualizerFormSkinned, EQTitle(), BelowDeck() + QPoint(0, 11));
+  EXPECT_EQ(EqualizerFormSkinned->pos(), BelowDeck() + QPoint(0, 11));
+  EXPECT_EQ(CurrentDocking().Equalizer.DockSide, kNotDocked);
+}
+
+TEST_F(WindowLayoutTest, TheDeckCarriesTheChainAndWindowsLeaveItAlone) {
+  DragWindowTo(EqualizerFormSkinned, EQTitle(), BelowDeck() + QPoint(3, 4));
+  const QPoint belowEqualizer = BelowDeck() + QPoint(0, EqualizerFormSkinned->height());
+  DragWindowTo(PlayListEditorForm, PLTitle(), belowEqualizer + QPoint(-6, 2));
+  ASSERT_EQ(CurrentDocking().PlayList.DockedTo, diEqualizer);
+
+  DragTitle(DeckForm->TitleBarImage, 40, 25);
+  EXPECT_EQ(EqualizerFormSkinned->pos(), BelowDeck());
+  EXPECT_EQ(PlayListEditorForm->pos(), BelowDeck() + QPoint(0, EqualizerFormSkinned->height()));
+
+  // The playlist editor leaves on its own; the deck no longer carries it.
+  DragTitle(PLTitle(), 100, 300);
+  const QPoint left = PlayListEditorForm->pos();
+  DragTitle(DeckForm->TitleBarImage, -5, -5);
+  EXPECT_EQ(EqualizerFormSkinned->pos(), BelowDeck());
+  EXPECT_EQ(PlayListEditorForm->pos(), left);
+
+  // The equalizer leaves the deck, the editor docked to it goes free.
+  DragWindowTo(PlayListEditorForm, PLTitle(), BelowDeck() + QPoint(0, EqualizerFormSkinned->height()));
+  ASSERT_EQ(CurrentDocking().PlayList.DockedTo, diEqualizer);
+  DragTitle(EQTitle(), 400, -140);
+  EXPECT_EQ(CurrentDocking().Equalizer.DockSide, kNotDocked);
+  EXPECT_EQ(CurrentDocking().PlayList.DockSide, kNotDocked);
+
+  // Hiding frees; the deck then moves alone.
+  DragWindowTo(EqualizerFormSkinned, EQTitle(), BelowDeck());
+  ASSERT_EQ(CurrentDocking().Equalizer.DockedTo, diDeck);
+  const QPoint hiddenAt = EqualizerFormSkinned->pos();
+  DeckForm->EqualizerButtonClick();
+  DragTitle(DeckForm->TitleBarImage, 10, 10);
+  EXPECT_EQ(EqualizerFormSkinned->pos(), hiddenAt);
+}
+
+// At double size each skin pixel is a square of device pixels with no blur:
+// every 2 x 2 block of the deck's picture is one colour.
+TEST_F(WindowLayoutTest, DoubleSizeDrawsCrispSquarePixels) {
+  const qreal scale = DeckForm->devicePixelRatioF();
+  if (scale < 2) GTEST_SKIP() << "runs in the double-size pass";
+  const QImage shot = DeckForm->grab().toImage();
+  ASSERT_EQ(shot.width(), DeckForm->width() * 2);
+  int blurred = 0;
+  for (int y = 0; y + 1 < shot.height(); y += 2) {
+    for (int x = 0; x + 1 < shot.width(); x += 2) {
+      const QRgb c = shot.pixel(x, y);
+      if (shot.pixel(x + 1, y) != c || shot.pixel(x, y + 1) != c || shot.pixel(x + 1, y + 1) != c) ++blurred;
+    }
+  }
+  EXPECT_EQ(blurred, 0);
+}
+
+TEST_F(WindowLayoutTest, TheDecksMenuAndKeys) {
+  QMenu* menu = DeckForm->findChild<QMenu*>();
+  ASSERT_TRUE(menu);
+  QStringList captions;
+  for (const QAction* action : menu->actions()) {
+    if (!action->isSeparator()) captions << action->text();
+  }
+  EXPECT_EQ(captions, QStringList({"Play File…", "Play Folder…", "Add Audio CD...", "Preferences…",
+                                   "Skins", "Double Size", "Always on Top", "Exit"}));
+  QMenu* skins = menu->actions()[5]->menu();
+  ASSERT_TRUE(skins);
+  emit skins->aboutToShow();
+  ASSERT_FALSE(skins->actions().isEmpty());
+  EXPECT_EQ(skins->actions()[0]->text(), "Default");
+  EXPECT_TRUE(skins->actions()[0]->isChecked());
+
+  UsePlayList({WriteSong("a.wav", 2), WriteSong("b.wav", 2)});
+  QApplication::setActiveWindow(EqualizerFormSkinned);  // the keys work in every player window
+  const auto status = [] { return KestrelixAudioApi::vars.PlayStatus; };
+  QTest::keyClick(EqualizerFormSkinned, Qt::Key_X);
+  EXPECT_EQ(status(), KestrelixAudioApi::psPlaying);
+  QTest::keyClick(EqualizerFormSkinned, Qt::Key_B);
+  EXPECT_EQ(PlayListEditorForm->PlayList.CurrentSongIndex, 1);
+  QTest::keyClick(EqualizerFormSkinned, Qt::Key_C);
+  EXPECT_EQ(status(), KestrelixAudioApi::psPaused);
+  QTest::keyClick(EqualizerFormSkinned, Qt::Key_V);
+  EXPECT_EQ(status(), KestrelixAudioApi::psStopped);
+  QTest::keyClick(EqualizerFormSkinned, Qt::Key_P, Qt::AltModifier);
+  EXPECT_FALSE(PlayListEditorForm->isVisible());
+  QTest::keyClick(EqualizerFormSkinned, Qt::Key_E, Qt::AltModifier);
+  EXPECT_FALSE(EqualizerFormSkinned->isVisible());
+}
+
+// Positions saved for a screen that is gone: the deck and the windows at its
+// side come back together, keeping where they sit against each other.
+class WindowsOffScreen : public DeckTests::DeckRun {};
+
+TEST_F(WindowsOffScreen, ComeBackOntoTheScreen) {
+  SavedSettings saved = DefaultSavedSettings(TestSupport::ProgramFolder());
+  saved.DeckLeft = 5000;
+  saved.DeckTop = -3000;
+  saved.EQLeft = 5000;
+  saved.EQTop = -3000 + 125;  // in reach below the deck
+  saved.PLLeft = -9000;
+  saved.PLTop = 40;
+  ASSERT_TRUE(PlatformUi::WriteTextLines(SettingsFilePath(), SettingsToLines(saved)));
+  Start();
+  const QRect screen = DeckForm->screen()->availableGeometry();
+  for (QWidget* window : {static_cast<QWidget*>(DeckForm), static_cast<QWidget*>(EqualizerFormSkinned),
+                          static_cast<QWidget*>(PlayListEditorForm)}) {
+    EXPECT_TRUE(screen.intersects(window->geometry())) << window->geometry().x();
+  }
+  EXPECT_EQ(EqualizerFormSkinned->pos(), DeckForm->pos() + QPoint(0, DeckForm->height()));
+  EXPECT_EQ(CurrentDocking().Equalizer.DockedTo, diDeck);
+}
+
+}  // namespace
