@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTabWidget>
+#include <QStringDecoder>
 #include <QTextEdit>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -46,7 +47,12 @@ constexpr char kHelpText[] =
     "- Playlist: click to select, Ctrl+click to add, Shift+click to extend; double-click to "
     "play; drag an entry with the right button to move it; drag the bottom-right corner to "
     "resize; the five buttons at the bottom open the tool panels.\n"
-    "- Drop files or folders on the deck or the playlist to add them.\n\n"
+    "- Drop files or folders on the deck or the playlist to add them.\n"
+    "- Right-click the deck for its menu: play a file or a folder, an audio CD, the "
+    "preferences, the skins, double size, always on top.\n\n"
+    "Keyboard (any player window)\n"
+    "- X play, C pause, V stop, Z previous song, B next song, L play a file.\n"
+    "- Ctrl+P preferences, Ctrl+D double size, Alt+E equalizer, Alt+P playlist editor.\n\n"
     "Keyboard (playlist)\n"
     "- Up, Down, Page Up, Page Down, Home, End move; with Shift or Ctrl they extend the "
     "selection. Ctrl+A selects all, Delete removes, Return plays.\n\n"
@@ -75,11 +81,27 @@ QString SkinTypeLabel(int type) {
   }
 }
 
+// Skins' read-me files are often in a Windows code page rather than UTF-8,
+// and a binary file may stand in their place: text that is not UTF-8 is read
+// as Latin-1, and control characters other than line breaks and tabs show as
+// replacement marks.
+QString ReadableText(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8(bytes);
+  if (utf8.hasError()) text = QString::fromLatin1(bytes);
+  for (QChar& c : text) {
+    if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\t' && c != u'\r') {
+      c = QChar::ReplacementCharacter;
+    }
+  }
+  return text;
+}
+
 QString ReadComments(const QString& folder) {
   const QString path = SkinUnit::FindSkinFile(folder, QStringLiteral("Readme.txt"));
   QFile file(path);
   if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return QStringLiteral("No comment found.");
-  return QString::fromUtf8(file.read(kMaxCommentBytes));
+  return ReadableText(file.read(kMaxCommentBytes));
 }
 
 }  // namespace

@@ -62,6 +62,14 @@ TEST_F(PreferencesDialogTest, MainMenuButtonOpensTheDialogAndTheSkinBrowserDescr
   ClickRow(Row(skins + "/Not a skin"));
   EXPECT_EQ(dialog->SkinFormatLabel->text(), QStringLiteral("Unknown Skin Type"));
   EXPECT_EQ(dialog->SkinCommentsMemo->toPlainText(), QStringLiteral("No comment found."));
+  // A read-me in a Windows code page, with binary bytes in it, still reads.
+  QDir(skins).mkpath(QStringLiteral("Old"));
+  QFile readme(skins + "/Old/readme.txt");
+  ASSERT_TRUE(readme.open(QIODevice::WriteOnly));
+  readme.write(QByteArray("Caf\xe9 skin\n\x00\x01\x02", 13));
+  readme.close();
+  ClickRow(Row(skins + "/Old"));
+  EXPECT_EQ(dialog->SkinCommentsMemo->toPlainText(), QString::fromUtf8("Café skin\n\uFFFD\uFFFD\uFFFD"));
 }
 
 TEST_F(PreferencesDialogTest, DoubleClickSwitchesSkinsAndKeepsWindowPlaces) {
