@@ -87,8 +87,8 @@ case "$mode" in
   check)
     run_tests build
     sanitizer_build
-    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
-    ASAN_OPTIONS=detect_leaks=0 run_fuzz_targets
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
+    ASAN_OPTIONS=detect_leaks=1 run_fuzz_targets
     ;;
   *)
     echo "usage: ./build.sh run [files...] | ./build.sh test | ./build.sh check" >&2

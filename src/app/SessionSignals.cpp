@@ -1,5 +1,6 @@
 #include "SessionSignals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -19,8 +20,9 @@ void OnSignal(int) {
 }  // namespace
 
 void InstallSessionEndSignals(std::function<void()> onSessionEnd) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
-  auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read);
+  // Close-on-exec: a restart of the player starts with a pair of its own.
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
   QObject::connect(notifier, &QSocketNotifier::activated, notifier,
                    [notifier, onSessionEnd = std::move(onSessionEnd)] {
                      char byte;

@@ -137,7 +137,8 @@ QByteArray ZipArchive(const std::vector<std::pair<QString, QByteArray>>& files) 
   zip_t* archive = zip_open_from_source(target, ZIP_TRUNCATE, &error);
   for (const auto& [name, bytes] : files) {
     zip_source_t* data = zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
-    zip_file_add(archive, name.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8);
+    // A name the archive already holds is refused, and the data stays ours.
+    if (zip_file_add(archive, name.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8) < 0) zip_source_free(data);
   }
   zip_close(archive);
   QByteArray out;
