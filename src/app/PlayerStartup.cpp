@@ -83,6 +83,11 @@ void InstallPreferencesDialog() {
                                         }};
   PreferencesDialogForm->UseFreedbSupport = {[&settings] { return settings.UseFreedbSupport; },
                                              [&settings](bool use) { settings.UseFreedbSupport = use; }};
+  PreferencesDialogForm->ReadTitlesFromTags = {[&settings] { return settings.ReadTitlesFromTags; },
+                                               [&settings](bool read) {
+                                                 settings.ReadTitlesFromTags = read;
+                                                 if (read) PlayListEditorForm->TagReading.ApplyTagTitlesToAll();
+                                               }};
 }
 
 void InitializeDeckVariables() {

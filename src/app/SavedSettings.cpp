@@ -88,7 +88,8 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << QStringLiteral("[PL Variables]") << BooleanText(s.PLVisible)
         << QString::number(s.PLLeft) << QString::number(s.PLTop) << QString::number(s.PLWidth)
         << QString::number(s.PLHeight)
-        << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions);
+        << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions)
+        << BooleanText(s.ReadTitlesFromTags);
   return lines;
 }
 
@@ -125,5 +126,7 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   s.PLHeight = in.Integer(42, 0, kIntMax);
   s.SavedPLDisplayOptions = GeneralFunctions::TextToDisplayOptions(in.Text(43));
   if (!in.ok()) return std::nullopt;
+  if (lines.size() > kSettingsLineCount)
+    s.ReadTitlesFromTags = ParseSettingsBoolean(lines.at(kSettingsLineCount)).value_or(s.ReadTitlesFromTags);
   return s;
 }

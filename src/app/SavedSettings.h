@@ -38,19 +38,24 @@ struct SavedSettings {
   int32_t PLWidth = 600;
   int32_t PLHeight = 166;
   GeneralFunctions::TPLDisplayOptions SavedPLDisplayOptions = GeneralFunctions::doFullSongFileName;
+  // Kept on a line after the first 44, which older builds read past.
+  bool ReadTitlesFromTags = true;
 };
 
+// Lines a file must have; lines past them are optional, and a file without
+// them (written by an older build) gives those settings their defaults.
 constexpr int kSettingsLineCount = 44;
 
 // The defaults of a new settings file; programFolder ends with "/".
 SavedSettings DefaultSavedSettings(const QString& programFolder);
 
-// The 44 lines in file order, header lines included.
+// The lines in file order, header lines included: the 44 and the optional ones.
 QStringList SettingsToLines(const SavedSettings& settings);
 
 // Parses the value lines by position (headers are never looked at). Nothing is
-// returned when there are fewer than 44 lines or a value does not convert;
-// modes and slider values outside their range are clamped.
+// returned when there are fewer than 44 lines or one of them does not
+// convert; an optional line that does not convert keeps its default. Modes and
+// slider values outside their range are clamped.
 std::optional<SavedSettings> SettingsFromLines(const QStringList& lines);
 
 // "True"/"False" in any letter case, or a number (0 false, anything else true).

@@ -177,8 +177,10 @@ QWidget* TPreferencesDialogForm::MakeOptionsPage() {
   auto* page = new QWidget;
   AlwaysOnTopCheckBox = new QCheckBox(QStringLiteral("Always on Top"));
   UseFreedbSupportCheckBox = new QCheckBox(QStringLiteral("Use freedb Support"));
+  ReadTitlesFromTagsCheckBox = new QCheckBox(QStringLiteral("Read titles from tags"));
   auto* layout = new QVBoxLayout(page);
-  for (const auto& option : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop}, std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport}}) {
+  for (const auto& option : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop}, std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport},
+                             std::pair{ReadTitlesFromTagsCheckBox, &ReadTitlesFromTags}}) {
     DeckFlag* flag = option.second;
     layout->addWidget(option.first);
     connect(option.first, &QCheckBox::clicked, this, [flag](bool checked) {
@@ -214,6 +216,7 @@ void TPreferencesDialogForm::PageShown(int page) {
   } else if (tab == QLatin1String("Options")) {
     AlwaysOnTopCheckBox->setChecked(AlwaysOnTop.Get && AlwaysOnTop.Get());
     UseFreedbSupportCheckBox->setChecked(UseFreedbSupport.Get && UseFreedbSupport.Get());
+    ReadTitlesFromTagsCheckBox->setChecked(ReadTitlesFromTags.Get && ReadTitlesFromTags.Get());
   }
 }
 

@@ -14,14 +14,14 @@ class QTabWidget;
 class QTextEdit;
 class QTreeView;
 
-// The preferences dialog: information pages, the two options and the skin
+// The preferences dialog: information pages, the options and the skin
 // browser, shown beside the player without blocking it.
 class TPreferencesDialogForm : public QWidget {
   Q_OBJECT
  public:
   explicit TPreferencesDialogForm(QWidget* parent = nullptr);
 
-  // The deck's two flags, read when the Options page shows and written at
+  // The deck's option flags, read when the Options page shows and written at
   // each click; installed by the deck, which also applies them.
   struct DeckFlag {
     std::function<bool()> Get;
@@ -29,6 +29,7 @@ class TPreferencesDialogForm : public QWidget {
   };
   DeckFlag AlwaysOnTop;
   DeckFlag UseFreedbSupport;
+  DeckFlag ReadTitlesFromTags;
 
   // Centres the dialog on the screen and shows it.
   void ShowDialog();
@@ -43,6 +44,7 @@ class TPreferencesDialogForm : public QWidget {
   std::array<QLabel*, 4> AudioApiLabels;
   QCheckBox* AlwaysOnTopCheckBox;
   QCheckBox* UseFreedbSupportCheckBox;
+  QCheckBox* ReadTitlesFromTagsCheckBox;
 
   void SkinsTreeViewClick(const QModelIndex& index);
   void SkinsTreeViewDblClick(const QModelIndex& index);

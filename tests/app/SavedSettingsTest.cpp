@@ -16,9 +16,8 @@ TEST(SavedSettings, DefaultFileLineByLine) {
                        "[EQ Variables]", "True", "381", "143", "[EQ Buttons Positions]"};
   for (int i = 0; i < 11; ++i) expected << "50";
   expected << "0" << "True" << "False" << "False" << "[PL Variables]" << "True" << "81" << "273"
-           << "600" << "166" << "[doFullSongFileName]";
+           << "600" << "166" << "[doFullSongFileName]" << "True";
   EXPECT_EQ(DefaultLines(), expected);
-  EXPECT_EQ(expected.size(), kSettingsLineCount);
 }
 
 TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
@@ -51,6 +50,7 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   s.PLWidth = 450;
   s.PLHeight = 291;
   s.SavedPLDisplayOptions = GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter;
+  s.ReadTitlesFromTags = false;
 
   const auto back = SettingsFromLines(SettingsToLines(s));
   ASSERT_TRUE(back);
@@ -61,6 +61,18 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   EXPECT_EQ(lines[23], "10");
   EXPECT_EQ(lines[32], "100");
   EXPECT_EQ(lines[43], "[doSongArtistTitle][doHideCounter]");
+  EXPECT_EQ(lines[44], "False");
+}
+
+// Older builds read the first 44 lines and ignore the rest; a file they wrote
+// (44 lines) or a damaged optional line gives the optional settings their defaults.
+TEST(SavedSettings, OptionalLinesAfterTheFortyFourthKeepDefaultsWhenMissingOrDamaged) {
+  QStringList lines = DefaultLines();
+  lines[44] = "False";
+  EXPECT_FALSE(SettingsFromLines(lines)->ReadTitlesFromTags);
+  EXPECT_TRUE(SettingsFromLines(lines.mid(0, kSettingsLineCount))->ReadTitlesFromTags);
+  lines[44] = "perhaps";
+  EXPECT_TRUE(SettingsFromLines(lines)->ReadTitlesFromTags);
 }
 
 TEST(SavedSettings, BooleansReadInAnyCaseOrAsNumbers) {
@@ -98,7 +110,7 @@ TEST(SavedSettings, ShortOrUnconvertibleFilesAreRejectedWhole) {
   badBoolean[38] = "maybe";
   EXPECT_FALSE(SettingsFromLines(badBoolean));
 
-  // Extra lines after the 44th do no harm.
+  // Lines after the known ones (from a newer build) do no harm.
   QStringList longer = lines;
   longer << "extra";
   EXPECT_TRUE(SettingsFromLines(longer));

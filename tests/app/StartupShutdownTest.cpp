@@ -93,10 +93,11 @@ TEST_F(PlayerRun, ShutdownSavesEveryWindowAndTheNextRunRestoresIt) {
   PlayListEditorForm->move(200, 216);
   EqualizerFormSkinned->SliderValues[3] = 80;
   DeckForm->Settings.RepeatOn = true;
+  DeckForm->Settings.ReadTitlesFromTags = false;
   DestroyForms();
 
   const QStringList lines = IniLines();
-  ASSERT_EQ(lines.size(), kSettingsLineCount);
+  ASSERT_EQ(lines.size(), kSettingsLineCount + 1);
   EXPECT_EQ(lines[7], "200");
   EXPECT_EQ(lines[8], "100");
   EXPECT_EQ(lines[12], "True");
@@ -105,8 +106,10 @@ TEST_F(PlayerRun, ShutdownSavesEveryWindowAndTheNextRunRestoresIt) {
   EXPECT_EQ(lines[25], "80");
   EXPECT_EQ(lines[39], "200");
   EXPECT_EQ(lines[40], "216");
+  EXPECT_EQ(lines[44], "False");
 
   Start();
+  EXPECT_FALSE(DeckForm->Settings.ReadTitlesFromTags);
   EXPECT_EQ(DeckForm->pos(), QPoint(200, 100));
   EXPECT_EQ(EqualizerFormSkinned->pos(), QPoint(475, 100));
   EXPECT_EQ(PlayListEditorForm->pos(), QPoint(200, 216));
