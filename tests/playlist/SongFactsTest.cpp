@@ -18,6 +18,7 @@
 #include "playlist/PlayListModel.h"
 #include "playlist/PlayListSongFacts.h"
 #include "playlist/SongFacts.h"
+#include "playlist/TFileInfoForm.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -134,6 +135,23 @@ TEST(SongFacts, LengthTextsInMinutesOrHours) {
   const std::pair<int, const char*> cases[] = {{-1, ""},        {0, "0:00"},       {59, "0:59"},   {61, "1:01"},
                                                {3599, "59:59"}, {3600, "1:00:00"}, {3723, "1:02:03"}, {36000, "10:00:00"}};
   for (const auto& [seconds, text] : cases) EXPECT_EQ(SongFacts::LengthText(seconds), text) << seconds;
+}
+
+TEST(SongFacts, FileInfoRowsOfAReadableAndAnUnreadableFile) {
+  const QString flac = QString::fromStdString(InFolder("info.flac"));
+  ASSERT_TRUE(WriteFlac(flac.toStdString(), Tone(65.0), "Some Artist", "Some Title"));
+  using Rows = std::vector<std::pair<QString, QString>>;
+  Rows rows = FileInfoRows(flac, ReadSongFacts(flac, SongFacts::Detail::AllTags));
+  ASSERT_GE(rows.size(), 8u);
+  EXPECT_EQ(rows[3].first, "Bit rate");
+  EXPECT_TRUE(rows[3].second.endsWith(" kbit/s"));
+  rows[3].second.clear();  // the compressed size varies with the encoder
+  EXPECT_EQ(rows, (Rows{{"Path", flac}, {"Format", "FLAC"}, {"Length", "1:05"}, {"Bit rate", ""},
+                        {"Sample rate", "44100 Hz"}, {"Channels", "2 (stereo)"}, {"ARTIST", "Some Artist"},
+                        {"TITLE", "Some Title"}}));
+  EXPECT_EQ(FileInfoRows("/gone.mp3", ReadSongFacts("/gone.mp3")),
+            (Rows{{"Path", "/gone.mp3"}, {"Format", "not readable"}, {"Length", "unknown"}, {"Bit rate", "unknown"},
+                  {"Sample rate", "unknown"}, {"Channels", "unknown"}, {"Tags", "none found"}}));
 }
 
 // The playlist side: a list of tagged and untagged files, read in the background.
