@@ -1,7 +1,6 @@
 #include "TaggedFiles.h"
 
 #include <opus/opusenc.h>
-#include <sndfile.h>
 
 #include <algorithm>
 #include <fstream>
@@ -24,21 +23,6 @@ std::string SizeBytes(unsigned long long size, bool synchsafe) {
 }
 
 }  // namespace
-
-bool WriteFlac(const std::string& path, const PcmAudio& audio, const std::string& artist, const std::string& title) {
-  SF_INFO info{};
-  info.samplerate = audio.sampleRate;
-  info.channels = audio.channels;
-  info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-  SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-  if (!file) return false;
-  // Strings go in before the audio so that they land in the header.
-  if (!artist.empty()) sf_set_string(file, SF_STR_ARTIST, artist.c_str());
-  if (!title.empty()) sf_set_string(file, SF_STR_TITLE, title.c_str());
-  const sf_count_t frames = audio.Frames();
-  const bool ok = sf_writef_float(file, audio.samples.data(), frames) == frames;
-  return sf_close(file) == 0 && ok;
-}
 
 bool WriteOpus(const std::string& path, const PcmAudio& audio, const Comments& comments) {
   OggOpusComments* tags = ope_comments_create();

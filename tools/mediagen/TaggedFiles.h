@@ -1,21 +1,18 @@
 #pragma once
-// Song files carrying tags: FLAC through libsndfile, Ogg Opus through
-// libopusenc, and ID3 tags built byte by byte (also lying ones) to put in
+// Song files carrying tags: Ogg Opus through libopusenc (FLAC: WavFile.h),
+// and ID3 tags built byte by byte (also lying ones) to put in
 // front of or behind an MP3 file.
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "PcmAudio.h"
+#include "WavFile.h"
 
 namespace MediaGen {
 
 // Tag fields as (name, value), in Vorbis comment naming ("ARTIST", "TITLE").
 using Comments = std::vector<std::pair<std::string, std::string>>;
-
-// 16-bit FLAC with a Vorbis comment block holding ARTIST and TITLE when given.
-bool WriteFlac(const std::string& path, const PcmAudio& audio, const std::string& artist = {},
-               const std::string& title = {});
 
 // Ogg Opus at 64 kbit/s with the given comment fields.
 bool WriteOpus(const std::string& path, const PcmAudio& audio, const Comments& comments = {});
