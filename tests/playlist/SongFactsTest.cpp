@@ -73,7 +73,7 @@ TEST(SongFacts, TagsAndLengthsOfEveryTaggedFormat) {
     EXPECT_EQ(facts.artist.toStdString(), song.artist);
     EXPECT_EQ(facts.title.toStdString(), song.title);
     EXPECT_EQ(facts.format.toStdString(), song.format);
-    EXPECT_NEAR(facts.seconds, song.seconds, 0);
+    EXPECT_EQ(facts.seconds, song.seconds);
     EXPECT_EQ(facts.channels, song.channels);
     EXPECT_GT(facts.bitRate, 0);
     const auto title = std::find_if(facts.tags.begin(), facts.tags.end(), [](const auto& tag) { return tag.first == "TITLE"; });
