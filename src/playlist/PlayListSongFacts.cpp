@@ -1,7 +1,5 @@
 #include "PlayListSongFacts.h"
 
-#include <QSet>
-
 #include <utility>
 #include <vector>
 
@@ -17,14 +15,14 @@ PlayListSongFacts::PlayListSongFacts(PlayListModel& model, std::function<bool()>
 }
 
 void PlayListSongFacts::ListChanged() {
-  if (model_.Revision() == requestedRevision_) return;
-  requestedRevision_ = model_.Revision();
-  QStringList paths;
-  paths.reserve(model_.TotalFiles());
-  for (int i = 0; i < model_.TotalFiles(); ++i) paths.append(GeneralFunctions::GetEntrySongPath(model_.Entry(i)));
-  Reader.Request(paths);
+  if (model_.Revision() == indexedRevision_ || applying_) return;
+  indexedRevision_ = model_.Revision();
+  rowsOfPath_.clear();
+  rowsOfPath_.reserve(model_.TotalFiles());
+  for (int i = 0; i < model_.TotalFiles(); ++i) rowsOfPath_[GeneralFunctions::GetEntrySongPath(model_.Entry(i))].append(i);
+  Reader.Request(rowsOfPath_.keys());
   // Entries of files read before take their titles at once.
-  ApplyTagTitles(nullptr);
+  ApplyTagTitlesToAll();
 }
 
 int PlayListSongFacts::SecondsOf(const QString& entry) const {
@@ -32,31 +30,35 @@ int PlayListSongFacts::SecondsOf(const QString& entry) const {
   return facts ? facts->seconds : -1;
 }
 
-void PlayListSongFacts::ApplyTagTitlesToAll() { ApplyTagTitles(nullptr); }
+void PlayListSongFacts::ApplyTagTitlesToAll() { ApplyTagTitles(rowsOfPath_.keys()); }
 
 void PlayListSongFacts::FactsArrived(const QStringList& paths) {
-  const QSet<QString> arrived(paths.begin(), paths.end());
-  ApplyTagTitles(&arrived);
+  ListChanged();  // the rows of each path must be those of the list as it is now
+  ApplyTagTitles(paths);
   // The lengths are new even where no entry changed.
   if (model_.ListChanged) model_.ListChanged();
 }
 
-void PlayListSongFacts::ApplyTagTitles(const QSet<QString>* paths) {
+void PlayListSongFacts::ApplyTagTitles(const QStringList& paths) {
   if (!readTitlesFromTags_ || !readTitlesFromTags_()) return;
   std::vector<std::pair<int, QString>> changes;
-  for (int i = 0; i < model_.TotalFiles(); ++i) {
-    const QString path = GeneralFunctions::GetEntrySongPath(model_.Entry(i));
-    if (paths && !paths->contains(path)) continue;
+  for (const QString& path : paths) {
     const SongFacts::Facts* facts = Reader.Find(path);
-    QString entry = model_.Entry(i);
-    if (facts && SongFacts::ApplyTagsToEntry(*facts, entry)) changes.emplace_back(i, std::move(entry));
+    if (!facts) continue;
+    for (int row : rowsOfPath_.value(path)) {
+      QString entry = model_.Entry(row);
+      if (SongFacts::ApplyTagsToEntry(*facts, entry)) changes.emplace_back(row, std::move(entry));
+    }
   }
   // The song on the deck takes its new names too.
   QString& current = KestrelixAudioApi::vars.CurrentSongEntry;
-  const QString currentPath = GeneralFunctions::GetEntrySongPath(current);
-  const SongFacts::Facts* facts = Reader.Find(currentPath);
-  if (facts && (!paths || paths->contains(currentPath)) && SongFacts::ApplyTagsToEntry(*facts, current))
+  const SongFacts::Facts* facts = Reader.Find(GeneralFunctions::GetEntrySongPath(current));
+  if (facts && SongFacts::ApplyTagsToEntry(*facts, current))
     PlayListPlayback::ShowSongTexts(model_.CurrentSongIndex, current);
-  requestedRevision_ = model_.Revision() + (changes.empty() ? 0 : 1);  // our own change needs no new request
+  if (changes.empty()) return;
+  // Only names change: the paths and their rows stay as indexed.
+  applying_ = true;
   model_.ChangeEntries(changes);
+  applying_ = false;
+  indexedRevision_ = model_.Revision();
 }

@@ -4,6 +4,8 @@
 // when its facts arrive the entry takes the artist and title of the file's
 // tags (while that is switched on) and the list shows the song's length.
 // The deck's song lines follow when the song being played changes its names.
+#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -31,10 +33,14 @@ class PlayListSongFacts : public QObject {
 
  private:
   void FactsArrived(const QStringList& paths);
-  // Rewrites the entries whose path is in `paths` (all entries when null).
-  void ApplyTagTitles(const QSet<QString>* paths);
+  // Rewrites the entries of these paths whose facts have an artist or title.
+  void ApplyTagTitles(const QStringList& paths);
 
   PlayListModel& model_;
   std::function<bool()> readTitlesFromTags_;
-  uint64_t requestedRevision_ = UINT64_MAX;
+  // The rows of each path, as of the list's revision indexedRevision_; a
+  // batch of facts then costs only its own rows.
+  QHash<QString, QList<int>> rowsOfPath_;
+  uint64_t indexedRevision_ = UINT64_MAX;
+  bool applying_ = false;
 };
