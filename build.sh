@@ -15,6 +15,7 @@ packages=(
   libmpg123-dev libvorbis-dev libsndfile1-dev libopenmpt-dev
   libcdio-dev libcdio-paranoia-dev libsdl2-dev libsoxr-dev libkissfft-dev
   libmp3lame-dev libdiscid-dev libzip-dev
+  libtag1-dev libopusfile-dev libopusenc-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
   clang libclang-rt-14-dev

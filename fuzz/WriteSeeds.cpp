@@ -16,6 +16,9 @@
 #include "equalizer/EQPresets.h"
 #include "equalizer/WinampEqf.h"
 #include "mediagen/CdImageWriter.h"
+#include "mediagen/Mp3Writer.h"
+#include "mediagen/OggWriter.h"
+#include "mediagen/TaggedFiles.h"
 #include "platform/localcddb/XmcdEntry.h"
 #include "platform/ui/TextFile.h"
 #include "playlist/PlayListEntry.h"
@@ -78,6 +81,29 @@ bool WriteSkinArchive(const QString& path, const QDir& skin) {
 
 }  // namespace
 
+// Short tagged songs of each kind, each behind the byte that names its extension.
+bool WriteSongSeeds(const QString& folder) {
+  MediaGen::ToneSpec spec;
+  spec.seconds = 0.2;
+  const MediaGen::PcmAudio tone = MediaGen::MakeTone(spec);
+  const MediaGen::Comments tags{{"ARTIST", "Seed Artist"}, {"TITLE", "Seed Title"}};
+  const std::string scratch = (folder + "/scratch").toStdString();
+  const auto seed = [&](char kind, const char* name, bool written) {
+    QFile in(QString::fromStdString(scratch));
+    const bool ok = written && in.open(QIODevice::ReadOnly) && WriteBytes(folder + "/" + name, kind + in.readAll());
+    in.remove();
+    return ok;
+  };
+  bool ok = seed(0, "tagged.mp3", MediaGen::WriteMp3(scratch, tone, 64) &&
+                                      MediaGen::WrapFile(scratch,
+                                                         MediaGen::Id3v2Tag(4, {MediaGen::Id3TextFrame("TIT2", 3, "Seed")}),
+                                                         MediaGen::Id3v1Tag("Seed", "Seed Artist")));
+  ok = seed(1, "tagged.flac", MediaGen::WriteFlac(scratch, tone, "Seed Artist", "Seed Title")) && ok;
+  ok = seed(2, "tagged.opus", MediaGen::WriteOpus(scratch, tone, tags)) && ok;
+  ok = seed(3, "tagged.ogg", MediaGen::WriteOgg(scratch, tone, 0.1f, tags)) && ok;
+  return ok;
+}
+
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   if (argc < 3) {
@@ -87,7 +113,7 @@ int main(int argc, char* argv[]) {
   const QDir out(QString::fromLocal8Bit(argv[1]));
   const QDir skin(QString::fromLocal8Bit(argv[2]));
   for (const char* target : {"settings", "playlist", "skin_text", "skin_bitmap", "cursor", "xmcd", "disc_image",
-                             "presets", "skin_archive", "cddb_replies"})
+                             "presets", "skin_archive", "cddb_replies", "song_files"})
     out.mkpath(QString::fromLatin1(target));
   const auto at = [&out](const char* target, const char* name) {
     return out.filePath(QString::fromLatin1(target) + "/" + QString::fromLatin1(name));
@@ -120,6 +146,7 @@ int main(int argc, char* argv[]) {
   EqualizerPresets::InitDefaultPresets();
   ok = PlatformUi::WriteTextLines(at("presets", "default.EQP"), EqualizerPresets::PresetsToLines()) && ok;
   ok = WriteBytes(at("presets", "one.EQF"), WinampEqf::WriteEqf({EqualizerPresets::EmptyUserPreset()})) && ok;
+  ok = WriteSongSeeds(out.filePath(QStringLiteral("song_files"))) && ok;
   if (!ok) std::fprintf(stderr, "fuzz_seeds: could not write every seed\n");
   return ok ? 0 : 1;
 }

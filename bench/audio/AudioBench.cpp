@@ -1,6 +1,7 @@
 // Audio speed figures (printed, not asserted):
 //  1. decode + equalizer DSP + mix throughput, as a multiple of real time, for
-//     MP3, OGG and XM, with the output unpaced;
+//     WAV, FLAC, MP3, OGG, Opus and XM, with the output unpaced, and what
+//     playing FLAC costs above WAV in percent of one core;
 //  2. equalizer DSP cost in CPU nanoseconds per frame (stereo and mono);
 //  3. mixer CPU share while an MP3 plays in real time to the null output.
 #include <chrono>
@@ -18,6 +19,8 @@
 #include "mediagen/ModuleSong.h"
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/OggWriter.h"
+#include "mediagen/TaggedFiles.h"
+#include "mediagen/WavFile.h"
 #include "platform/bass/bass.h"
 
 namespace {
@@ -88,8 +91,14 @@ void Throughput(const std::filesystem::path& folder) {
   const std::string mp3 = (folder / "bench.mp3").string();
   const std::string ogg = (folder / "bench.ogg").string();
   const std::string xm = (folder / "bench.xm").string();
+  const std::string wav = (folder / "bench.wav").string();
+  const std::string flac = (folder / "bench.flac").string();
+  const std::string opus = (folder / "bench.opus").string();
   MediaGen::WriteMp3(mp3, Music(seconds), 192);
   MediaGen::WriteOgg(ogg, Music(seconds));
+  MediaGen::WriteWav(wav, Music(seconds));
+  MediaGen::WriteFlac(flac, Music(seconds));
+  MediaGen::WriteOpus(opus, Music(seconds));
   const MediaGen::ModuleSong song = BusySong(8);
   MediaGen::WriteXm(xm, song);
 
@@ -98,10 +107,21 @@ void Throughput(const std::filesystem::path& folder) {
   BASS_Init(-1, 44100, 0, nullptr);
   BASS_Start();
   std::printf("Decode + EQ DSP + mix throughput (unpaced null output):\n");
-  const DWORD mp3Stream = BASS_StreamCreateFile(FALSE, mp3.c_str(), 0, 0, 0);
-  std::printf("  MP3 192 kbit/s stereo: %7.1f x real time\n", seconds / PlayThrough(mp3Stream, false));
-  const DWORD oggStream = BASS_StreamCreateFile(FALSE, ogg.c_str(), 0, 0, 0);
-  std::printf("  OGG q0.4 stereo:       %7.1f x real time\n", seconds / PlayThrough(oggStream, false));
+  struct Stream {
+    const char* label;
+    const std::string& path;
+    double speed = 0;  // multiple of real time
+  };
+  Stream streams[] = {{"WAV 16-bit stereo:     ", wav}, {"FLAC 16-bit stereo:    ", flac},
+                      {"MP3 192 kbit/s stereo: ", mp3}, {"OGG q0.4 stereo:       ", ogg},
+                      {"Opus 64 kbit/s stereo: ", opus}};
+  for (Stream& stream : streams) {
+    const DWORD handle = BASS_StreamCreateFile(FALSE, stream.path.c_str(), 0, 0, 0);
+    stream.speed = seconds / PlayThrough(handle, false);
+    std::printf("  %s%7.1f x real time\n", stream.label, stream.speed);
+  }
+  // At n times real time a stream takes 100/n percent of a core to play.
+  std::printf("  FLAC above WAV: %.3f %% of one core\n", 100 / streams[1].speed - 100 / streams[0].speed);
   const DWORD music = BASS_MusicLoad(FALSE, xm.c_str(), 0, 0, BASS_MUSIC_RAMP | BASS_MUSIC_CALCLEN);
   std::printf("  XM 4 channels:         %7.1f x real time\n", song.Seconds() / PlayThrough(music, true));
   BASS_Free();

@@ -74,6 +74,11 @@ void InstallPreferencesDialog() {
                                        [&settings](bool doubled) {
                                          if (doubled != settings.DoubleSize) ToggleDoubleSize();
                                        }};
+  PreferencesDialogForm->ReadTitlesFromTags = {[&settings] { return settings.ReadTitlesFromTags; },
+                                               [&settings](bool read) {
+                                                 settings.ReadTitlesFromTags = read;
+                                                 if (read) PlayListEditorForm->TagReading.ApplyTagTitlesToAll();
+                                               }};
 }
 
 void InitializeDeckVariables() {

@@ -48,6 +48,12 @@ class LineReader {
   bool ok_ = true;
 };
 
+// A line after the first 44: missing in a file of an older build, or not a
+// boolean, it keeps the default.
+bool OptionalBoolean(const QStringList& lines, int index, bool byDefault) {
+  return index < lines.size() ? ParseSettingsBoolean(lines[index]).value_or(byDefault) : byDefault;
+}
+
 constexpr int32_t kIntMin = INT32_MIN;
 constexpr int32_t kIntMax = INT32_MAX;
 
@@ -93,7 +99,8 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << QString::number(s.PLLeft) << QString::number(s.PLTop) << QString::number(s.PLWidth)
         << QString::number(s.PLHeight)
         << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions)
-        << QStringLiteral("[Window Options]") << BooleanText(s.DoubleSize);
+        << QStringLiteral("[Window Options]") << BooleanText(s.DoubleSize)
+        << BooleanText(s.ReadTitlesFromTags);
   return lines;
 }
 
@@ -130,7 +137,8 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   s.PLHeight = in.Integer(42, 0, kIntMax);
   s.SavedPLDisplayOptions = GeneralFunctions::TextToDisplayOptions(in.Text(43));
   if (!in.ok()) return std::nullopt;
-  if (lines.size() > 45) s.DoubleSize = ParseSettingsBoolean(lines[45]).value_or(false);
+  s.DoubleSize = OptionalBoolean(lines, 45, s.DoubleSize);
+  s.ReadTitlesFromTags = OptionalBoolean(lines, 46, s.ReadTitlesFromTags);
   return s;
 }
 

@@ -40,12 +40,14 @@ struct SavedSettings {
   int32_t PLWidth = 600;
   int32_t PLHeight = 166;
   GeneralFunctions::TPLDisplayOptions SavedPLDisplayOptions = GeneralFunctions::doFullSongFileName;
+  // Lines after the first 44, which older builds read past.
   bool DoubleSize = false;
+  bool ReadTitlesFromTags = true;
 };
 
 // The lines a file needs to be read at all, and the lines a file is written with.
 constexpr int kSettingsLineCount = 44;
-constexpr int kWrittenSettingsLineCount = 46;
+constexpr int kWrittenSettingsLineCount = 47;
 
 // The defaults of a new settings file; programFolder ends with "/".
 SavedSettings DefaultSavedSettings(const QString& programFolder);

@@ -100,7 +100,7 @@ SongKind FileKindOfPath(const QString& path) {
   if (extension == QLatin1String(".TEMP")) {
     extension = UpperExtension(path.left(path.size() - 5));
   }
-  static const QStringList streams{".MP3", ".MP2", ".MP1", ".OGG", ".WAV"};
+  static const QStringList streams{".MP3", ".MP2", ".MP1", ".OGG", ".WAV", ".FLAC", ".OPUS"};
   static const QStringList musics{".XM", ".MOD", ".S3M", ".IT", ".MTM", ".UMX"};
   SongKind kind;
   if (streams.contains(extension)) {

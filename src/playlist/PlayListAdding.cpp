@@ -20,16 +20,19 @@ struct FilterItem {
   const char* patterns;
 };
 
-const std::array<FilterItem, 15> kAddFilesFilter{{
+const std::array<FilterItem, 17> kAddFilesFilter{{
     {"All Supported Files",
-     "*.mp3;*.mp2;*.mp1;*.wav;*.ogg;*.mod;*.xm;*.s3m;*.it;*.mo3;*.mtm;*.umx;*.cda"},
-    {"All Stream Files (*.mp3;*.mp2;*.mp1;*.wav;*.ogg)", "*.mp3;*.mp2;*.mp1;*.wav;*.ogg"},
+     "*.mp3;*.mp2;*.mp1;*.wav;*.ogg;*.flac;*.opus;*.mod;*.xm;*.s3m;*.it;*.mo3;*.mtm;*.umx;*.cda"},
+    {"All Stream Files (*.mp3;*.mp2;*.mp1;*.wav;*.ogg;*.flac;*.opus)",
+     "*.mp3;*.mp2;*.mp1;*.wav;*.ogg;*.flac;*.opus"},
     {"All Module Files (*.mod;*.xm;*.s3m;*.it;*.mo3;*.mtm;*.umx)",
      "*.mod;*.xm;*.s3m;*.it;*.mo3;*.mtm;*.umx"},
     {"CDDA Audio Tracks (*.cda)", "*.cda"},
     {"MPEG Audio  files (*.mp3;*.mp2;*.mp1) ", "*.mp3;*.mp2;*.mp1"},
     {"Windows Audio Files (*.wav)", "*.wav"},
     {"Ogg Vorbis Files (*.ogg)", "*.ogg"},
+    {"FLAC Files (*.flac)", "*.flac"},
+    {"Opus Files (*.opus)", "*.opus"},
     {"Protracker Modules (*.mod)", "*.mod"},
     {"Fast Tracker Modules (*.xm)", "*.xm"},
     {"Scream Tracker Modules (*.s3m)", "*.s3m"},
@@ -41,8 +44,9 @@ const std::array<FilterItem, 15> kAddFilesFilter{{
 }};
 
 // The folder scan's masks, in scan order (".mo3" is not scanned).
-const std::array<const char*, 12> kFolderScanExtensions{
-    ".mp3", ".mp2", ".mp1", ".ogg", ".wav", ".xm", ".mod", ".s3m", ".it", ".mtm", ".umx", ".cda"};
+const std::array<const char*, 14> kFolderScanExtensions{".mp3", ".mp2", ".mp1", ".ogg", ".wav",
+                                                       ".flac", ".opus", ".xm", ".mod", ".s3m",
+                                                       ".it", ".mtm", ".umx", ".cda"};
 
 QStringList BuildEntries(const QStringList& paths) {
   QStringList entries;

@@ -37,6 +37,12 @@ void PlayListModel::Append(const QStringList& entries) {
   ShowTotalFiles();
 }
 
+void PlayListModel::ChangeEntries(const std::vector<std::pair<int, QString>>& changes) {
+  for (const auto& [index, entry] : changes)
+    if (index >= 0 && index < TotalFiles()) items_[static_cast<size_t>(index)].entry = entry;
+  if (!changes.empty()) Changed();
+}
+
 void PlayListModel::ReplaceEntries(const QStringList& entries) {
   items_.clear();
   if (ItemIndex >= entries.size()) ItemIndex = -1;

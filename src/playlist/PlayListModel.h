@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class PlayListModel {
@@ -39,6 +40,8 @@ class PlayListModel {
 
   // Appends entries in order and shows the new count.
   void Append(const QStringList& entries);
+  // Rewrites entries in place (index, new text); order and selection stay.
+  void ChangeEntries(const std::vector<std::pair<int, QString>>& changes);
   // Replaces every entry (loading, reordering); selection cleared, indexes kept.
   void ReplaceEntries(const QStringList& entries);
   // Empties the list and shows the count; CurrentSongIndex is kept.

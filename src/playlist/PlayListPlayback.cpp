@@ -30,17 +30,6 @@ void Call(const Hook& hook, Args&&... args) {
   if (hook) hook(std::forward<Args>(args)...);
 }
 
-void ShowSongTexts(int32_t index, const QString& entry) {
-  const PlayListHooks::DeckDisplay& deck = PlayListHooks::Deck();
-  const QString artist = GeneralFunctions::GetEntrySongArtist(entry);
-  if (deck.SkinIsWinamp && deck.SkinIsWinamp()) {
-    Call(deck.SetArtistScrollText, QString::number(index + 1) + '.' + artist);
-    return;
-  }
-  Call(deck.SetArtistScrollText, artist);
-  Call(deck.SetTitleScrollText, GeneralFunctions::GetEntrySongTitle(entry));
-}
-
 // The new CurrentSongIndex for the mode; sets `endOfList` when the list ran
 // out without repeat.
 int32_t NextIndex(const PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck,
@@ -68,6 +57,17 @@ int32_t NextIndex(const PlayListModel& model, TPlayMode mode, const DeckPlaySett
 }
 
 }  // namespace
+
+void ShowSongTexts(int32_t index, const QString& entry) {
+  const PlayListHooks::DeckDisplay& deck = PlayListHooks::Deck();
+  const QString artist = GeneralFunctions::GetEntrySongArtist(entry);
+  if (deck.SkinIsWinamp && deck.SkinIsWinamp()) {
+    Call(deck.SetArtistScrollText, QString::number(index + 1) + '.' + artist);
+    return;
+  }
+  Call(deck.SetArtistScrollText, artist);
+  Call(deck.SetTitleScrollText, GeneralFunctions::GetEntrySongTitle(entry));
+}
 
 void PlayPlayListSong(PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck) {
   const PlayListHooks::DeckDisplay& display = PlayListHooks::Deck();

@@ -1,5 +1,7 @@
 #pragma once
 // Choosing the song to play and handing it to the audio front-end.
+#include <QString>
+
 #include <cstdint>
 
 class PlayListModel;
@@ -22,5 +24,9 @@ struct DeckPlaySettings {
 // of the list without repeat the first song is loaded but left stopped and
 // the deck shows "Stopped". pmResume only resumes the paused song.
 void PlayPlayListSong(PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck);
+
+// The deck's song lines for entry `index` (with a Winamp skin the artist line
+// shows "<number>.<artist>" and the title line is left alone).
+void ShowSongTexts(int32_t index, const QString& entry);
 
 }  // namespace PlayListPlayback

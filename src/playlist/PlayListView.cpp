@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "playlist/PlayListModel.h"
+#include "playlist/SongFacts.h"
 #include "skins/SkinTextFiles.h"
 
 namespace {
@@ -21,6 +22,9 @@ constexpr int kMaxDrawnCharacters = 1024;
 constexpr int kFontPixelSize = 11;
 constexpr int kWheelRowsPerNotch = 3;
 constexpr int kWheelNotch = 120;
+// Pixels between the length and the row's right edge, and between the text and the length.
+constexpr int kLengthMargin = 3;
+constexpr int kLengthGap = 6;
 
 QString AvailableFamily(const QString& wanted) {
   if (QFontDatabase::hasFamily(wanted)) return wanted;
@@ -92,9 +96,20 @@ void PlayListView::paintEvent(QPaintEvent*) {
     const QRect row(0, (i - top_) * kItemHeight, width(), kItemHeight);
     if (model_.IsSelected(i)) painter.fillRect(row, colours.SelectedBG);
     painter.setPen(i == model_.CurrentSongIndex ? colours.Current : colours.Normal);
-    const QString text = GeneralFunctions::DisplayTextOfEntry(model_.Entry(i), i, options_);
-    painter.drawText(row.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     text.left(kMaxDrawnCharacters));
+    const QString& entry = model_.Entry(i);
+    // The song's length, right-aligned; the text is cut before it.
+    const QString length = SongSeconds ? SongFacts::LengthText(SongSeconds(entry)) : QString();
+    QRect textRect = row.adjusted(2, 2, 0, 0);
+    if (!length.isEmpty()) {
+      const QRect lengthRect = row.adjusted(0, 2, -kLengthMargin, 0);
+      painter.drawText(lengthRect, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, length);
+      textRect.setRight(lengthRect.right() - painter.fontMetrics().horizontalAdvance(length) - kLengthGap);
+    }
+    const QString text = GeneralFunctions::DisplayTextOfEntry(entry, i, options_);
+    painter.save();
+    painter.setClipRect(textRect.adjusted(0, -2, 0, 0));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text.left(kMaxDrawnCharacters));
+    painter.restore();
     if (i == model_.ItemIndex && hasFocus()) {
       painter.setPen(QPen(colours.Normal, 1, Qt::DotLine));
       painter.drawRect(row.adjusted(0, 0, -1, -1));

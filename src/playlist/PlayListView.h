@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include <functional>
+
 #include "playlist/PlayListDisplayOptions.h"
 
 class PlayListModel;
@@ -32,6 +34,8 @@ class PlayListView : public QWidget {
 
   // The entry a right-button drag started on, -1 when no drag is under way.
   int DragSourceIndex = -1;
+  // The length of an entry's song in seconds (-1 unknown), drawn at the row's end.
+  std::function<int(const QString& entry)> SongSeconds;
 
  signals:
   // Double click or Return: play the first selected entry.

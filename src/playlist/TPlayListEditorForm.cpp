@@ -7,13 +7,16 @@
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "platform/ui/DroppedLocalFiles.h"
+#include "platform/ui/ModalDialogService.h"
 #include "playlist/CDTrackStep.h"
 #include "playlist/PlayListAdding.h"
+#include "playlist/PlayListEntry.h"
 #include "playlist/PlayListFile.h"
 #include "playlist/PlayListFrame.h"
 #include "playlist/PlayListHooks.h"
 #include "playlist/PlayListSorting.h"
 #include "playlist/PlayListView.h"
+#include "playlist/TFileInfoForm.h"
 #include "skins/BitmapText.h"
 #include "skins/SkinCursors.h"
 #include "skins/SkinUnit.h"
@@ -29,6 +32,7 @@ constexpr int kNormalCursor = 17;  // "PNormal.Cur"
 TPlayListEditorForm::TPlayListEditorForm(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
       PlayListSkinControls(this),
+      TagReading(PlayList, [] { return DeckForm && DeckForm->Settings.ReadTitlesFromTags; }),
       Panel1(new QWidget(this)),
       Panel2(new QWidget(Panel1)),
       VisualPlayListListBox(new PlayListView(PlayList, DisplayOptions, Panel2)) {
@@ -37,7 +41,9 @@ TPlayListEditorForm::TPlayListEditorForm(QWidget* parent)
   setAcceptDrops(true);
   CreateMenus();
   ConnectControls();
+  VisualPlayListListBox->SongSeconds = [this](const QString& entry) { return TagReading.SecondsOf(entry); };
   PlayList.ListChanged = [this] {
+    TagReading.ListChanged();
     VisualPlayListListBox->ModelChanged();
     FollowListWithScrollButton();
   };
@@ -87,6 +93,15 @@ void TPlayListEditorForm::LoadPlayList() { PlayListFile::LoadPlayList(PlayList, 
 void TPlayListEditorForm::SortPlayList() { PlayListSorting::SortPlayList(PlayList, SortType); }
 
 void TPlayListEditorForm::ShowFileInfo() {
+  const int index = PlayList.ItemIndex;
+  if (index >= 0 && index < PlayList.TotalFiles()) {
+    const QString path = GeneralFunctions::GetEntrySongPath(PlayList.Entry(index));
+    if (!PlayListCDTracks::IsCDTrackPath(path)) {
+      TFileInfoForm dialog(path, this);
+      PlatformUi::ExecModal(dialog);
+      return;
+    }
+  }
   PlayListCDTracks::ShowCDTrackInformation(PlayList, UseFreedbSupport());
 }
 

@@ -7,6 +7,7 @@
 #include "playlist/PlayListDisplayOptions.h"
 #include "playlist/PlayListModel.h"
 #include "playlist/PlayListPlayback.h"
+#include "playlist/PlayListSongFacts.h"
 #include "skins/PlayListSkinControls.h"
 
 #include <cstdint>
@@ -27,6 +28,8 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
 
   // The song list with its selection, CurrentSongIndex and TotalFiles().
   PlayListModel PlayList;
+  // Tag titles and lengths read in the background for the list's files.
+  PlayListSongFacts TagReading;
   GeneralFunctions::TPLDisplayOptions DisplayOptions = GeneralFunctions::doFullSongFileName;
   // The folder song dialogs start in; it outlives the window because the deck
   // saves it after the playlist editor is gone.
@@ -56,7 +59,8 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   void SavePlayList();
   void LoadPlayList();
   void SortPlayList();
-  // "File Info": the CD information of the focused CD-track entry.
+  // "File Info": the file's facts and tags for the focused entry, or the CD
+  // information when it is a CD track.
   void ShowFileInfo();
   void PlayPlayListSong(PlayListPlayback::TPlayMode mode);
   // Double click or Return: the first selected entry plays and the deck shows it.

@@ -31,8 +31,8 @@ constexpr char kSkinsAddress[] = "skins@solvane.example.org";
 constexpr qint64 kMaxCommentBytes = 64 * 1024;
 
 constexpr char kAboutText[] =
-    "Solvane Audio Player plays MP3, MP2, MP1, WAV and Ogg Vorbis files, tracker modules "
-    "(MOD, XM, S3M, IT, MTM, UMX) and audio CDs, in three windows that snap together: the "
+    "Solvane Audio Player plays MP3, MP2, MP1, WAV, Ogg Vorbis, FLAC and Opus files, tracker "
+    "modules (MOD, XM, S3M, IT, MTM, UMX) and audio CDs, in three windows that snap together: the "
     "deck, the equalizer and the playlist editor. It wears skins of its own format and "
     "Winamp 2 skins.\n\nIt is free software under the GNU General Public License, version 3 "
     "or later.";
@@ -63,8 +63,8 @@ constexpr char kHelpText[] =
 constexpr char kCreditsText[] =
     "Solvane Audio Player is written by the Solvane developers.\n\n"
     "It stands on free libraries: Qt; mpg123 for MPEG audio; libvorbis for Ogg Vorbis; "
-    "libsndfile for WAV; libopenmpt for tracker modules; libcdio and libcdio-paranoia for "
-    "audio CDs; SDL2 for sound output; libsoxr for resampling; KISS FFT for the spectrum. "
+    "libsndfile for WAV and FLAC; libopusfile for Opus; TagLib for song tags; libopenmpt for "
+    "tracker modules; libcdio and libcdio-paranoia for audio CDs; SDL2 for sound output; libsoxr for resampling; KISS FFT for the spectrum. "
     "The default skin's lettering uses the DejaVu fonts.";
 
 QLabel* LinkLabel(const QString& html) {
@@ -200,10 +200,12 @@ QWidget* TPreferencesDialogForm::MakeOptionsPage() {
   AlwaysOnTopCheckBox = new QCheckBox(QStringLiteral("Always on Top"));
   UseFreedbSupportCheckBox = new QCheckBox(QStringLiteral("Use freedb Support"));
   DoubleSizeCheckBox = new QCheckBox(QStringLiteral("Double Size"));
+  ReadTitlesFromTagsCheckBox = new QCheckBox(QStringLiteral("Read titles from tags"));
   auto* layout = new QVBoxLayout(page);
   for (const auto& option : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop},
                              std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport},
-                             std::pair{DoubleSizeCheckBox, &DoubleSize}}) {
+                             std::pair{DoubleSizeCheckBox, &DoubleSize},
+                             std::pair{ReadTitlesFromTagsCheckBox, &ReadTitlesFromTags}}) {
     DeckFlag* flag = option.second;
     layout->addWidget(option.first);
     connect(option.first, &QCheckBox::clicked, this, [flag](bool checked) {
@@ -240,6 +242,7 @@ void TPreferencesDialogForm::PageShown(int page) {
     AlwaysOnTopCheckBox->setChecked(AlwaysOnTop.Get && AlwaysOnTop.Get());
     UseFreedbSupportCheckBox->setChecked(UseFreedbSupport.Get && UseFreedbSupport.Get());
     DoubleSizeCheckBox->setChecked(DoubleSize.Get && DoubleSize.Get());
+    ReadTitlesFromTagsCheckBox->setChecked(ReadTitlesFromTags.Get && ReadTitlesFromTags.Get());
   }
 }
 

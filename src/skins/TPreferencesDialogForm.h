@@ -14,7 +14,7 @@ class QTabWidget;
 class QTextEdit;
 class QTreeView;
 
-// The preferences dialog: information pages, the two options and the skin
+// The preferences dialog: information pages, the options and the skin
 // browser, shown beside the player without blocking it.
 class TPreferencesDialogForm : public QWidget {
   Q_OBJECT
@@ -30,6 +30,7 @@ class TPreferencesDialogForm : public QWidget {
   DeckFlag AlwaysOnTop;
   DeckFlag UseFreedbSupport;
   DeckFlag DoubleSize;
+  DeckFlag ReadTitlesFromTags;
 
   // Centres the dialog on the screen and shows it.
   void ShowDialog();
@@ -45,6 +46,7 @@ class TPreferencesDialogForm : public QWidget {
   QCheckBox* AlwaysOnTopCheckBox;
   QCheckBox* UseFreedbSupportCheckBox;
   QCheckBox* DoubleSizeCheckBox;
+  QCheckBox* ReadTitlesFromTagsCheckBox;
 
   void SkinsTreeViewClick(const QModelIndex& index);
   void SkinsTreeViewDblClick(const QModelIndex& index);

@@ -92,10 +92,12 @@ TEST_F(PreferencesDialogTest, OptionsChangeTheDecksSettingsAtOnce) {
   dialog->ShowDialog();
   ShowPage("Options");
   EXPECT_FALSE(dialog->UseFreedbSupportCheckBox->isChecked());
-  for (QCheckBox* box : {dialog->UseFreedbSupportCheckBox, dialog->AlwaysOnTopCheckBox})
+  EXPECT_TRUE(dialog->ReadTitlesFromTagsCheckBox->isChecked());
+  for (QCheckBox* box : {dialog->UseFreedbSupportCheckBox, dialog->AlwaysOnTopCheckBox, dialog->ReadTitlesFromTagsCheckBox})
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, {8, box->height() / 2});
   EXPECT_TRUE(DeckForm->Settings.UseFreedbSupport);
   EXPECT_TRUE(DeckForm->Settings.AlwaysOnTop);
+  EXPECT_FALSE(DeckForm->Settings.ReadTitlesFromTags);
   EXPECT_TRUE(DeckForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   ShowPage("What's New");
   EXPECT_TRUE(dialog->WhatsNewMemo->toPlainText().contains(QStringLiteral("What's New")));

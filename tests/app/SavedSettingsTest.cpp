@@ -16,7 +16,7 @@ TEST(SavedSettings, DefaultFileLineByLine) {
                        "[EQ Variables]", "True", "381", "143", "[EQ Buttons Positions]"};
   for (int i = 0; i < 11; ++i) expected << "50";
   expected << "0" << "True" << "False" << "False" << "[PL Variables]" << "True" << "81" << "273"
-           << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False";
+           << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True";
   EXPECT_EQ(DefaultLines(), expected);
   EXPECT_EQ(expected.size(), kWrittenSettingsLineCount);
 }
@@ -52,6 +52,7 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   s.PLHeight = 291;
   s.SavedPLDisplayOptions = GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter;
   s.DoubleSize = true;
+  s.ReadTitlesFromTags = false;
 
   const auto back = SettingsFromLines(SettingsToLines(s));
   ASSERT_TRUE(back);
@@ -62,6 +63,8 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   EXPECT_EQ(lines[23], "10");
   EXPECT_EQ(lines[32], "100");
   EXPECT_EQ(lines[43], "[doSongArtistTitle][doHideCounter]");
+  EXPECT_EQ(lines[45], "True");
+  EXPECT_EQ(lines[46], "False");
 }
 
 TEST(SavedSettings, BooleansReadInAnyCaseOrAsNumbers) {
@@ -112,16 +115,21 @@ TEST(SavedSettings, FilesOfOlderAndNewerBuildsReadBothWays) {
   SavedSettings s = DefaultSavedSettings("/p/");
   s.DoubleSize = true;
   s.PLHeight = 300;
+  s.ReadTitlesFromTags = false;
   const QStringList lines = SettingsToLines(s);
   const auto older = SettingsFromLines(lines.mid(0, kSettingsLineCount));
   ASSERT_TRUE(older);
   EXPECT_FALSE(older->DoubleSize);
+  EXPECT_TRUE(older->ReadTitlesFromTags);
   EXPECT_EQ(older->PLHeight, 300);
   QStringList junk = lines;
   junk[45] = "perhaps";
+  junk[46] = "";
   ASSERT_TRUE(SettingsFromLines(junk));
   EXPECT_FALSE(SettingsFromLines(junk)->DoubleSize);
+  EXPECT_TRUE(SettingsFromLines(junk)->ReadTitlesFromTags);
   EXPECT_TRUE(SettingsFromLines(lines)->DoubleSize);
+  EXPECT_FALSE(SettingsFromLines(lines)->ReadTitlesFromTags);
 }
 
 TEST(SavedSettings, ModesAndSliderValuesAreClampedToTheirRange) {

@@ -93,6 +93,7 @@ TEST_F(PlayerRun, ShutdownSavesEveryWindowAndTheNextRunRestoresIt) {
   PlayListEditorForm->move(200, 216);
   EqualizerFormSkinned->SliderValues[3] = 80;
   DeckForm->Settings.RepeatOn = true;
+  DeckForm->Settings.ReadTitlesFromTags = false;
   DestroyForms();
 
   const QStringList lines = IniLines();
@@ -105,8 +106,10 @@ TEST_F(PlayerRun, ShutdownSavesEveryWindowAndTheNextRunRestoresIt) {
   EXPECT_EQ(lines[25], "80");
   EXPECT_EQ(lines[39], "200");
   EXPECT_EQ(lines[40], "216");
+  EXPECT_EQ(lines[46], "False");
 
   Start();
+  EXPECT_FALSE(DeckForm->Settings.ReadTitlesFromTags);
   EXPECT_EQ(DeckForm->pos(), QPoint(200, 100));
   EXPECT_EQ(EqualizerFormSkinned->pos(), QPoint(475, 100));
   EXPECT_EQ(PlayListEditorForm->pos(), QPoint(200, 216));

@@ -10,6 +10,7 @@
 #include "mediagen/Analysis.h"
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/OggWriter.h"
+#include "mediagen/TaggedFiles.h"
 #include "mediagen/WavFile.h"
 #include "support/TestEnvironment.h"
 
@@ -146,6 +147,50 @@ TEST_F(BASSApiStreamTest, SeekingStartsFromTheChosenSecondAndReportsThePosition)
   const int64_t first = FirstSoundFrame(out);
   EXPECT_NEAR(ToneAmplitude(out, 0, 800, {first + 2000, 40000}), 0.5, 0.05);
   EXPECT_LT(ToneAmplitude(out, 0, 300, {0, -1}), 0.01);
+}
+
+// FLAC (any extension: found by content) and Opus (decoded at 48 kHz, also
+// inside a file named .ogg): length, read-outs (the sample rate is the mix's,
+// as for every stream), seeking and the heard tone.
+TEST_F(BASSApiStreamTest, FlacAndOpusPlayWithTheirLengthReadOutsAndSeeking) {
+  const QString flac = InFolder("staircase.flac");
+  ASSERT_TRUE(MediaGen::WriteFlac(flac.toStdString(), Staircase()));
+  const QString flacNamedWav = InFolder("flac inside.wav");
+  ASSERT_TRUE(QFile::copy(flac, flacNamedWav));
+  MediaGen::PcmAudio mono = Staircase();
+  for (size_t i = 0; i < mono.samples.size() / 2; ++i) mono.samples[i] = mono.samples[i * 2];
+  mono.samples.resize(mono.samples.size() / 2);
+  mono.channels = 1;
+  const QString opus = InFolder("staircase.opus");
+  ASSERT_TRUE(MediaGen::WriteOpus(opus.toStdString(), mono));
+  const QString opusNamedOgg = InFolder("opus inside.ogg");
+  ASSERT_TRUE(QFile::copy(opus, opusNamedOgg));
+
+  struct Case {
+    QString path;
+    int channels, lowestBitRate, highestBitRate;
+  };
+  for (const Case& song : {Case{flac, 2, 100, 1411}, Case{flacNamedWav, 2, 100, 1411}, Case{opus, 1, 40, 90},
+                           Case{opusNamedOgg, 1, 40, 90}}) {
+    SCOPED_TRACE(song.path.toStdString());
+    const MediaGen::PcmAudio out = HearSong(song.path, [&song] {
+      EXPECT_EQ(vars.FileKind, api::fkStream);
+      EXPECT_EQ(vars.TotalSeconds, 10);
+      EXPECT_EQ(vars.ChannelCount, song.channels);
+      EXPECT_EQ(vars.OutputFrequency, 44100);
+      EXPECT_GE(vars.BitRate, song.lowestBitRate);
+      EXPECT_LE(vars.BitRate, song.highestBitRate);
+      vars.PositionPercent = 50;
+      api::AudioSetPosition();
+      api::AudioGetPosition();
+      EXPECT_EQ(vars.ElapsedSeconds, 5);
+    });
+    EXPECT_NEAR(SoundingSeconds(out), 5.0, 0.1);
+    const int64_t first = FirstSoundFrame(out);
+    EXPECT_NEAR(ToneAmplitude(out, 0, 800, {first + 2000, 40000}), 0.5, 0.05);
+    EXPECT_NEAR(ToneAmplitude(out, 1, 800, {first + 2000, 40000}), 0.5, 0.05);
+    EXPECT_LT(ToneAmplitude(out, 0, 300, {0, -1}), 0.01);
+  }
 }
 
 TEST_F(BASSApiStreamTest, PauseHoldsThePositionAndResumeOrStopFollow) {

@@ -49,6 +49,8 @@ TEST(FileKindOfPath, StreamsMusicsAndCDTracksByExtension) {
   EXPECT_EQ(kaa::FileKindOfPath("/music/a.Mp2").fileKind, kaa::fkStream);
   EXPECT_EQ(kaa::FileKindOfPath("/music/a.ogg").fileKind, kaa::fkStream);
   EXPECT_EQ(kaa::FileKindOfPath("/music/a.WAV").fileKind, kaa::fkStream);
+  EXPECT_EQ(kaa::FileKindOfPath("/music/a.flac").fileKind, kaa::fkStream);
+  EXPECT_EQ(kaa::FileKindOfPath("/music/a.OPUS").fileKind, kaa::fkStream);
   for (const char* module : {"x.xm", "x.MOD", "x.s3m", "x.it", "x.mtm", "x.umx"}) {
     EXPECT_EQ(kaa::FileKindOfPath(QString("/mods/") + module).fileKind, kaa::fkMusic) << module;
   }

@@ -34,10 +34,10 @@ QStringList PathsOf(const PlayListModel& model) {
 TEST(PlayListFolderScan, MasksInFixedOrderNamesSortedAnyLetterCaseNoSubfolders) {
   const QString folder = MakeFolder(
       "songs", {"z.mp3", "a.wav", "B.MP3", "c.Ogg", "d.mo3", "e.cda", "f.it", "g.txt", "h.mp3.temp",
-                ".hidden.xm", "a.mp3"});
+                ".hidden.xm", "a.mp3", "k.Opus", "j.flac"});
   QDir(folder).mkdir("sub.mp3");
   MakeFolder("songs/inner", {"deep.mp3"});
-  const QStringList expected{"a.mp3", "B.MP3", "z.mp3", "c.Ogg", "a.wav", ".hidden.xm", "f.it", "e.cda"};
+  const QStringList expected{"a.mp3", "B.MP3", "z.mp3", "c.Ogg", "a.wav", "j.flac", "k.Opus", ".hidden.xm", "f.it", "e.cda"};
   QStringList paths;
   for (const QString& name : expected) paths.append(folder + "/" + name);
   EXPECT_EQ(PlayListAdding::ScanFolder(folder), paths);
@@ -82,11 +82,14 @@ TEST(PlayListAddFiles, DialogOffersTheSongKindsAndAppendsInOrder) {
   EXPECT_EQ(call.title, "Add Files To PlayList");
   EXPECT_EQ(call.folder, "/music");
   const QStringList filters = call.filter.split(";;");
-  ASSERT_EQ(filters.size(), 15);
+  ASSERT_EQ(filters.size(), 17);
   EXPECT_EQ(filters[0],
-            "All Supported Files (*.mp3 *.mp2 *.mp1 *.wav *.ogg *.mod *.xm *.s3m *.it *.mo3 *.mtm *.umx *.cda)");
+            "All Supported Files (*.mp3 *.mp2 *.mp1 *.wav *.ogg *.flac *.opus *.mod *.xm *.s3m *.it *.mo3 *.mtm *.umx "
+            "*.cda)");
   EXPECT_EQ(filters[4], "MPEG Audio  files (*.mp3;*.mp2;*.mp1)  (*.mp3 *.mp2 *.mp1)");
-  EXPECT_EQ(filters[14], "All files (*.*) (*)");
+  EXPECT_EQ(filters[7], "FLAC Files (*.flac) (*.flac)");
+  EXPECT_EQ(filters[8], "Opus Files (*.opus) (*.opus)");
+  EXPECT_EQ(filters[16], "All files (*.*) (*)");
 
   EXPECT_EQ(model.Entries(), QStringList({BuildPlayListEntry("/new/b - two.ogg"),
                                           BuildPlayListEntry("/new/a - one.mp3")}));

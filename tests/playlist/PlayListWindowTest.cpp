@@ -223,6 +223,12 @@ TEST_F(PlayListWindowTest, ToolPanelCommands) {
     }
   }
 
+  TestSupport::ModalDialogs().shownTitles.clear();
+  Fill(4);
+  form->PlayList.ItemIndex = 1;
+  RunPanelCommand(3, 1);  // File Info on a song file: its own dialog
+  EXPECT_EQ(TestSupport::ModalDialogs().shownTitles, QStringList{QStringLiteral("File Info")});
+
   form->PlayList.ItemIndex = -1;
   RunPanelCommand(3, 1);  // File Info with no entry focused
   EXPECT_EQ(TestSupport::MessageBoxes().shown.back().text, QStringLiteral("Please Select a CD Track"));

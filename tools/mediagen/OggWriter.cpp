@@ -24,13 +24,14 @@ class OggEncoder {
     if (file_) std::fclose(file_);
   }
 
-  bool Encode(const std::string& path, const PcmAudio& audio, float quality) {
+  bool Encode(const std::string& path, const PcmAudio& audio, float quality, const Comments& comments) {
     if (vorbis_encode_init_vbr(&info_, audio.channels, audio.sampleRate, quality) != 0) {
       return false;
     }
     file_ = std::fopen(path.c_str(), "wb");
     if (!file_) return false;
     vorbis_comment_add_tag(&comment_, "ENCODER", "solvane mediagen");
+    for (const auto& [name, value] : comments) vorbis_comment_add_tag(&comment_, name.c_str(), value.c_str());
     vorbis_analysis_init(&dsp_, &info_);
     dspStarted_ = true;
     vorbis_block_init(&dsp_, &block_);
@@ -95,9 +96,9 @@ class OggEncoder {
 
 }  // namespace
 
-bool WriteOgg(const std::string& path, const PcmAudio& audio, float quality) {
+bool WriteOgg(const std::string& path, const PcmAudio& audio, float quality, const Comments& comments) {
   OggEncoder encoder;
-  return encoder.Encode(path, audio, quality);
+  return encoder.Encode(path, audio, quality, comments);
 }
 
 }  // namespace MediaGen

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/bass/Mpg123Decoder.h"
+#include "platform/bass/OpusDecoder.h"
 #include "platform/bass/SndfileDecoder.h"
 #include "platform/bass/VorbisDecoder.h"
 #include "platform/bass/bass.h"
@@ -18,15 +19,18 @@ namespace Bass {
 namespace {
 
 using Opener = OpenResult (*)(const std::string&);
+// Enough of the file to tell an Ogg page carrying an Opus header from one
+// carrying Vorbis: the first packet starts at byte 28 of the first page.
+using Head = std::array<unsigned char, 36>;
 
-bool StartsWith(const std::array<unsigned char, 12>& head, size_t size, const char* magic, size_t at = 0) {
+bool StartsWith(const Head& head, size_t size, const char* magic, size_t at = 0) {
   const size_t length = std::strlen(magic);
   return size >= at + length && std::memcmp(head.data() + at, magic, length) == 0;
 }
 
 // The decoder the first bytes of the file point to, or none.
-Opener ByContent(const std::array<unsigned char, 12>& head, size_t size) {
-  if (StartsWith(head, size, "OggS")) return OpenVorbisDecoder;
+Opener ByContent(const Head& head, size_t size) {
+  if (StartsWith(head, size, "OggS")) return StartsWith(head, size, "OpusHead", 28) ? OpenOpusDecoder : OpenVorbisDecoder;
   if (StartsWith(head, size, "RIFF") || StartsWith(head, size, "RIFX") || StartsWith(head, size, "RF64") ||
       StartsWith(head, size, "FORM") || StartsWith(head, size, "fLaC") || StartsWith(head, size, ".snd"))
     return OpenSndfileDecoder;
@@ -46,7 +50,8 @@ Opener ByExtension(const std::string& path) {
                  [](unsigned char c) { return std::tolower(c); });
   if (extension == "mp3" || extension == "mp2" || extension == "mp1") return OpenMpg123Decoder;
   if (extension == "ogg") return OpenVorbisDecoder;
-  if (extension == "wav") return OpenSndfileDecoder;
+  if (extension == "opus") return OpenOpusDecoder;
+  if (extension == "wav" || extension == "flac") return OpenSndfileDecoder;
   return nullptr;
 }
 
@@ -58,7 +63,7 @@ OpenResult OpenStreamDecoder(const std::string& path) {
   if (!std::filesystem::is_regular_file(path, error)) return {nullptr, BASS_ERROR_FILEOPEN};
   std::ifstream file(path, std::ios::binary);
   if (!file) return {nullptr, BASS_ERROR_FILEOPEN};
-  std::array<unsigned char, 12> head{};
+  Head head{};
   file.read(reinterpret_cast<char*>(head.data()), head.size());
   const size_t size = static_cast<size_t>(file.gcount());
   if (size == 0) return {nullptr, BASS_ERROR_FORMAT};
