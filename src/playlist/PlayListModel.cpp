@@ -37,6 +37,12 @@ void PlayListModel::Append(const QStringList& entries) {
   ShowTotalFiles();
 }
 
+void PlayListModel::SetEntry(int index, const QString& entry) {
+  if (index < 0 || index >= TotalFiles()) return;
+  items_[static_cast<size_t>(index)].entry = entry;
+  Changed();
+}
+
 void PlayListModel::ReplaceEntries(const QStringList& entries) {
   items_.clear();
   if (ItemIndex >= entries.size()) ItemIndex = -1;

@@ -6,7 +6,7 @@
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
-#include "platform/ui/DroppedLocalFiles.h"
+#include "platform/ui/DroppedSongs.h"
 #include "playlist/CDTrackStep.h"
 #include "playlist/PlayListAdding.h"
 #include "playlist/PlayListFile.h"
@@ -14,6 +14,7 @@
 #include "playlist/PlayListHooks.h"
 #include "playlist/PlayListSorting.h"
 #include "playlist/PlayListView.h"
+#include "playlist/TAddUrlForm.h"
 #include "skins/BitmapText.h"
 #include "skins/SkinCursors.h"
 #include "skins/SkinUnit.h"
@@ -76,6 +77,12 @@ void TPlayListEditorForm::AddDirToPlayList() {
   PlayListAdding::AddDirToPlayList(PlayList, LastFolder, this, UseFreedbSupport());
 }
 
+void TPlayListEditorForm::AddUrlToPlayList() {
+  TAddUrlForm dialog(this);
+  const QString url = dialog.AskForUrl();
+  if (!url.isEmpty()) PlayListAdding::AddPathsToPlayList(PlayList, {url}, UseFreedbSupport());
+}
+
 void TPlayListEditorForm::AddDroppedFiles(const QStringList& paths) {
   PlayListAdding::AddPathsToPlayList(PlayList, paths, UseFreedbSupport());
 }
@@ -91,11 +98,11 @@ void TPlayListEditorForm::ShowFileInfo() {
 }
 
 void TPlayListEditorForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (!PlatformUi::DroppedLocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!PlatformUi::DroppedSongs(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void TPlayListEditorForm::dropEvent(QDropEvent* event) {
-  const QStringList paths = PlatformUi::DroppedLocalFiles(event->mimeData());
+  const QStringList paths = PlatformUi::DroppedSongs(event->mimeData());
   if (paths.isEmpty()) return;
   AddDroppedFiles(paths);
   event->acceptProposedAction();

@@ -51,6 +51,8 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   void InitializePlayList();
   void AddFilesToPlayList();
   void AddDirToPlayList();
+  // "Add Url": an internet radio address, or a station playlist's.
+  void AddUrlToPlayList();
   // Files dropped from the desktop are appended; LastFolder stays.
   void AddDroppedFiles(const QStringList& paths);
   void SavePlayList();
