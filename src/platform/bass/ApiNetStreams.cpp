@@ -88,7 +88,8 @@ const char* BASS_StreamGetTags(HSTREAM handle, DWORD tags) {
 DWORD BASS_StreamGetNetError(HSTREAM handle) {
   const NetStreamLink link = FindNetStream(handle);
   if (!link.net) return Fail(BASS_ERROR_HANDLE, ~DWORD{0});
-  return Succeed(static_cast<DWORD>(link.net->Error()));
+  const int error = link.net->Error() != BASS_OK ? link.net->Error() : link.info->error.load();
+  return Succeed(static_cast<DWORD>(error));
 }
 
 BOOL BASS_ChannelGetInfo(DWORD handle, BASS_CHANNELINFO* info) {

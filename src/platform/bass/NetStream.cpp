@@ -6,6 +6,7 @@
 #include <cctype>
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -22,6 +23,7 @@ using Clock = std::chrono::steady_clock;
 constexpr size_t kMaxHeaderBytes = 64 * 1024;  // per response; more is not a stream
 constexpr long kMaxRedirects = 5;
 constexpr auto kFullBufferNap = std::chrono::milliseconds(10);
+constexpr size_t kMaxPendingMeta = 64;
 
 // Threads of this process still running, for NetStream::WaitForThreads.
 std::mutex threadsMutex;
@@ -51,9 +53,12 @@ struct NetStream::Shared {
   std::atomic<int> error{BASS_OK}, connections{0};
   std::atomic<uint64_t> downloaded{0};
 
-  mutable std::mutex mutex;  // guards tags, and the pause between tries
+  mutable std::mutex mutex;  // guards tags and pendingMeta, and the pause between tries
   std::condition_variable wake;
-  NetTags tags;
+  mutable NetTags tags;
+  // Metadata blocks not yet reached by the decoder, with the buffer's write
+  // total where each arrived; a few at most are kept.
+  mutable std::deque<std::pair<uint64_t, std::string>> pendingMeta;
 
   // One connection's state, network thread only.
   struct Attempt {
@@ -184,9 +189,10 @@ void NetStream::Shared::WriteAudio(const uint8_t* data, size_t size) {
 
 void NetStream::Shared::TakeMetadata(const std::string& block) {
   std::lock_guard lock(mutex);
-  if (block == tags.meta) return;
-  tags.meta = block;
-  ++tags.metaChanges;
+  const std::string& latest = pendingMeta.empty() ? tags.meta : pendingMeta.back().second;
+  if (block == latest) return;
+  if (pendingMeta.size() == kMaxPendingMeta) pendingMeta.pop_front();
+  pendingMeta.emplace_back(ring.TotalWritten(), block);
 }
 
 bool NetStream::Shared::Connect() {
@@ -291,6 +297,12 @@ int NetStream::Connections() const { return shared->connections; }
 
 NetTags NetStream::Tags() const {
   std::lock_guard lock(shared->mutex);
+  auto& pending = shared->pendingMeta;
+  while (!pending.empty() && pending.front().first <= shared->ring.TotalRead()) {
+    shared->tags.meta = std::move(pending.front().second);
+    ++shared->tags.metaChanges;
+    pending.pop_front();
+  }
   return shared->tags;
 }
 

@@ -28,7 +28,7 @@ struct NetOptions {
 struct NetTags {
   std::string http;          // the last response's headers, "name: value" each ended by "\0"
   std::string icy;           // the "icy-" ones among them, the same way
-  std::string meta;          // the last metadata block, "StreamTitle='…';…"
+  std::string meta;          // the metadata block of the audio being decoded, "StreamTitle='…';…"
   std::string contentType;   // lower case, without parameters
   std::string name;          // icy-name
   int bitRate = 0;           // icy-br, kilobits per second, 0 when not given
@@ -52,6 +52,8 @@ class NetStream {
   bool Connected() const;    // a connection is delivering audio now
   uint64_t Downloaded() const;  // audio bytes received so far
   int Connections() const;   // connections that delivered audio, the first included
+  // The tags; a metadata block counts once the decoder has read the audio
+  // before it, so titles change with the sound rather than with the download.
   NetTags Tags() const;
 
   // Waits up to `milliseconds` for every stream thread of the process to end

@@ -15,7 +15,7 @@ namespace {
 
 constexpr size_t kChunkFrames = 1024;
 constexpr size_t kProbeBytes = 64 * 1024;    // read at most this far for the stream's kind and headers
-constexpr size_t kOggRetryStep = 4 * 1024;    // more bytes before the Vorbis headers are tried again
+constexpr size_t kProbeStep = 4 * 1024;       // read at a time while finding it
 constexpr size_t kMinPrebufferBytes = 4 * 1024;
 constexpr int kDefaultKbps = 128;
 
@@ -79,6 +79,10 @@ class NetStreamDecoder : public Decoder {
   bool Probe();
   bool Refill();
   void TakeChunk(size_t got);
+  void Fail() {
+    failed = true;
+    info->error = BASS_ERROR_FILEFORM;
+  }
 
   const std::shared_ptr<NetStream> net;
   const std::shared_ptr<NetSourceInfo> info;
@@ -89,7 +93,6 @@ class NetStreamDecoder : public Decoder {
   std::vector<uint8_t> head;  // the first bytes, kept while the stream's kind is found
   size_t headAt = 0;          // how much of `head` the decoder has taken
   bool headOnly = false;      // the decoder may read `head` but not the ring yet
-  size_t lastVorbisTry = 0;
   bool decodedSinceProbe = false;
   std::unique_ptr<StreamingDecoder> inner;
 
@@ -117,34 +120,36 @@ size_t NetStreamDecoder::SourceBytes(uint8_t* out, size_t size) {
 
 bool NetStreamDecoder::Probe() {
   RingBuffer& ring = net->Buffer();
-  const size_t before = head.size();
-  head.resize(std::max(before, kProbeBytes));
-  head.resize(before + ring.Read(head.data() + before, kProbeBytes - std::min(before, kProbeBytes)));
-  headAt = 0;
-  const bool noMore = net->Finished() && ring.Available() == 0;
-  const bool full = head.size() >= kProbeBytes;
-  const Kind kind = KindOf(net->Tags().contentType, head);
-  if (kind == Kind::Mpeg) {
-    inner = OpenMpegStream([this](uint8_t* out, size_t size) { return SourceBytes(out, size); });
-    info->type = BASS_CTYPE_STREAM_MP3;
-  } else if (kind == Kind::Vorbis) {
-    // Start at the first page; a stream joined mid-page has junk before it.
-    head.erase(head.begin(), head.begin() + static_cast<std::ptrdiff_t>(FindOggPage(head)));
-    if (head.size() < lastVorbisTry + kOggRetryStep && !full && !noMore) return false;
-    lastVorbisTry = head.size();
-    headOnly = true;
-    inner = OpenVorbisStream([this](uint8_t* out, size_t size) { return SourceBytes(out, size); });
-    headOnly = false;
-    info->type = BASS_CTYPE_STREAM_OGG;
-    if (!inner) headAt = 0;
+  // A little at a time: what the decoder has read decides which title shows.
+  for (;;) {
+    const size_t before = head.size();
+    head.resize(before + kProbeStep);
+    head.resize(before + ring.Read(head.data() + before, std::min(kProbeStep, kProbeBytes - std::min(before, kProbeBytes))));
+    headAt = 0;
+    const bool noMore = net->Finished() && ring.Available() == 0;
+    const Kind kind = KindOf(net->Tags().contentType, head);
+    if (kind == Kind::Mpeg) {
+      inner = OpenMpegStream([this](uint8_t* out, size_t size) { return SourceBytes(out, size); });
+      info->type = BASS_CTYPE_STREAM_MP3;
+    } else if (kind == Kind::Vorbis) {
+      // Start at the first page; a stream joined mid-page has junk before it.
+      head.erase(head.begin(), head.begin() + static_cast<std::ptrdiff_t>(FindOggPage(head)));
+      headOnly = true;
+      inner = OpenVorbisStream([this](uint8_t* out, size_t size) { return SourceBytes(out, size); });
+      headOnly = false;
+      if (!inner) headAt = 0;
+      info->type = BASS_CTYPE_STREAM_OGG;
+    }
+    if (inner) {
+      decodedSinceProbe = false;
+      return true;
+    }
+    if (kind == Kind::Unplayable || head.size() >= kProbeBytes || (noMore && !head.empty())) {
+      Fail();
+      return false;
+    }
+    if (head.size() == before) return false;  // more must arrive first
   }
-  if (inner) {
-    decodedSinceProbe = false;
-    lastVorbisTry = 0;
-    return true;
-  }
-  if (kind == Kind::Unplayable || full || noMore) failed = true;
-  return false;
 }
 
 void NetStreamDecoder::TakeChunk(size_t got) {
@@ -178,7 +183,7 @@ bool NetStreamDecoder::Refill() {
   if (status == StreamingDecoder::Status::Failed) {
     // Damage, or a new stream after a reconnection: find the stream again,
     // unless nothing at all could be decoded since the last time.
-    if (!decodedSinceProbe) failed = true;
+    if (!decodedSinceProbe) Fail();
     inner.reset();
     head.clear();
     headAt = 0;

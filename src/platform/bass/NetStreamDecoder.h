@@ -22,6 +22,7 @@ struct NetSourceInfo {
   std::atomic<int> bitRate{0};   // kilobits per second, 0 until known
   std::atomic<DWORD> type{0};    // BASS_CTYPE_STREAM_MP3 or _OGG once known
   std::atomic<bool> waiting{true};
+  std::atomic<int> error{0};     // BASS_ERROR_FILEFORM when the stream could not be decoded
 };
 
 // The stream of `url` at `mixRate`; the connection starts at once. `info`

@@ -15,6 +15,8 @@ class RingBuffer {
   size_t Capacity() const { return bytes.size(); }
   size_t Available() const;  // bytes the reader can take
   size_t Space() const;      // bytes the writer can add
+  uint64_t TotalWritten() const { return written; }
+  uint64_t TotalRead() const { return taken; }
 
   // Writer: copies as much of `data` as fits; returns how much.
   size_t Write(const uint8_t* data, size_t size);
