@@ -14,6 +14,13 @@ SongArtistTitle SplitStreamUrl(const QString& url) {
   return {server, name.isEmpty() ? server : name};
 }
 
+SongArtistTitle SplitStreamTitle(const QString& streamTitle, const QString& station) {
+  static const QLatin1String kSeparator(" - ");
+  const qsizetype separator = streamTitle.indexOf(kSeparator);
+  if (separator < 0) return {station, streamTitle.trimmed()};
+  return {streamTitle.left(separator).trimmed(), streamTitle.mid(separator + kSeparator.size()).trimmed()};
+}
+
 bool NameStation(PlayListModel& model, QString& playingEntry, const QString& url, const QString& name) {
   if (name.isEmpty() || GetEntrySongPath(playingEntry) != url) return false;
   bool changed = false;

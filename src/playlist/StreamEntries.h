@@ -13,6 +13,10 @@ namespace GeneralFunctions {
 // part of the address's path, or the server when the path is empty.
 SongArtistTitle SplitStreamUrl(const QString& url);
 
+// A station's title on air as the deck's artist and title: "Artist - Title"
+// split at its first " - "; without one, the station's name and the text.
+SongArtistTitle SplitStreamTitle(const QString& streamTitle, const QString& station);
+
 // The station behind `url` announced its name: the current entry, when it
 // is that stream, takes the name as its title, and so does `playingEntry`
 // (the deck's copy). False when nothing changed.

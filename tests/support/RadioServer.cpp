@@ -9,6 +9,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "mediagen/Mp3Writer.h"
+#include "mediagen/OggWriter.h"
+#include "support/TestEnvironment.h"
 
 namespace TestSupport {
 
@@ -34,6 +40,26 @@ std::string MetadataBlock(const std::string& title) {
 }
 
 }  // namespace
+
+RadioShow ToneShow(bool ogg, int channels, int rate, double seconds) {
+  MediaGen::ToneSpec spec;
+  spec.frequencies = {440};
+  spec.seconds = seconds;
+  spec.channels = channels;
+  spec.sampleRate = rate;
+  const std::string path = ProgramFolder().toStdString() + (ogg ? "station.ogg" : "station.mp3");
+  const bool written = ogg ? MediaGen::WriteOgg(path, MediaGen::MakeTone(spec)) : MediaGen::WriteMp3(path, MediaGen::MakeTone(spec), 128);
+  RadioShow show;
+  std::ifstream file(path, std::ios::binary);
+  if (written) show.audio.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  if (ogg) {
+    show.contentType = "application/ogg";
+  } else {
+    show.metaInterval = 8192;
+    show.bitRate = 128;
+  }
+  return show;
+}
 
 RadioServer::RadioServer(RadioShow show, Misbehaviour misbehaviour) : show(std::move(show)), misbehaviour(misbehaviour) {
   listener = socket(AF_INET, SOCK_STREAM, 0);

@@ -24,6 +24,10 @@ struct RadioShow {
   int answeredConnections = -1;  // later connections are closed unanswered; -1 all are answered
 };
 
+// A show of a 440 Hz tone at half scale, encoded as MP3 (128 kbps, with
+// metadata every 8192 bytes) or as Ogg Vorbis (application/ogg, none).
+RadioShow ToneShow(bool ogg, int channels = 2, int rate = 44100, double seconds = 3.0);
+
 enum class Misbehaviour {
   None,
   Silent,         // takes the connection and never answers

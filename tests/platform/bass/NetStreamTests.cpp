@@ -6,8 +6,6 @@
 #include <thread>
 
 #include "BassTestKit.h"
-#include "mediagen/Mp3Writer.h"
-#include "mediagen/OggWriter.h"
 #include "platform/bass/IcyMetadata.h"
 #include "platform/bass/RingBuffer.h"
 #include "support/RadioServer.h"
@@ -19,24 +17,7 @@ using TestSupport::RadioShow;
 
 namespace {
 
-std::vector<uint8_t> EncodedTone(bool ogg, int channels, int rate, double seconds) {
-  MediaGen::ToneSpec spec;
-  spec.frequencies = {440};
-  spec.seconds = seconds;
-  spec.channels = channels;
-  spec.sampleRate = rate;
-  const std::string path = TestFile(ogg ? "tone.ogg" : "tone.mp3");
-  EXPECT_TRUE(ogg ? MediaGen::WriteOgg(path, MediaGen::MakeTone(spec)) : MediaGen::WriteMp3(path, MediaGen::MakeTone(spec), 128));
-  return ReadBytes(path);
-}
-
-RadioShow Mp3Show() {
-  RadioShow show;
-  show.audio = EncodedTone(false, 2, 44100, 3.0);
-  show.metaInterval = 8192;
-  show.bitRate = 128;
-  return show;
-}
+RadioShow Mp3Show() { return TestSupport::ToneShow(false); }
 
 std::string Tag(HSTREAM stream, DWORD kind) {
   const char* text = BASS_StreamGetTags(stream, kind);
@@ -113,9 +94,7 @@ TEST_F(NetStreamTest, Mp3WithIcyMetadataSoundsAndItsTitlesChange) {
 }
 
 TEST_F(NetStreamTest, OggFromAShoutcastServerBehindARedirectSoundsInItsOwnFormat) {
-  RadioShow show;
-  show.audio = EncodedTone(true, 1, 22050, 6.0);
-  show.contentType = "application/ogg";
+  RadioShow show = TestSupport::ToneShow(true, 1, 22050, 6.0);
   show.icyStatusLine = true;
   RadioServer station(show);
   const HSTREAM stream = PlayUrl(station.Url("/redirect"));
