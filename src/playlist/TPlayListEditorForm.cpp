@@ -14,6 +14,7 @@
 #include "playlist/PlayListHooks.h"
 #include "playlist/PlayListSorting.h"
 #include "playlist/PlayListView.h"
+#include "playlist/StationPlayListFetcher.h"
 #include "playlist/TAddUrlForm.h"
 #include "skins/BitmapText.h"
 #include "skins/SkinCursors.h"
@@ -32,7 +33,8 @@ TPlayListEditorForm::TPlayListEditorForm(QWidget* parent)
       PlayListSkinControls(this),
       Panel1(new QWidget(this)),
       Panel2(new QWidget(Panel1)),
-      VisualPlayListListBox(new PlayListView(PlayList, DisplayOptions, Panel2)) {
+      VisualPlayListListBox(new PlayListView(PlayList, DisplayOptions, Panel2)),
+      stationPlayLists_(new StationPlayListFetcher(PlayList, this)) {
   PlaceInPanel(Panel1);
   setWindowTitle(QStringLiteral("Playlist Editor"));
   setAcceptDrops(true);
@@ -80,11 +82,19 @@ void TPlayListEditorForm::AddDirToPlayList() {
 void TPlayListEditorForm::AddUrlToPlayList() {
   TAddUrlForm dialog(this);
   const QString url = dialog.AskForUrl();
-  if (!url.isEmpty()) PlayListAdding::AddPathsToPlayList(PlayList, {url}, UseFreedbSupport());
+  if (!url.isEmpty()) AddDroppedFiles({url});
 }
 
 void TPlayListEditorForm::AddDroppedFiles(const QStringList& paths) {
-  PlayListAdding::AddPathsToPlayList(PlayList, paths, UseFreedbSupport());
+  QStringList songs;
+  for (const QString& path : paths) {
+    if (StationPlayListFetcher::IsStationPlayListUrl(path)) {
+      stationPlayLists_->Fetch(path);
+    } else {
+      songs.append(path);
+    }
+  }
+  PlayListAdding::AddPathsToPlayList(PlayList, songs, UseFreedbSupport());
 }
 
 void TPlayListEditorForm::SavePlayList() { PlayListFile::SavePlayList(PlayList, LastFolder, this); }

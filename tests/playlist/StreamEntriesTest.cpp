@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/Forms.h"
 #include "audio/KestrelixAudioApi.h"
@@ -14,6 +15,7 @@
 #include "playlist/StreamEntries.h"
 #include "playlist/TAddUrlForm.h"
 #include "playlist/TPlayListEditorForm.h"
+#include "support/RadioServer.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -141,6 +143,31 @@ TEST_F(AddUrlTest, AddressesAreCheckedAddedAndOfferedAgain) {
   Answer({});
   later.AskForUrl();
   EXPECT_EQ(offered, QStringList({"http://radio.example.com/live", "https://b.example/stream"}));
+}
+
+TEST_F(AddUrlTest, AStationPlaylistOnTheWebGivesItsStreams) {
+  TestSupport::RadioShow show;
+  show.pages["/listen.pls"] = "[playlist]\nFile1=http://a.example/live\nTitle1=Radio A\nFile2=relative/path.mp3\n"
+                              "File3=https://b.example/\nNumberOfEntries=3\n";
+  show.pages["/empty.m3u"] = "#EXTM3U\n";
+  TestSupport::RadioServer server(show);
+  CreateForms();
+  PlayListModel& list = PlayListEditorForm->PlayList;
+  Answer({QString::fromStdString(server.Url("/listen.pls"))});
+  PlayListEditorForm->AddUrlToPlayList();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list.TotalFiles() == 2; }));
+  EXPECT_EQ(GetEntrySongTitle(list.Entry(0)), "Radio A");
+  EXPECT_EQ(list.Entry(1), BuildPlayListEntry("https://b.example/"));
+
+  // A list without streams, and a server that has no such list, add nothing and say why.
+  for (const char* path : {"/empty.m3u", "/missing.pls"}) {
+    const size_t before = TestSupport::MessageBoxes().shown.size();
+    PlayListEditorForm->AddDroppedFiles({QString::fromStdString(server.Url(path))});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return TestSupport::MessageBoxes().shown.size() > before; })) << path;
+    EXPECT_TRUE(TestSupport::MessageBoxes().shown.back().text.startsWith("Could not add the station playlist"));
+  }
+  EXPECT_EQ(list.TotalFiles(), 2);
+  DestroyForms();
 }
 
 TEST_F(AddUrlTest, ThePlaylistWindowAddsTheAddress) {

@@ -119,6 +119,12 @@ void RadioServer::Serve(int client, int number) {
     return;
   }
   const auto sendText = [this, client](const std::string& text) { return Send(client, text.data(), text.size()); };
+  for (const auto& [path, page] : show.pages) {
+    if (request.rfind("GET " + path + " ", 0) != 0) continue;
+    sendText("HTTP/1.0 200 OK\r\nContent-Type: audio/x-scpls\r\n\r\n" + page);
+    shutdown(client, SHUT_RDWR);
+    return;
+  }
   if (request.rfind("GET /redirect", 0) == 0) {
     sendText("HTTP/1.1 302 Found\r\nLocation: /stream\r\nContent-Length: 0\r\n\r\n");
     shutdown(client, SHUT_RDWR);
@@ -170,6 +176,7 @@ void RadioServer::Serve(int client, int number) {
       if (!sendText(block)) return;
     }
   }
+  shutdown(client, SHUT_RDWR);
 }
 
 }  // namespace TestSupport

@@ -4,6 +4,7 @@
 // can misbehave in the ways real servers do.
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -22,6 +23,7 @@ struct RadioShow {
   int bitRate = 0;             // icy-br; 0 leaves the header out
   size_t dropAfterBytes = 0;   // a connection closes after this many bytes; 0 never
   int answeredConnections = -1;  // later connections are closed unanswered; -1 all are answered
+  std::map<std::string, std::string> pages;  // other paths, each a text page
 };
 
 // A show of a 440 Hz tone at half scale, encoded as MP3 (128 kbps, with
@@ -44,7 +46,8 @@ class RadioServer {
   RadioServer(const RadioServer&) = delete;
   RadioServer& operator=(const RadioServer&) = delete;
 
-  // "/stream" plays; "/redirect" sends the client there with a 302.
+  // "/stream" plays; "/redirect" sends the client there with a 302; the
+  // show's pages are served as text.
   std::string Url(const std::string& path = "/stream") const;
   int Connections() const { return connections; }
 
