@@ -115,6 +115,7 @@ void LoadStream(const QString& path, const QByteArray& file) {
     vars.BitRate = BitRateOf(size, vars.TotalSeconds);
   }
   TakeChannelFormat(state.StreamHandle);
+  if (vars.IsInternetStream && state.StreamHandle != 0) AwaitStationFormat();
 }
 
 void LoadMusic(const QByteArray& file) {
@@ -310,8 +311,10 @@ void AudioGetCPU() { vars.CPUUsage = BASS_GetCPU(); }
 void AttachEqualizer() {
   const auto channel = SongChannel();
   if (!IsStreamOrMusic() || !channel) return;
-  state.EQDSPHandle = BASS_ChannelSetDSP(
-      *channel, vars.ChannelCount == 2 ? EQFilters::EQStereoDSP : EQFilters::EQMonoDSP, 0);
+  // The channel's own layout: the same as ChannelCount for a file, while an
+  // internet stream's channel is stereo whatever its station sends.
+  const bool mono = (BASS_ChannelGetFlags(*channel) & BASS_SAMPLE_MONO) != 0;
+  state.EQDSPHandle = BASS_ChannelSetDSP(*channel, mono ? EQFilters::EQMonoDSP : EQFilters::EQStereoDSP, 0);
 }
 
 void DetachEqualizer() {

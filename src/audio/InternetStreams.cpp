@@ -47,6 +47,13 @@ uint32_t CreateInternetStream(const QString& url) {
   return BASS_StreamCreateURL(QUrl(url).toEncoded().constData(), 0, 0, nullptr, nullptr);
 }
 
+void AwaitStationFormat() {
+  vars.OutputFrequency = 0;
+  vars.ChannelCount = 0;  // leaves the lamps as they are
+  vars.BitRate = 0;
+  vars.TextWindowsDirty = 0;
+}
+
 void UpdateInternetStream(uint32_t handle) {
   BASS_CHANNELINFO info{};
   if (BASS_ChannelGetInfo(handle, &info)) {

@@ -11,6 +11,10 @@ namespace BASSApi {
 // Returns at once: the connection is made in the background.
 uint32_t CreateInternetStream(const QString& url);
 
+// After a station's stream was loaded: its format is not known yet, so the
+// read-outs keep what the playlist put there until the station's arrives.
+void AwaitStationFormat();
+
 // Called with every position query while a stream plays: the station's
 // sample rate, channels and bit rate (TextWindowsDirty when they change),
 // whether it is buffering, its name and the title on air.

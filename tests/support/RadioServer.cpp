@@ -9,12 +9,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/OggWriter.h"
-#include "support/TestEnvironment.h"
 
 namespace TestSupport {
 
@@ -47,11 +47,16 @@ RadioShow ToneShow(bool ogg, int channels, int rate, double seconds) {
   spec.seconds = seconds;
   spec.channels = channels;
   spec.sampleRate = rate;
-  const std::string path = ProgramFolder().toStdString() + (ogg ? "station.ogg" : "station.mp3");
-  const bool written = ogg ? MediaGen::WriteOgg(path, MediaGen::MakeTone(spec)) : MediaGen::WriteMp3(path, MediaGen::MakeTone(spec), 128);
+  // The encoders write files: one in the temporary folder, gone afterwards.
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("solvane-station-" + std::to_string(getpid()) + (ogg ? ".ogg" : ".mp3")))
+                               .string();
+  const bool written = ogg ? MediaGen::WriteOgg(path, MediaGen::MakeTone(spec))
+                           : MediaGen::WriteMp3(path, MediaGen::MakeTone(spec), 128);
   RadioShow show;
   std::ifstream file(path, std::ios::binary);
   if (written) show.audio.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::filesystem::remove(path);
   if (ogg) {
     show.contentType = "application/ogg";
   } else {
@@ -156,7 +161,12 @@ void RadioServer::Serve(int client, int number) {
   if (!sendText(head + "\r\n")) return;
 
   size_t at = 0, sent = 0, sinceMeta = 0, blocks = 0;
+  const auto started = std::chrono::steady_clock::now();
   while (!stop && !show.audio.empty()) {
+    if (show.bytesPerSecond > 0) {
+      const auto due = started + std::chrono::milliseconds(int64_t(sent) * 1000 / show.bytesPerSecond - 1000);
+      std::this_thread::sleep_until(due);
+    }
     size_t count = std::min(kSendChunk, show.audio.size() - at);
     if (metadata) count = std::min(count, show.metaInterval - sinceMeta);
     if (show.dropAfterBytes > 0) count = std::min(count, show.dropAfterBytes - sent);

@@ -24,6 +24,7 @@ struct RadioShow {
   size_t dropAfterBytes = 0;   // a connection closes after this many bytes; 0 never
   int answeredConnections = -1;  // later connections are closed unanswered; -1 all are answered
   std::map<std::string, std::string> pages;  // other paths, each a text page
+  int bytesPerSecond = 0;      // paced as a live station (after a one-second burst); 0 as fast as taken
 };
 
 // A show of a 440 Hz tone at half scale, encoded as MP3 (128 kbps, with

@@ -57,6 +57,19 @@ class NetStreamTest : public BassTest {
     EXPECT_TRUE(BASS_StreamPlay(stream, FALSE, 0));
     return stream;
   }
+  // The station's own format, as the stream found it.
+  static void ExpectFormat(HSTREAM stream, DWORD freq, DWORD chans, DWORD ctype) {
+    BASS_CHANNELINFO info{};
+    ASSERT_TRUE(BASS_ChannelGetInfo(stream, &info));
+    EXPECT_EQ(info.freq, freq);
+    EXPECT_EQ(info.chans, chans);
+    EXPECT_EQ(info.ctype, ctype);
+  }
+  void ExpectToneHeard() {
+    const auto [left, right] = ToneInOutput(FinishAndReadOutput(), 440);
+    EXPECT_NEAR(left, 0.5, 0.08);
+    EXPECT_NEAR(right, 0.5, 0.08);
+  }
   // Plays until `seconds` of the station have sounded.
   bool PlayFor(HSTREAM stream, double seconds) { return WaitForPosition(stream, QWORD(seconds * 44100) * 4); }
 };
@@ -76,21 +89,16 @@ TEST_F(NetStreamTest, Mp3WithIcyMetadataSoundsAndItsTitlesChange) {
   EXPECT_NE(Tag(stream, BASS_TAG_HTTP).find("content-type: audio/mpeg\n"), std::string::npos);
 
   ASSERT_TRUE(PlayFor(stream, 2.0));
+  ExpectFormat(stream, 44100, 2, BASS_CTYPE_STREAM_MP3);
   BASS_CHANNELINFO info{};
   ASSERT_TRUE(BASS_ChannelGetInfo(stream, &info));
-  EXPECT_EQ(info.freq, 44100u);
-  EXPECT_EQ(info.chans, 2u);
-  EXPECT_EQ(info.ctype, DWORD{BASS_CTYPE_STREAM_MP3});
   EXPECT_EQ(info.bitrate, 128u);
   // A station has no length and no place to go to.
   EXPECT_EQ(BASS_StreamGetLength(stream), 0u);
   EXPECT_FALSE(BASS_ChannelSetPosition(stream, 0));
   EXPECT_EQ(BASS_StreamGetFilePosition(stream, BASS_FILEPOS_CONNECTED), 1u);
   EXPECT_GT(BASS_StreamGetFilePosition(stream, BASS_FILEPOS_DOWNLOAD), 32000u);
-
-  const auto [left, right] = ToneInOutput(FinishAndReadOutput(), 440);
-  EXPECT_NEAR(left, 0.5, 0.08);
-  EXPECT_NEAR(right, 0.5, 0.08);
+  ExpectToneHeard();
 }
 
 TEST_F(NetStreamTest, OggFromAShoutcastServerBehindARedirectSoundsInItsOwnFormat) {
@@ -99,15 +107,9 @@ TEST_F(NetStreamTest, OggFromAShoutcastServerBehindARedirectSoundsInItsOwnFormat
   RadioServer station(show);
   const HSTREAM stream = PlayUrl(station.Url("/redirect"));
   ASSERT_TRUE(PlayFor(stream, 2.0));
-  BASS_CHANNELINFO info{};
-  ASSERT_TRUE(BASS_ChannelGetInfo(stream, &info));
-  EXPECT_EQ(info.freq, 22050u);
-  EXPECT_EQ(info.chans, 1u);
-  EXPECT_EQ(info.ctype, DWORD{BASS_CTYPE_STREAM_OGG});
+  ExpectFormat(stream, 22050, 1, BASS_CTYPE_STREAM_OGG);
   EXPECT_EQ(Tag(stream, BASS_TAG_META), "");
-  const auto [left, right] = ToneInOutput(FinishAndReadOutput(), 440);
-  EXPECT_NEAR(left, 0.5, 0.08);
-  EXPECT_NEAR(right, 0.5, 0.08);
+  ExpectToneHeard();
 }
 
 TEST_F(NetStreamTest, ServersThatSendNoStreamEndItWithTheReason) {
