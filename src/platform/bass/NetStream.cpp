@@ -50,7 +50,7 @@ struct NetStream::Shared {
   const NetOptions options;
   RingBuffer ring;
   std::atomic<bool> stop{false}, finished{false}, connected{false};
-  std::atomic<int> error{BASS_OK}, connections{0};
+  std::atomic<int> error{BASS_OK};
   std::atomic<uint64_t> downloaded{0};
 
   mutable std::mutex mutex;  // guards tags and pendingMeta, and the pause between tries
@@ -133,7 +133,6 @@ void NetStream::Shared::SetHeader(const std::string& raw) {
     tags.http.clear();
     tags.icy.clear();
     tags.contentType.clear();
-    tags.name.clear();
     tags.bitRate = 0;
     attempt.metaInterval = 0;
     return;
@@ -146,7 +145,6 @@ void NetStream::Shared::SetHeader(const std::string& raw) {
   tags.http.append(tag).push_back('\0');
   if (name.rfind("icy-", 0) == 0) tags.icy.append(tag).push_back('\0');
   if (name == "content-type") tags.contentType = Lower(Trimmed(value.substr(0, value.find(';'))));
-  if (name == "icy-name") tags.name = value;
   if (name == "icy-br") tags.bitRate = std::clamp(std::atoi(value.c_str()), 0, 100000);
   if (name == "icy-metaint") attempt.metaInterval = static_cast<size_t>(std::clamp(std::atol(value.c_str()), 0L, 1L << 20));
 }
@@ -171,7 +169,6 @@ bool NetStream::Shared::StartBody() {
       attempt.metaInterval, [this](const uint8_t* data, size_t size) { WriteAudio(data, size); },
       [this](const std::string& block) { TakeMetadata(block); });
   connected = true;
-  ++connections;
   return true;
 }
 
@@ -293,14 +290,12 @@ bool NetStream::Finished() const { return shared->finished; }
 int NetStream::Error() const { return shared->error; }
 bool NetStream::Connected() const { return shared->connected; }
 uint64_t NetStream::Downloaded() const { return shared->downloaded; }
-int NetStream::Connections() const { return shared->connections; }
 
 NetTags NetStream::Tags() const {
   std::lock_guard lock(shared->mutex);
   auto& pending = shared->pendingMeta;
   while (!pending.empty() && pending.front().first <= shared->ring.TotalRead()) {
     shared->tags.meta = std::move(pending.front().second);
-    ++shared->tags.metaChanges;
     pending.pop_front();
   }
   return shared->tags;

@@ -30,9 +30,7 @@ struct NetTags {
   std::string icy;           // the "icy-" ones among them, the same way
   std::string meta;          // the metadata block of the audio being decoded, "StreamTitle='…';…"
   std::string contentType;   // lower case, without parameters
-  std::string name;          // icy-name
   int bitRate = 0;           // icy-br, kilobits per second, 0 when not given
-  uint32_t metaChanges = 0;  // counts the metadata blocks that changed `meta`
 };
 
 class NetStream {
@@ -51,7 +49,6 @@ class NetStream {
   int Error() const;
   bool Connected() const;    // a connection is delivering audio now
   uint64_t Downloaded() const;  // audio bytes received so far
-  int Connections() const;   // connections that delivered audio, the first included
   // The tags; a metadata block counts once the decoder has read the audio
   // before it, so titles change with the sound rather than with the download.
   NetTags Tags() const;

@@ -114,6 +114,7 @@ TEST_F(NetStreamTest, OggFromAShoutcastServerBehindARedirectSoundsInItsOwnFormat
 
 TEST_F(NetStreamTest, ServersThatSendNoStreamEndItWithTheReason) {
   BASS_SetConfig(BASS_CONFIG_NET_TIMEOUT, 300);
+  EXPECT_EQ(BASS_GetConfig(BASS_CONFIG_NET_TIMEOUT), 300u);
   RadioShow aac = Mp3Show();
   aac.contentType = "audio/aacp";
   RadioShow unknown = Mp3Show();
