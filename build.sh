@@ -14,7 +14,7 @@ packages=(
   qt6-base-dev libgl-dev
   libmpg123-dev libvorbis-dev libsndfile1-dev libopenmpt-dev
   libcdio-dev libcdio-paranoia-dev libsdl2-dev libsoxr-dev libkissfft-dev
-  libmp3lame-dev libdiscid-dev libzip-dev
+  libmp3lame-dev libdiscid-dev libzip-dev libcurl4-openssl-dev
   libtag1-dev libopusfile-dev libopusenc-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth

@@ -19,6 +19,7 @@
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/OggWriter.h"
 #include "mediagen/TaggedFiles.h"
+#include "mediagen/PcmAudio.h"
 #include "platform/localcddb/XmcdEntry.h"
 #include "platform/ui/TextFile.h"
 #include "playlist/PlayListEntry.h"
@@ -56,6 +57,25 @@ LocalCDDB::CDLibraryRecord SampleRecord() {
 
 // A Winamp skin archive holding, one folder down, the default skin's text
 // files and one bitmap under Winamp names.
+// A short tone as a station sends it: MP3 with a metadata block every 4096
+// bytes (the first byte's 64 x 64), or Ogg Vorbis without metadata.
+bool WriteStationSeed(const QString& path, bool ogg) {
+  MediaGen::ToneSpec spec;
+  spec.seconds = 0.5;
+  const std::string encoded = path.toStdString() + ".encoded";
+  if (!(ogg ? MediaGen::WriteOgg(encoded, MediaGen::MakeTone(spec)) : MediaGen::WriteMp3(encoded, MediaGen::MakeTone(spec), 64)))
+    return false;
+  QFile file(QString::fromStdString(encoded));
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray audio = file.readAll();
+  file.remove();
+  if (ogg) return WriteBytes(path, QByteArray(1, '\0') + audio);
+  const QByteArray block = QByteArray(1, '\2') + QByteArray("StreamTitle='Artist - Song';").leftJustified(32, '\0');
+  QByteArray wire(1, char(64));
+  for (qsizetype at = 0; at < audio.size(); at += 4096) wire += audio.mid(at, 4096) + block;
+  return WriteBytes(path, wire);
+}
+
 bool WriteSkinArchive(const QString& path, const QDir& skin) {
   QFile::remove(path);
   int error = 0;
@@ -113,7 +133,7 @@ int main(int argc, char* argv[]) {
   const QDir out(QString::fromLocal8Bit(argv[1]));
   const QDir skin(QString::fromLocal8Bit(argv[2]));
   for (const char* target : {"settings", "playlist", "skin_text", "skin_bitmap", "cursor", "xmcd", "disc_image",
-                             "presets", "skin_archive", "cddb_replies", "song_files"})
+                             "presets", "skin_archive", "cddb_replies", "song_files", "stream_data"})
     out.mkpath(QString::fromLatin1(target));
   const auto at = [&out](const char* target, const char* name) {
     return out.filePath(QString::fromLatin1(target) + "/" + QString::fromLatin1(name));
@@ -147,6 +167,8 @@ int main(int argc, char* argv[]) {
   ok = PlatformUi::WriteTextLines(at("presets", "default.EQP"), EqualizerPresets::PresetsToLines()) && ok;
   ok = WriteBytes(at("presets", "one.EQF"), WinampEqf::WriteEqf({EqualizerPresets::EmptyUserPreset()})) && ok;
   ok = WriteSongSeeds(out.filePath(QStringLiteral("song_files"))) && ok;
+  ok = WriteStationSeed(at("stream_data", "station.mp3"), false) && ok;
+  ok = WriteStationSeed(at("stream_data", "station.ogg"), true) && ok;
   if (!ok) std::fprintf(stderr, "fuzz_seeds: could not write every seed\n");
   return ok ? 0 : 1;
 }

@@ -1,8 +1,10 @@
 // The whole player's CPU cost, read from /proc: the real program runs on the
 // display in $DISPLAY (a virtual one such as Xvfb is fine) with the silent
-// output, stopped, playing a 128 kbps MP3 with the visual effects off, and
-// playing it with the spectrum showing. Prints the share of one core per
-// thread and in total, and the wake-ups per second (context switches).
+// output, stopped, playing a 128 kbps MP3 with the visual effects off,
+// playing it with the spectrum showing, and playing the same MP3 as an
+// internet stream from a station on 127.0.0.1 sending in real time. Prints
+// the share of one core per thread and in total, and the wake-ups per second
+// (context switches).
 //   player_cpu_bench [SECONDS]      (default 20 per case)
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +22,7 @@
 
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/PcmAudio.h"
+#include "support/RadioServer.h"
 
 namespace {
 
@@ -145,5 +148,17 @@ int main(int argc, char** argv) {
   Measure("playing, visual effects off", home.path(), {song}, seconds);
   SetEffectsMode(ini, kSpectrum);
   Measure("playing, spectrum showing", home.path(), {song}, seconds);
+
+  TestSupport::RadioShow show;
+  QFile encoded(song);
+  if (!encoded.open(QIODevice::ReadOnly)) return 1;
+  const QByteArray bytes = encoded.readAll();
+  show.audio.assign(bytes.begin(), bytes.end());
+  show.metaInterval = 16000;
+  show.bitRate = 128;
+  show.bytesPerSecond = 16000;
+  TestSupport::RadioServer station(show);
+  SetEffectsMode(ini, kEffectsOff);
+  Measure("internet stream of it, visual effects off", home.path(), {QString::fromStdString(station.Url())}, seconds);
   return 0;
 }

@@ -4,10 +4,12 @@
 #include <QUrl>
 
 #include "app/VersionInfo.h"
+#include "audio/StreamUrl.h"
 
 namespace {
 
 QString AbsolutePath(const QString& argument) {
+  if (KestrelixAudioApi::IsStreamUrl(argument)) return argument;
   const QUrl url(argument);
   if (url.isLocalFile()) return url.toLocalFile();
   return QFileInfo(argument).absoluteFilePath();
@@ -47,11 +49,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString CommandLineHelpText() {
   return QStringLiteral(
-      "Usage: solvane [--enqueue] [song, folder or CD drive ...]\n"
+      "Usage: solvane [--enqueue] [song, folder, CD drive or stream address ...]\n"
       "\n"
       "Plays the songs named (the songs of a folder, the tracks of a CD drive or\n"
-      "disc image) after adding them to the playlist. When the player is already\n"
-      "running, the songs go to it.\n"
+      "disc image, an http:// or https:// internet radio address) after adding\n"
+      "them to the playlist. When the player is already running, the songs go\n"
+      "to it.\n"
       "\n"
       "  -e, --enqueue   add the songs to the playlist without playing them\n"
       "  -h, --help      show this help and exit\n"

@@ -8,7 +8,8 @@ struct CommandLine {
   Action action = Action::Run;
   // Add the songs without playing them.
   bool enqueue = false;
-  // Absolute paths (file: URLs become paths), in the order given.
+  // Absolute paths (file: URLs become paths) and stream addresses, in the
+  // order given.
   QStringList files;
   // For Action::Error: what was wrong.
   QString error;

@@ -53,8 +53,9 @@ void TDeckForm::DrawSongTimeText(int mode) {
   const int64_t elapsed =
       Audio::HMSToSeconds(vars.ElapsedHours, vars.ElapsedMinutes, vars.ElapsedSeconds60);
   // Any mode but remaining time shows the elapsed time; a position past the
-  // known length shows no time remaining rather than a negative one.
-  const bool remaining = mode == 1;
+  // known length shows no time remaining rather than a negative one. An
+  // internet stream has no end to count down to.
+  const bool remaining = mode == 1 && vars.IsInternetStream == 0;
   const int64_t value = remaining ? std::max<int64_t>(0, vars.TotalSeconds - elapsed) : elapsed;
   vars.ElapsedTimeText = SignedMinutesAndSeconds(remaining ? u'-' : u'+', value);
   const Audio::HMS total = Audio::SecondsToHMS(vars.TotalSeconds);

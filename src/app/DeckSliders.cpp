@@ -57,6 +57,7 @@ void TDeckForm::PosBarButtonMouseDown(int x, int y) {
 }
 
 void TDeckForm::PosBarButtonMouseMove(int x, int y) {
+  if (Audio::vars.IsInternetStream == 1) return;  // a station cannot be wound on or back
   StoreMove(PositionSliderRecord, x, y);
   GeneralFunctions::DragHorizontalSlider(*PosBarButton, *PosbarImage, PosBarImageList,
                                          PositionSliderRecord);

@@ -1,6 +1,7 @@
 // The deck's transport: play, pause, stop, skip, the toggles, the title-bar
 // buttons and the two timers that keep the display current and move on when a
 // song ends. Every choice of song goes to the playlist editor.
+#include "app/DeckStreamDisplay.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
@@ -154,6 +155,7 @@ void TDeckForm::Timer1Timer() {
     Audio::AudioGetPosition();
     DrawPositionSlider();
   }
+  ShowInternetStream(*this);
   if (vars.PlayStatus == Audio::psStopped || vars.PlayStatus == Audio::psEnded) {
     DisplayFileTypeEffect();
   }

@@ -5,6 +5,7 @@
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
+#include "audio/StreamUrl.h"
 #include "playlist/PlayListAdding.h"
 #include "playlist/PlayListHooks.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -32,6 +33,10 @@ int AddCommandLineSongs(const QStringList& arguments, bool play) {
   PlayListModel& playList = PlayListEditorForm->PlayList;
   const int firstNew = playList.TotalFiles();
   for (const QString& argument : arguments) {
+    if (KestrelixAudioApi::IsStreamUrl(argument)) {
+      DragFunc({argument});
+      continue;
+    }
     const QFileInfo info(argument);
     const QString path = info.absoluteFilePath();
     if (info.isDir()) {

@@ -11,7 +11,7 @@
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/EQPresetsFile.h"
 #include "equalizer/TEqualizerFormSkinned.h"
-#include "platform/ui/DroppedLocalFiles.h"
+#include "platform/ui/DroppedSongs.h"
 #include "platform/ui/ProgramFolder.h"
 #include "platform/ui/TextFile.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -54,11 +54,11 @@ void TDeckForm::changeEvent(QEvent* event) {
 }
 
 void TDeckForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (!PlatformUi::DroppedLocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!PlatformUi::DroppedSongs(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void TDeckForm::dropEvent(QDropEvent* event) {
-  const QStringList paths = PlatformUi::DroppedLocalFiles(event->mimeData());
+  const QStringList paths = PlatformUi::DroppedSongs(event->mimeData());
   if (paths.isEmpty()) return;
   DragFunc(paths);
   event->acceptProposedAction();

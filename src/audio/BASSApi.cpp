@@ -9,7 +9,9 @@
 #include <optional>
 #include <utility>
 
+#include "audio/InternetStreams.h"
 #include "audio/KestrelixAudioApi.h"
+#include "audio/StreamUrl.h"
 #include "equalizer/EQFilters.h"
 #include "platform/bass/bass.h"
 #include "platform/ui/MessageBoxService.h"
@@ -97,10 +99,11 @@ void AudioGetCDDBID() {
   vars.CDDBDiscID = id ? QString::fromLatin1(id) : QStringLiteral("CDDB ID Not Found");
 }
 
-void LoadStream(const QByteArray& file) {
+void LoadStream(const QString& path, const QByteArray& file) {
   // Only the newest channel is used again, so the previous one is released.
   if (state.StreamHandle != 0) BASS_StreamFree(state.StreamHandle);
-  state.StreamHandle = BASS_StreamCreateFile(FALSE, file.constData(), 0, 0, 0);
+  state.StreamHandle = vars.IsInternetStream ? CreateInternetStream(path)
+                                             : BASS_StreamCreateFile(FALSE, file.constData(), 0, 0, 0);
   if (state.StreamHandle == 0) {
     ShowAudioError(QStringLiteral("Can't create stream"));
     vars.TotalSeconds = 0;
@@ -112,6 +115,7 @@ void LoadStream(const QByteArray& file) {
     vars.BitRate = BitRateOf(size, vars.TotalSeconds);
   }
   TakeChannelFormat(state.StreamHandle);
+  if (vars.IsInternetStream && state.StreamHandle != 0) AwaitStationFormat();
 }
 
 void LoadMusic(const QByteArray& file) {
@@ -166,9 +170,10 @@ void AudioLoadSong() {
   const QString path = GeneralFunctions::GetEntrySongPath(vars.CurrentSongEntry);
   const KestrelixAudioApi::SongKind kind = KestrelixAudioApi::FileKindOfPath(path);
   vars.FileKind = kind.fileKind;
+  vars.IsInternetStream = KestrelixAudioApi::IsStreamUrl(path) ? 1 : 0;
   const QByteArray file = QFile::encodeName(path);
   switch (vars.FileKind) {
-    case Kind::fkStream: LoadStream(file); break;
+    case Kind::fkStream: LoadStream(path, file); break;
     case Kind::fkMusic: LoadMusic(file); break;
     case Kind::fkCDTrack: LoadCDTrack(path, kind.cdTrack); break;
     default: break;
@@ -253,6 +258,7 @@ void AudioGetPosition() {
     switch (vars.FileKind) {
       case Kind::fkStream:
         vars.ElapsedSeconds = SongChannel() ? RoundedSeconds(state.StreamHandle, PositionOf(state.StreamHandle)) : 0;
+        if (vars.IsInternetStream && SongChannel()) UpdateInternetStream(state.StreamHandle);
         break;
       case Kind::fkMusic: vars.ElapsedSeconds = vars.MusicElapsedMs / 1000; break;
       default: vars.ElapsedSeconds = int64_t(PositionOf(CDCHANNEL) / 1000); break;
@@ -305,8 +311,10 @@ void AudioGetCPU() { vars.CPUUsage = BASS_GetCPU(); }
 void AttachEqualizer() {
   const auto channel = SongChannel();
   if (!IsStreamOrMusic() || !channel) return;
-  state.EQDSPHandle = BASS_ChannelSetDSP(
-      *channel, vars.ChannelCount == 2 ? EQFilters::EQStereoDSP : EQFilters::EQMonoDSP, 0);
+  // The channel's own layout: the same as ChannelCount for a file, while an
+  // internet stream's channel is stereo whatever its station sends.
+  const bool mono = (BASS_ChannelGetFlags(*channel) & BASS_SAMPLE_MONO) != 0;
+  state.EQDSPHandle = BASS_ChannelSetDSP(*channel, mono ? EQFilters::EQMonoDSP : EQFilters::EQStereoDSP, 0);
 }
 
 void DetachEqualizer() {

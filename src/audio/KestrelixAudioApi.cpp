@@ -1,5 +1,6 @@
 #include "KestrelixAudioApi.h"
 
+#include "audio/StreamUrl.h"
 #include "platform/ui/MessageBoxService.h"
 
 namespace KestrelixAudioApi {
@@ -96,6 +97,7 @@ int TrackNumberOfFileName(const QString& path) {
 }  // namespace
 
 SongKind FileKindOfPath(const QString& path) {
+  if (IsStreamUrl(path)) return {fkStream, 0};
   QString extension = UpperExtension(path);
   if (extension == QLatin1String(".TEMP")) {
     extension = UpperExtension(path.left(path.size() - 5));

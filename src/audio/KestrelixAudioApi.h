@@ -63,6 +63,13 @@ struct SharedVariables {
   uint8_t ChannelCount = 2;
   uint8_t Is16Bit = 1;
   QString CDDBDiscID;
+  // The song is an internet stream: no length, no moving in it, and its
+  // station tells its name and the title on air as it plays.
+  uint8_t IsInternetStream = 0;
+  uint8_t StreamBuffering = 0;       // 1 while the stream waits for its buffer to fill
+  QString StreamName;                // the station's name, empty until it tells one
+  QString StreamTitle;               // the title on air ("Artist - Title"), empty until told
+  uint32_t StreamTitleChanges = 0;   // counts the changes of StreamTitle
   uint64_t LastTickTime = 0;
   int64_t MusicElapsedMs = 0;
   QString ElapsedTimeText, TotalTimeText;

@@ -1,6 +1,7 @@
 #include "PlayListAdding.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 
 #include <array>
@@ -9,6 +10,7 @@
 #include "platform/ui/FileDialogService.h"
 #include "playlist/CDTrackStep.h"
 #include "playlist/PlayListEntry.h"
+#include "playlist/PlayListFile.h"
 #include "playlist/PlayListModel.h"
 
 namespace PlayListAdding {
@@ -48,10 +50,23 @@ const std::array<const char*, 14> kFolderScanExtensions{".mp3", ".mp2", ".mp1", 
                                                        ".flac", ".opus", ".xm", ".mod", ".s3m",
                                                        ".it", ".mtm", ".umx", ".cda"};
 
+// A playlist file among the songs, such as a radio station's .pls or .m3u.
+bool IsPlayListFile(const QString& path) {
+  static const QStringList extensions{QStringLiteral(".pls"), QStringLiteral(".m3u"), QStringLiteral(".m3u8")};
+  return extensions.contains(GeneralFunctions::FileExtensionOfPath(path).toLower()) && QFileInfo(path).isFile();
+}
+
+// One entry per song; a playlist file gives the entries it holds.
 QStringList BuildEntries(const QStringList& paths) {
   QStringList entries;
   entries.reserve(paths.size());
-  for (const QString& path : paths) entries.append(GeneralFunctions::BuildPlayListEntry(path));
+  for (const QString& path : paths) {
+    if (IsPlayListFile(path)) {
+      entries += PlayListFile::ReadPlayListFile(path).entries;
+    } else {
+      entries.append(GeneralFunctions::BuildPlayListEntry(path));
+    }
+  }
   return entries;
 }
 

@@ -18,7 +18,8 @@ QString AddFilesFilter();
 QStringList ScanFolder(const QString& folder);
 
 // Builds entries for the paths, runs the CD-track step on them and appends
-// them (files dropped from the desktop).
+// them (files dropped from the desktop, stream addresses). A playlist file
+// (.pls, .m3u, .m3u8, such as a radio station's) adds the entries it holds.
 void AddPathsToPlayList(PlayListModel& model, const QStringList& paths, bool useFreedbSupport);
 
 // The "Add Files" dialog, opened in lastFolder; on OK the chosen files are

@@ -205,7 +205,7 @@ void TPlayListEditorForm::RunCommand(int button) {
   const int toggleHeight = ToggleMenu4Button->height();
   const QPoint menuAt(x() + ToggleMenu4Button->x() + 20, y() + height() - toggleHeight);
   switch (button) {
-    case mbAddUrl:
+    case mbAddUrl: AddUrlToPlayList(); break;
     case mbMiscellaneous: ShowNotImplemented(); break;
     case mbAddDir: AddDirToPlayList(); break;
     case mbAddFiles: AddFilesToPlayList(); break;

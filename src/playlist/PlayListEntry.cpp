@@ -1,5 +1,8 @@
 #include "PlayListEntry.h"
 
+#include "audio/StreamUrl.h"
+#include "playlist/StreamEntries.h"
+
 namespace GeneralFunctions {
 
 namespace {
@@ -55,7 +58,8 @@ SongArtistTitle SplitSongFileName(const QString& path) {
 }
 
 QString BuildPlayListEntry(const QString& path) {
-  const SongArtistTitle split = SplitSongFileName(path);
+  const SongArtistTitle split =
+      KestrelixAudioApi::IsStreamUrl(path) ? SplitStreamUrl(path) : SplitSongFileName(path);
   return kPathTag + path + kArtistTag + split.artist + kTitleTag + split.title;
 }
 

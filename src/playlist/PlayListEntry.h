@@ -19,7 +19,8 @@ struct SongArtistTitle {
 // Artist and title guessed from the file name "artist - title.ext"; no file is opened.
 SongArtistTitle SplitSongFileName(const QString& path);
 
-// The entry of a file entering the playlist, artist and title from its name.
+// The entry of a file entering the playlist, artist and title from its name
+// (an internet radio address: from its server and path).
 QString BuildPlayListEntry(const QString& path);
 
 // The readers give an empty field when the entry lacks the tags around it.

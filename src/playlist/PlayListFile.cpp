@@ -2,11 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QUrl>
 
 #include <cstring>
+#include <utility>
 
+#include "audio/StreamUrl.h"
 #include "platform/ui/FileDialogService.h"
 #include "platform/ui/MessageBoxService.h"
 #include "platform/ui/TextFile.h"
@@ -69,6 +72,14 @@ QString PathOfForeignLine(const QString& line, const QString& folder) {
   return QDir::cleanPath(QDir(folder).filePath(line));
 }
 
+// The entry for a path of another program's playlist. A stream takes the
+// station's name that the playlist gives it as its title.
+QString StationEntry(const QString& path, const QString& title) {
+  QString entry = GeneralFunctions::BuildPlayListEntry(path);
+  if (!title.isEmpty() && KestrelixAudioApi::IsStreamUrl(path)) GeneralFunctions::SetEntrySongTitle(title, entry);
+  return entry;
+}
+
 bool IsPlsFile(const QStringList& lines) {
   for (const QString& line : lines) {
     const QString trimmed = line.trimmed();
@@ -84,11 +95,14 @@ QStringList EntriesFromLines(const QStringList& lines, const QString& folder) {
   const bool pls = IsPlsFile(lines);
   bool hasOwnEntries = false;
   for (const QString& line : lines) hasOwnEntries = hasOwnEntries || line.startsWith(ownTag);
-  static const QRegularExpression plsFileLine(QStringLiteral("^File\\d+=(.*)$"),
-                                              QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression plsLine(QStringLiteral("^(File|Title)(\\d+)=(.*)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
 
   QStringList entries;
   entries.reserve(lines.size());
+  QString extinfTitle;             // an M3U "#EXTINF:seconds,title" for the next path
+  QHash<QString, qsizetype> plsEntryOfNumber;  // PLS "FileN": N to the index of its entry
+  QHash<QString, QString> plsTitleOfNumber;    // PLS "TitleN": N to the title
   for (qsizetype i = 0; i < lines.size(); ++i) {
     const QString& line = lines[i];
     if (line.startsWith(ownTag) || (line.isEmpty() && hasOwnEntries)) {
@@ -97,14 +111,30 @@ QStringList EntriesFromLines(const QStringList& lines, const QString& folder) {
     }
     QString text = line.trimmed();
     if (i == 0 && text.startsWith(QChar(0xFEFF))) text = text.mid(1).trimmed();
+    if (text.startsWith(QLatin1String("#EXTINF:"), Qt::CaseInsensitive)) {
+      extinfTitle = text.section(',', 1).trimmed();
+      continue;
+    }
     if (text.isEmpty() || text.startsWith('#')) continue;
     if (pls) {
-      const QRegularExpressionMatch match = plsFileLine.match(text);
-      if (!match.hasMatch()) continue;  // header, titles, lengths, counts
-      text = match.captured(1).trimmed();
+      const QRegularExpressionMatch match = plsLine.match(text);
+      if (!match.hasMatch()) continue;  // header, lengths, counts
+      const QString number = match.captured(2);
+      text = match.captured(3).trimmed();
+      if (match.captured(1).compare(QLatin1String("Title"), Qt::CaseInsensitive) == 0) {
+        plsTitleOfNumber.insert(number, text);
+        continue;
+      }
       if (text.isEmpty()) continue;
+      plsEntryOfNumber.insert(number, entries.size());
     }
-    entries.append(GeneralFunctions::BuildPlayListEntry(PathOfForeignLine(text, folder)));
+    entries.append(StationEntry(PathOfForeignLine(text, folder), std::exchange(extinfTitle, QString())));
+  }
+  for (auto title = plsTitleOfNumber.cbegin(); title != plsTitleOfNumber.cend(); ++title) {
+    const auto entry = plsEntryOfNumber.constFind(title.key());
+    if (entry == plsEntryOfNumber.cend()) continue;
+    QString& named = entries[*entry];
+    named = StationEntry(GeneralFunctions::GetEntrySongPath(named), title.value());
   }
   return entries;
 }

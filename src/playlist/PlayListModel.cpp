@@ -43,6 +43,8 @@ void PlayListModel::ChangeEntries(const std::vector<std::pair<int, QString>>& ch
   if (!changes.empty()) Changed();
 }
 
+void PlayListModel::SetEntry(int index, const QString& entry) { ChangeEntries({{index, entry}}); }
+
 void PlayListModel::ReplaceEntries(const QStringList& entries) {
   items_.clear();
   if (ItemIndex >= entries.size()) ItemIndex = -1;

@@ -44,6 +44,9 @@ class PlayListModel {
   void ChangeEntries(const std::vector<std::pair<int, QString>>& changes);
   // Replaces every entry (loading, reordering); selection cleared, indexes kept.
   void ReplaceEntries(const QStringList& entries);
+  // Changes one entry's text in place (its selection stays); an index
+  // outside the list does nothing.
+  void SetEntry(int index, const QString& entry);
   // Empties the list and shows the count; CurrentSongIndex is kept.
   void Clear();
 

@@ -6,7 +6,7 @@
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
-#include "platform/ui/DroppedLocalFiles.h"
+#include "platform/ui/DroppedSongs.h"
 #include "platform/ui/ModalDialogService.h"
 #include "playlist/CDTrackStep.h"
 #include "playlist/PlayListAdding.h"
@@ -16,6 +16,8 @@
 #include "playlist/PlayListHooks.h"
 #include "playlist/PlayListSorting.h"
 #include "playlist/PlayListView.h"
+#include "playlist/StationPlayListFetcher.h"
+#include "playlist/TAddUrlForm.h"
 #include "playlist/TFileInfoForm.h"
 #include "skins/BitmapText.h"
 #include "skins/SkinCursors.h"
@@ -35,7 +37,8 @@ TPlayListEditorForm::TPlayListEditorForm(QWidget* parent)
       TagReading(PlayList, [] { return DeckForm && DeckForm->Settings.ReadTitlesFromTags; }),
       Panel1(new QWidget(this)),
       Panel2(new QWidget(Panel1)),
-      VisualPlayListListBox(new PlayListView(PlayList, DisplayOptions, Panel2)) {
+      VisualPlayListListBox(new PlayListView(PlayList, DisplayOptions, Panel2)),
+      stationPlayLists_(new StationPlayListFetcher(PlayList, this)) {
   PlaceInPanel(Panel1);
   setWindowTitle(QStringLiteral("Playlist Editor"));
   setAcceptDrops(true);
@@ -82,8 +85,22 @@ void TPlayListEditorForm::AddDirToPlayList() {
   PlayListAdding::AddDirToPlayList(PlayList, LastFolder, this, UseFreedbSupport());
 }
 
+void TPlayListEditorForm::AddUrlToPlayList() {
+  TAddUrlForm dialog(this);
+  const QString url = dialog.AskForUrl();
+  if (!url.isEmpty()) AddDroppedFiles({url});
+}
+
 void TPlayListEditorForm::AddDroppedFiles(const QStringList& paths) {
-  PlayListAdding::AddPathsToPlayList(PlayList, paths, UseFreedbSupport());
+  QStringList songs;
+  for (const QString& path : paths) {
+    if (StationPlayListFetcher::IsStationPlayListUrl(path)) {
+      stationPlayLists_->Fetch(path);
+    } else {
+      songs.append(path);
+    }
+  }
+  PlayListAdding::AddPathsToPlayList(PlayList, songs, UseFreedbSupport());
 }
 
 void TPlayListEditorForm::SavePlayList() { PlayListFile::SavePlayList(PlayList, LastFolder, this); }
@@ -106,11 +123,11 @@ void TPlayListEditorForm::ShowFileInfo() {
 }
 
 void TPlayListEditorForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (!PlatformUi::DroppedLocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!PlatformUi::DroppedSongs(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void TPlayListEditorForm::dropEvent(QDropEvent* event) {
-  const QStringList paths = PlatformUi::DroppedLocalFiles(event->mimeData());
+  const QStringList paths = PlatformUi::DroppedSongs(event->mimeData());
   if (paths.isEmpty()) return;
   AddDroppedFiles(paths);
   event->acceptProposedAction();

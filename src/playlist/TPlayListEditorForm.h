@@ -15,6 +15,7 @@
 #include <optional>
 
 class PlayListView;
+class StationPlayListFetcher;
 class QMenu;
 
 // The skinned playlist editor window. Panel1 holds everything; the window
@@ -54,7 +55,10 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   void InitializePlayList();
   void AddFilesToPlayList();
   void AddDirToPlayList();
-  // Files dropped from the desktop are appended; LastFolder stays.
+  // "Add Url": an internet radio address, or a station playlist's.
+  void AddUrlToPlayList();
+  // Files dropped from the desktop are appended; LastFolder stays. A
+  // station playlist's address is fetched and its streams follow.
   void AddDroppedFiles(const QStringList& paths);
   void SavePlayList();
   void LoadPlayList();
@@ -116,6 +120,7 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   void RunCommand(int button);
 
   std::optional<AutoPlayList::LoadState> autoPlayListState_;
+  StationPlayListFetcher* stationPlayLists_;
   QString infoText_;
   QPoint scrollPress_;
   bool scrollDragging_ = false;

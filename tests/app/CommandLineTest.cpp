@@ -22,6 +22,8 @@ TEST(CommandLine, OptionsAndSongs) {
       {{"a.mp3", "-e"}, Action::Run, true, {here + "/a.mp3"}},
       {{"file:///music/with%20space.wav"}, Action::Run, false, {"/music/with space.wav"}},
       {{"/dev/sr0"}, Action::Run, false, {"/dev/sr0"}},
+      {{"http://radio.example.com:8000/live", "a.mp3"}, Action::Run, false,
+       {"http://radio.example.com:8000/live", here + "/a.mp3"}},
       {{"--", "--enqueue", "-x.mp3"}, Action::Run, false, {here + "/--enqueue", here + "/-x.mp3"}},
       {{"--help"}, Action::Help, false, {}},
       {{"--bogus", "-h"}, Action::Help, false, {}},

@@ -45,17 +45,18 @@ TEST_F(PlayListEditorFormTest, AStartThatEndedEarlyLeavesThePlaylistFileAlone) {
   EXPECT_EQ(PlayListFile::ReadPlayListFile(AutoPlayList::AutoPlayListPath()).entries, saved);
 }
 
-TEST_F(PlayListEditorFormTest, DroppedFilesAreAppended) {
+TEST_F(PlayListEditorFormTest, DroppedFilesAndStreamsAreAppended) {
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile("/m/b - two.ogg"), QUrl("http://example.invalid/x.mp3"),
-                QUrl::fromLocalFile("/m/c.wav")});
+                QUrl("ftp://example.invalid/y.mp3"), QUrl::fromLocalFile("/m/c.wav")});
   QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(PlayListEditorForm, &enter);
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(PlayListEditorForm, &drop);
   EXPECT_EQ(PlayListEditorForm->PlayList.Entries(),
-            QStringList({BuildPlayListEntry("/m/b - two.ogg"), BuildPlayListEntry("/m/c.wav")}));
+            QStringList({BuildPlayListEntry("/m/b - two.ogg"), BuildPlayListEntry("http://example.invalid/x.mp3"),
+                         BuildPlayListEntry("/m/c.wav")}));
 }
 
 TEST_F(PlayListEditorFormTest, PlayingFollowsTheDecksRepeatSetting) {

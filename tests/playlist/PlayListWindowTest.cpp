@@ -194,7 +194,7 @@ TEST_F(PlayListWindowTest, ToolPanelCommands) {
     std::vector<int> selected;
     const char* message;
   } cases[] = {
-      {0, 0, 4, {1}, "Not Implemented Yet"},  // Add Url
+      {0, 0, 4, {1}, nullptr},               // Add Url, cancelled
       {1, 0, 0, {}, nullptr},                // Remove All
       {1, 1, 1, {0}, nullptr},               // Crop Files
       {1, 2, 3, {}, nullptr},                // Remove Files

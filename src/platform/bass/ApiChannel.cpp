@@ -82,7 +82,8 @@ DWORD BASS_ChannelIsActive(DWORD handle) {
   if (handle == RECORDCHAN) return Succeed(TheEngine().recorder.Activity());
   const std::shared_ptr<Channel> channel = Lookup(handle);
   if (!channel) return DWORD{BASS_ACTIVE_STOPPED};
-  return Succeed(channel->Activity());
+  const DWORD activity = channel->Activity();
+  return Succeed(activity == BASS_ACTIVE_PLAYING && channel->Waiting() ? DWORD{BASS_ACTIVE_STALLED} : activity);
 }
 
 BOOL BASS_ChannelStop(DWORD handle) {

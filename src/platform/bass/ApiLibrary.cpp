@@ -3,6 +3,7 @@
 
 #include "platform/bass/Engine.h"
 #include "platform/bass/Errors.h"
+#include "platform/bass/NetStream.h"
 #include "platform/bass/bass.h"
 
 using namespace Bass;
@@ -11,6 +12,7 @@ namespace {
 
 constexpr DWORD kVersion = 0x00060001;
 constexpr DWORD kMinMixRate = 8000, kMaxMixRate = 192000;
+constexpr int kNetThreadsGraceMs = 3000;
 
 void StopStreamsAndMusics(Engine& engine) {
   for (const auto& [handle, channel] : engine.channels) channel->Stop();
@@ -58,6 +60,9 @@ void BASS_Free() {
   }
   // Outside the lock: the mixer thread may be waiting for it to finish its block.
   mixer.reset();
+  // The freed internet streams' threads end at their next look at the
+  // network; the library is not left with them still running.
+  NetStream::WaitForThreads(kNetThreadsGraceMs);
   SetError(BASS_OK);
 }
 

@@ -1,12 +1,15 @@
-// Stream files and music modules: opening, lengths, file size, play, free.
+// Stream files, internet streams and music modules: opening, lengths, file
+// size, play, free.
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/bass/Engine.h"
 #include "platform/bass/Errors.h"
 #include "platform/bass/MusicDecoder.h"
+#include "platform/bass/NetStreamRegistry.h"
 #include "platform/bass/StreamOpener.h"
 #include "platform/bass/bass.h"
 
@@ -74,6 +77,19 @@ HSTREAM BASS_StreamCreateFile(BOOL mem, const void* file, DWORD offset, DWORD le
   return Register(ChannelKind::Stream, OpenStreamDecoder(path), flags, error ? 0 : size);
 }
 
+HSTREAM BASS_StreamCreateURL(const char* url, DWORD offset, DWORD flags, DOWNLOADPROC* proc, void*) {
+  const std::string address = url ? url : "";
+  if ((address.rfind("http://", 0) != 0 && address.rfind("https://", 0) != 0) || offset != 0 || proc)
+    return Fail(BASS_ERROR_ILLPARAM, HSTREAM{0});
+  const int mixRate = MixRateIfInitialised();
+  if (mixRate == 0) return Fail(BASS_ERROR_INIT, HSTREAM{0});
+  NetStreamLink link;
+  const HSTREAM handle =
+      Register(ChannelKind::Stream, OpenNetStreamDecoder(address, CurrentNetOptions(), mixRate, link.net, link.info), flags, 0);
+  if (handle != 0) RememberNetStream(handle, link);
+  return handle;
+}
+
 void BASS_StreamFree(HSTREAM handle) { FreeOfKind(handle, ChannelKind::Stream); }
 
 QWORD BASS_StreamGetLength(HSTREAM handle) {
@@ -83,6 +99,7 @@ QWORD BASS_StreamGetLength(HSTREAM handle) {
 }
 
 DWORD BASS_StreamGetFilePosition(HSTREAM handle, DWORD mode) {
+  if (const std::optional<DWORD> position = NetFilePosition(handle, mode)) return *position;
   const std::shared_ptr<Channel> channel = FindOfKind(handle, ChannelKind::Stream);
   if (!channel) return Fail(BASS_ERROR_HANDLE, ~DWORD{0});
   const uint64_t size = channel->FileSize();

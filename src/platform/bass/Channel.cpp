@@ -108,7 +108,7 @@ void Channel::GetAttributes(DWORD* freq, DWORD* volume, int* pan) const {
 }
 
 bool Channel::SeekFrames(uint64_t frame) {
-  if (frame > lengthFrames) return false;
+  if (!decoder->Seekable() || frame > lengthFrames) return false;
   std::lock_guard lock(mutex);
   pendingSeek = frame;
   position = frame;
@@ -154,6 +154,7 @@ size_t Channel::Render(float* out, size_t frames) {
   size_t produced = 0;
   while (produced < frames) {
     if (chunkUsed == chunkFrames && !sourceDone && DecodeChunk() == 0) {
+      if (decoder->Waiting()) break;  // silence for the rest of the block, not the end
       // Looping restarts a source that has frames at all; anything else has ended.
       if (looping && consumed > 0 && decoder->Seek(0)) {
         consumed = 0;
@@ -219,7 +220,7 @@ void Channel::MixInto(float* mix, size_t frames) {
   std::lock_guard lock(mutex);
   if (pendingSeek) return;  // a new position was asked for meanwhile
   position = consumed;
-  if (produced < frames && activity == BASS_ACTIVE_PLAYING) {
+  if (produced < frames && activity == BASS_ACTIVE_PLAYING && !decoder->Waiting()) {
     activity = BASS_ACTIVE_STOPPED;
     ended = true;
   }

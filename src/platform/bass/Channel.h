@@ -44,6 +44,7 @@ class Channel {
   bool Resume();  // false when not paused
   void Stop();
   DWORD Activity() const;  // BASS_ACTIVE_*
+  bool Waiting() const { return decoder->Waiting(); }  // playing silence until its source has sound
 
   void SetAttributes(int freq, int volume, int pan);  // -1, -1, -101 keep a value
   void GetAttributes(DWORD* freq, DWORD* volume, int* pan) const;

@@ -23,6 +23,10 @@ class Decoder {
   virtual size_t Read(int16_t* out, size_t frames) = 0;
   virtual bool Seek(uint64_t frame) = 0;
   virtual uint64_t LengthFrames() const = 0;
+  // A source with no sound for now that has not ended (an internet stream
+  // filling its buffer); Read's 0 then means "not yet".
+  virtual bool Waiting() const { return false; }
+  virtual bool Seekable() const { return true; }
   const SourceFormat& Format() const { return format; }
 
  protected:

@@ -14,6 +14,10 @@
 //    written to a WAV file paced in real time. Device 0 is also silence.
 //    SOLVANE_AUDIO_PACE (a factor, default 1) speeds up the pacing of the null
 //    and wav outputs; tests use it to play files faster than real time.
+//  - BASS_StreamCreateURL returns at once: the connection is made on a thread
+//    of the stream's own, and the stream reports BASS_ACTIVE_STALLED while its
+//    buffer fills. Its sound is 16-bit stereo at the mix rate; the station's
+//    own format comes from BASS_ChannelGetInfo once known.
 #include <cstdint>
 
 typedef uint32_t DWORD;
@@ -110,6 +114,36 @@ typedef DWORD HDSP;     // DSP handle
 #define BASS_FILEPOS_DOWNLOAD 1  // bytes available: the file size
 #define BASS_FILEPOS_END 2       // size of the file
 
+// Internet streams.
+#define BASS_ERROR_NONET 32     // no internet connection could be opened
+#define BASS_ERROR_TIMEOUT 40   // the server did not answer, or stopped sending, in time
+#define BASS_ERROR_FILEFORM 41  // not a stream format the library plays (a web page, AAC, ...)
+
+#define BASS_FILEPOS_CONNECTED 4  // internet stream: 1 while a connection delivers, else 0
+#define BASS_FILEPOS_BUFFER 5     // internet stream: bytes waiting in its buffer
+
+// BASS_StreamGetTags kinds.
+#define BASS_TAG_HTTP 3  // the response headers: "name: value" texts, each ended by a zero byte, then a zero byte
+#define BASS_TAG_ICY 4   // the "icy-" headers among them, the same way
+#define BASS_TAG_META 5  // the last ICY metadata block: "StreamTitle='Artist - Title';..."
+
+// BASS_CHANNELINFO types.
+#define BASS_CTYPE_STREAM_OGG 0x10002
+#define BASS_CTYPE_STREAM_MP3 0x10005
+
+// BASS_SetConfig options.
+#define BASS_CONFIG_NET_TIMEOUT 11          // ms to wait for a server's answer and for each piece of data; 10000
+#define BASS_CONFIG_NET_RETRIES 0x10100     // new connections after a stream dropped, in a row; 3
+#define BASS_CONFIG_NET_RETRYWAIT 0x10101   // ms to wait before each of them; 1000
+
+typedef struct {
+  DWORD freq;     // the source's sample rate in Hz (an internet stream: 0 until known)
+  DWORD chans;    // the source's channel count (0 until known)
+  DWORD flags;    // BASS_SAMPLE_* of the channel
+  DWORD ctype;    // BASS_CTYPE_*, 0 when not known
+  DWORD bitrate;  // kilobits per second of the source, 0 when not known
+} BASS_CHANNELINFO;
+
 // A music position with this high word holds seconds in its low word.
 #define BASS_MUSIC_POS_SECONDS 0xFFFF
 
@@ -126,6 +160,8 @@ typedef DWORD HDSP;     // DSP handle
 // Called on the mixer thread with the channel's decoded 16-bit samples (at the
 // source's rate and channel count) to change them in place.
 typedef void DSPPROC(HDSP handle, DWORD channel, void* buffer, DWORD length, DWORD user);
+// Receives an internet stream's downloaded data; not offered (pass null).
+typedef void DOWNLOADPROC(const void* buffer, DWORD length, void* user);
 // Called on the recording thread with 16-bit stereo frames of the final mix;
 // returning FALSE stops recording.
 typedef BOOL RECORDPROC(void* buffer, DWORD length, DWORD user);
@@ -150,6 +186,20 @@ void BASS_StreamFree(HSTREAM handle);
 QWORD BASS_StreamGetLength(HSTREAM handle);  // bytes of the decoded 16-bit format
 DWORD BASS_StreamGetFilePosition(HSTREAM handle, DWORD mode);
 BOOL BASS_StreamPlay(HSTREAM handle, BOOL flush, DWORD flags);
+
+// Internet streams: MP3 and Ogg Vorbis over http and https, following up to
+// 5 redirects, asking for ICY metadata. offset must be 0 and proc null.
+// Fails only for an address that is not http or https (BASS_ERROR_ILLPARAM);
+// a server that cannot be reached or sends no stream shows later, as a stream
+// that ends, with its reason from BASS_StreamGetNetError.
+HSTREAM BASS_StreamCreateURL(const char* url, DWORD offset, DWORD flags, DOWNLOADPROC* proc, void* user);
+// The tags of an internet stream (BASS_TAG_*); the text stays valid until the
+// next call on the same thread. Null when there are none (yet).
+const char* BASS_StreamGetTags(HSTREAM handle, DWORD tags);
+// Why an internet stream ended early: a BASS_ERROR_* code, BASS_OK while it runs.
+DWORD BASS_StreamGetNetError(HSTREAM handle);
+BOOL BASS_SetConfig(DWORD option, DWORD value);  // BASS_CONFIG_*; for streams created later
+DWORD BASS_GetConfig(DWORD option);
 
 // Musics (MOD, XM, S3M, IT, MTM, UMX); only files (mem = FALSE)
 HMUSIC BASS_MusicLoad(BOOL mem, const void* file, DWORD offset, DWORD length, DWORD flags);
@@ -176,6 +226,7 @@ BOOL BASS_RecordStart(DWORD freq, DWORD flags, RECORDPROC* proc, DWORD user);
 float BASS_ChannelBytes2Seconds(DWORD handle, QWORD pos);
 QWORD BASS_ChannelSeconds2Bytes(DWORD handle, float pos);
 DWORD BASS_ChannelGetFlags(DWORD handle);
+BOOL BASS_ChannelGetInfo(DWORD handle, BASS_CHANNELINFO* info);  // streams and musics
 DWORD BASS_ChannelIsActive(DWORD handle);
 BOOL BASS_ChannelStop(DWORD handle);
 BOOL BASS_ChannelPause(DWORD handle);

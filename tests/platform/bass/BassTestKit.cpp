@@ -10,6 +10,7 @@
 #include <numbers>
 #include <thread>
 
+#include "mediagen/Analysis.h"
 #include "support/TestEnvironment.h"
 
 namespace BassTestKit {
@@ -67,6 +68,32 @@ std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& byte
 std::vector<uint8_t> ReadBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The output from its first to its last sounding frame.
+Pcm16 Trimmed(const Pcm16& pcm) {
+  const auto sounding = [](int16_t s) { return s != 0; };
+  const auto first = std::find_if(pcm.samples.begin(), pcm.samples.end(), sounding);
+  const auto last = std::find_if(pcm.samples.rbegin(), pcm.samples.rend(), sounding).base();
+  Pcm16 sound{pcm.rate, pcm.channels, {}};
+  if (first < last)
+    sound.samples.assign(pcm.samples.begin() + (first - pcm.samples.begin()) / 2 * 2,
+                         pcm.samples.begin() + ((last - pcm.samples.begin()) + 1) / 2 * 2);
+  return sound;
+}
+
+MediaGen::PcmAudio ToAudio(const Pcm16& pcm) {
+  MediaGen::PcmAudio audio;
+  audio.sampleRate = pcm.rate;
+  audio.channels = pcm.channels;
+  for (int16_t s : pcm.samples) audio.samples.push_back(s / 32768.0f);
+  return audio;
+}
+
+std::pair<double, double> ToneInOutput(const Pcm16& output, double frequency) {
+  const MediaGen::PcmAudio audio = ToAudio(Trimmed(output));
+  const MediaGen::FrameRange middle{audio.Frames() / 4, audio.Frames() / 2};
+  return {MediaGen::ToneAmplitude(audio, 0, frequency, middle), MediaGen::ToneAmplitude(audio, 1, frequency, middle)};
 }
 
 long FindFrames(const Pcm16& haystack, const int16_t* needle, size_t frames) {

@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "mediagen/PcmAudio.h"
 #include "platform/bass/bass.h"
 
 namespace BassTestKit {
@@ -30,6 +32,12 @@ std::string WriteWav(const std::string& name, const Pcm16& pcm, int subformat = 
 std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> ReadBytes(const std::string& path);
 std::string TestFile(const std::string& name);  // a path in the test's program folder
+
+// The output from its first to its last sounding frame.
+Pcm16 Trimmed(const Pcm16& pcm);
+MediaGen::PcmAudio ToAudio(const Pcm16& pcm);
+// Amplitude of a tone in the middle of the sounding part of the output, per side.
+std::pair<double, double> ToneInOutput(const Pcm16& output, double frequency);
 
 // Index of the first frame of `needle` inside `haystack`, or -1.
 long FindFrames(const Pcm16& haystack, const int16_t* needle, size_t frames);

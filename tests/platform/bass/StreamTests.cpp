@@ -24,33 +24,6 @@ Pcm16 WithoutSilence(const Pcm16& pcm) {
   return sound;
 }
 
-// The output from its first to its last sounding frame.
-Pcm16 Trimmed(const Pcm16& pcm) {
-  const auto sounding = [](int16_t s) { return s != 0; };
-  const auto first = std::find_if(pcm.samples.begin(), pcm.samples.end(), sounding);
-  const auto last = std::find_if(pcm.samples.rbegin(), pcm.samples.rend(), sounding).base();
-  Pcm16 sound{pcm.rate, pcm.channels, {}};
-  if (first < last)
-    sound.samples.assign(pcm.samples.begin() + (first - pcm.samples.begin()) / 2 * 2,
-                         pcm.samples.begin() + ((last - pcm.samples.begin()) + 1) / 2 * 2);
-  return sound;
-}
-
-MediaGen::PcmAudio ToAudio(const Pcm16& pcm) {
-  MediaGen::PcmAudio audio;
-  audio.sampleRate = pcm.rate;
-  audio.channels = pcm.channels;
-  for (int16_t s : pcm.samples) audio.samples.push_back(s / 32768.0f);
-  return audio;
-}
-
-// Amplitude of a tone in the middle of the sounding part of the output, per side.
-std::pair<double, double> ToneInOutput(const Pcm16& output, double frequency) {
-  const MediaGen::PcmAudio audio = ToAudio(Trimmed(output));
-  const MediaGen::FrameRange middle{audio.Frames() / 4, audio.Frames() / 2};
-  return {MediaGen::ToneAmplitude(audio, 0, frequency, middle), MediaGen::ToneAmplitude(audio, 1, frequency, middle)};
-}
-
 class StreamTest : public BassTest {};
 
 TEST_F(StreamTest, WavAtTheMixRateReachesTheOutputBitForBit) {
