@@ -1,6 +1,13 @@
 #include "SongFacts.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <libopenmpt/libopenmpt.hpp>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
 
 #include <taglib/fileref.h>
 #include <taglib/flacfile.h>
@@ -14,6 +21,7 @@
 #include <taglib/wavfile.h>
 #include <taglib/xmfile.h>
 
+#include "audio/KestrelixAudioApi.h"
 #include "platform/cdaccess/CdAccess.h"
 #include "playlist/PlayListEntry.h"
 
@@ -67,6 +75,26 @@ Facts CdTrackFacts(const QString& path) {
   return facts;
 }
 
+// TagLib names tracker modules but knows neither their length nor every
+// format (MTM, UMX); libopenmpt walks a module's song without rendering it.
+void AddModuleFacts(const QString& path, Facts& facts) {
+  std::ifstream file(QFile::encodeName(path).toStdString(), std::ios::binary);
+  std::ostringstream silentLog;
+  try {
+    const openmpt::module module(file, silentLog);
+    const double seconds = module.get_duration_seconds();
+    if (seconds > 0) facts.seconds = static_cast<int>(std::lround(seconds));
+    if (facts.format.isEmpty()) facts.format = QString::fromStdString(module.get_metadata("type_long"));
+    if (facts.title.isEmpty()) facts.title = CleanTagText(QString::fromStdString(module.get_metadata("title")));
+  } catch (const std::exception&) {
+    // Not a module libopenmpt can read: nothing more is known.
+  }
+}
+
+bool IsModule(const QString& path) {
+  return KestrelixAudioApi::FileKindOfPath(path).fileKind == KestrelixAudioApi::fkMusic;
+}
+
 }  // namespace
 
 QString CleanTagText(const QString& text) {
@@ -106,7 +134,10 @@ Facts ReadSongFacts(const QString& path, Detail detail) {
   if (!QFileInfo(path).isFile()) return facts;
   const QByteArray name = QFile::encodeName(path);
   TagLib::FileRef ref(name.constData(), true, TagLib::AudioProperties::Fast);
-  if (ref.isNull()) return facts;
+  if (ref.isNull()) {
+    if (IsModule(path)) AddModuleFacts(path, facts);
+    return facts;
+  }
   facts.format = FormatOf(ref.file());
   if (const TagLib::Tag* tag = ref.tag()) {
     facts.artist = FromTagLib(tag->artist());
@@ -119,6 +150,7 @@ Facts ReadSongFacts(const QString& path, Detail detail) {
     facts.sampleRate = audio->sampleRate();
     facts.channels = audio->channels();
   }
+  if (IsModule(path) && facts.seconds < 0) AddModuleFacts(path, facts);
   if (detail == Detail::AllTags) {
     const TagLib::PropertyMap properties = ref.file()->properties();
     for (const auto& [key, values] : properties)

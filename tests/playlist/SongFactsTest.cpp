@@ -9,7 +9,11 @@
 
 #include <sys/stat.h>
 
+#include <cmath>
+#include <fstream>
+
 #include "audio/KestrelixAudioApi.h"
+#include "mediagen/ModuleSong.h"
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/OggWriter.h"
 #include "mediagen/TaggedFiles.h"
@@ -80,6 +84,24 @@ TEST(SongFacts, TagsAndLengthsOfEveryTaggedFormat) {
     ASSERT_NE(title, facts.tags.end());
     EXPECT_EQ(title->second.toStdString(), song.title);
   }
+}
+
+// Tracker modules take their length (and, where TagLib has none, their
+// format) from walking the song.
+TEST(SongFacts, TrackerModulesHaveTheirSongsLength) {
+  const MediaGen::ModuleSong song = MediaGen::SteadyNoteSong(2);
+  for (const auto& [name, write] : {std::pair{"tune.mod", &MediaGen::WriteMod}, std::pair{"tune.xm", &MediaGen::WriteXm},
+                                     std::pair{"tune.s3m", &MediaGen::WriteS3m}, std::pair{"tune.it", &MediaGen::WriteIt}}) {
+    SCOPED_TRACE(name);
+    const std::string path = InFolder(name);
+    ASSERT_TRUE(write(path, song));
+    const SongFacts::Facts facts = ReadSongFacts(QString::fromStdString(path));
+    EXPECT_EQ(facts.seconds, static_cast<int>(std::lround(song.Seconds())));
+    EXPECT_FALSE(facts.format.isEmpty());
+  }
+  const std::string junk = InFolder("junk.xm");
+  std::ofstream(junk) << "not a module";
+  EXPECT_EQ(ReadSongFacts(QString::fromStdString(junk)).seconds, -1);
 }
 
 TEST(SongFacts, LyingTagsAndDamagedFilesGiveCleanTextOrNothing) {
