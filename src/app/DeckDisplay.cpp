@@ -44,8 +44,12 @@ enum LampSprite { kMP3Dark = 0, kMP3Lit = 2, kMODDark = 4, kMODLit = 6, kCDDark 
 }  // namespace
 
 void TDeckForm::DrawStatusText() {
-  GeneralFunctions::DrawBitmapText(StatusText, kStatusCells, 0, 0, FontSmallImageList,
-                                   *PlayerStatusWindow);
+  // A word longer than the cells ("Buffering") shows shortened with a stop
+  // rather than cut off mid-word.
+  const QString shown = StatusText.size() > kStatusCells
+                            ? StatusText.left(kStatusCells - 1) + u'.'
+                            : StatusText;
+  GeneralFunctions::DrawBitmapText(shown, kStatusCells, 0, 0, FontSmallImageList, *PlayerStatusWindow);
 }
 
 void TDeckForm::DrawSongTimeText(int mode) {

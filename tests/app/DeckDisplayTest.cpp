@@ -281,5 +281,13 @@ TEST_F(DeckDisplay, CommandLineSongsAndFoldersAreAddedAndTheFirstPlays) {
   EXPECT_EQ(AddCommandLineSongs({}), 0);
 }
 
+TEST_F(DeckDisplay, AStatusLongerThanItsCellsIsShortenedWithAStop) {
+  for (const auto& [status, shown] : {std::pair{"Paused", "Paused"}, std::pair{"Buffering", "Buffer."}}) {
+    DeckForm->StatusText = status;
+    DeckForm->DrawStatusText();
+    EXPECT_TRUE(ShowsText(DeckForm->PlayerStatusWindow, shown, 7)) << status;
+  }
+}
+
 }  // namespace
 }  // namespace DeckTests
