@@ -32,7 +32,7 @@ constexpr qint64 kMaxCommentBytes = 64 * 1024;
 
 constexpr char kAboutText[] =
     "Solvane Audio Player plays MP3, MP2, MP1, WAV, Ogg Vorbis, FLAC and Opus files, tracker "
-    "modules (MOD, XM, S3M, IT, MTM, UMX) and audio CDs, in three windows that snap together: the "
+    "modules (MOD, XM, S3M, IT, MTM, UMX), audio CDs and internet radio, in three windows that snap together: the "
     "deck, the equalizer and the playlist editor. It wears skins of its own format and "
     "Winamp 2 skins.\n\nIt is free software under the GNU General Public License, version 3 "
     "or later.";
@@ -64,7 +64,8 @@ constexpr char kCreditsText[] =
     "Solvane Audio Player is written by the Solvane developers.\n\n"
     "It stands on free libraries: Qt; mpg123 for MPEG audio; libvorbis for Ogg Vorbis; "
     "libsndfile for WAV and FLAC; libopusfile for Opus; TagLib for song tags; libopenmpt for "
-    "tracker modules; libcdio and libcdio-paranoia for audio CDs; SDL2 for sound output; libsoxr for resampling; KISS FFT for the spectrum. "
+    "tracker modules; libcdio and libcdio-paranoia for audio CDs; libcurl for internet radio; "
+    "SDL2 for sound output; libsoxr for resampling; KISS FFT for the spectrum. "
     "The default skin's lettering uses the DejaVu fonts.";
 
 QLabel* LinkLabel(const QString& html) {
