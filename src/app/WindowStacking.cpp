@@ -1,6 +1,7 @@
 #include "WindowStacking.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 
 #include "app/Forms.h"
@@ -32,6 +33,8 @@ class RaiseTogether : public QObject {
 }  // namespace
 
 void InstallRaiseTogether() {
+  // Windows drawn off any screen (tests, the soak run) have no stacking order.
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
   auto* filter = new RaiseTogether(DeckForm);
   for (QWidget* window : PlayerWindows()) window->installEventFilter(filter);
 }
