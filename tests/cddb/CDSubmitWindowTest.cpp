@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
+
+#include <functional>
 #include <QPushButton>
 #include <QtTest/QTest>
 
@@ -198,16 +200,17 @@ TEST_F(CDSubmitWindow, SubmissionGoesOutInTestModeUnlessTheUserChoosesOtherwise)
 
 TEST_F(CDSubmitWindow, ARefusedOrFailedSubmissionKeepsTheWindowOpen) {
   ShowFilled();
-  submitReply = "501 Invalid header information.\n";
-  Submit();
-  EXPECT_EQ(Messages(), QStringList{"The freedb server did not accept the submission: 501 Invalid header information."});
-  EXPECT_EQ(submit->result(), -1);
-
-  TestSupport::MessageBoxes().shown.clear();
-  server.httpStatus = 500;
-  Submit();
-  EXPECT_EQ(Messages(), QStringList{"Submittion Failed due to an Internal Error"});
-  EXPECT_EQ(submit->result(), -1);
+  const std::pair<std::function<void()>, QString> cases[] = {
+      {[this] { submitReply = "501 Invalid header information.\n"; },
+       "The freedb server did not accept the submission: 501 Invalid header information."},
+      {[this] { server.httpStatus = 500; }, "Submittion Failed due to an Internal Error"}};
+  for (const auto& [breakServer, message] : cases) {
+    TestSupport::MessageBoxes().shown.clear();
+    breakServer();
+    Submit();
+    EXPECT_EQ(Messages(), QStringList{message});
+    EXPECT_EQ(submit->result(), -1);
+  }
   EXPECT_FALSE(QFile::exists(TestSupport::ProgramFolder() + "LocalCDDatabase/rock/" + discId));
 }
 
