@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
-
-#include <functional>
 #include <QPushButton>
 #include <QtTest/QTest>
+
+#include <functional>
 
 #include "CDWindowsTestKit.h"
 #include "cddb/CDLookupSettings.h"
