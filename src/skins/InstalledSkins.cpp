@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "skins/SkinArchive.h"
 #include "skins/SkinUnit.h"
 
 namespace SkinUnit {
@@ -10,9 +11,7 @@ namespace {
 
 bool HoldsSkin(const QFileInfo& entry) {
   if (entry.isDir()) return GetSkinType(entry.filePath()) != stUnknown;
-  const QString suffix = entry.suffix();
-  return suffix.compare(QLatin1String("wsz"), Qt::CaseInsensitive) == 0 ||
-         suffix.compare(QLatin1String("zip"), Qt::CaseInsensitive) == 0;
+  return IsSkinArchive(entry.filePath());
 }
 
 }  // namespace
