@@ -156,6 +156,17 @@ bool BassTest::WaitForPosition(DWORD handle, QWORD position, int timeoutMs) {
   return WaitFor([handle, position] { return BASS_ChannelGetPosition(handle) >= position; }, timeoutMs);
 }
 
+std::optional<QWORD> BassTest::HeldPosition(DWORD handle) {
+  QWORD last = BASS_ChannelGetPosition(handle);
+  for (int tries = 0; tries < 33; ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    const QWORD now = BASS_ChannelGetPosition(handle);
+    if (now == last) return now;
+    last = now;
+  }
+  return std::nullopt;
+}
+
 HSTREAM BassTest::OpenStream(const std::string& path) {
   const HSTREAM stream = BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, 0);
   EXPECT_NE(stream, 0u) << path << " error " << BASS_ErrorGetCode();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,6 +53,9 @@ class BassTest : public ::testing::Test {
   bool WaitUntilInactive(DWORD handle, int timeoutMs = 10000);
   // Waits until the channel position reaches at least `position`.
   bool WaitForPosition(DWORD handle, QWORD position, int timeoutMs = 10000);
+  // The position once it holds still (a block being mixed may still move it):
+  // two readings 30 ms apart that agree, or nothing if it moves for a second.
+  std::optional<QWORD> HeldPosition(DWORD handle);
   HSTREAM OpenStream(const std::string& path);
   // How many times faster than real time the output runs.
   virtual const char* Pace() const { return "40"; }
