@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/VersionInfo.h"
 #include "audio/StreamUrl.h"
+#include "platform/VersionInfo.h"
 
 namespace {
 

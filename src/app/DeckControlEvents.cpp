@@ -1,8 +1,8 @@
 // Connects the deck's skinned controls to their handlers: press buttons show
 // their pressed sprite while held and act on a click, toggles follow their
 // four-state machine, sliders report press, drag and release.
-#include "app/SkinnedButtons.h"
 #include "app/TDeckForm.h"
+#include "skins/SkinnedButtons.h"
 
 namespace {
 

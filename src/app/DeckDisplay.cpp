@@ -4,7 +4,6 @@
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
-#include "app/ToggleButtonStates.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "playlist/PlayListHooks.h"
@@ -13,6 +12,7 @@
 #include "skins/SkinUnit.h"
 #include "skins/Sliders.h"
 #include "skins/SpriteFunctions.h"
+#include "skins/ToggleButtonStates.h"
 
 namespace {
 
@@ -231,9 +231,17 @@ void TDeckForm::InstallPlayListHooks() {
     GeneralFunctions::ShowSprite(*PlaylistButton, EQPLButtonImageList, PlaylistButtonState);
   };
   SkinUnit::SetControlsToNewPositions = [this] { SetControlsToNewPositions(); };
+  SkinUnit::KeepWindowState = [this] {
+    Settings.EQVisible = EqualizerFormSkinned->isVisible();
+    Settings.PLVisible = PlayListEditorForm->isVisible();
+    SaveFromAllFormsControlsPositions();
+  };
+  SkinUnit::RestoreWindowState = [this] { LoadFromAllFormsControlsPositions(); };
 }
 
 void TDeckForm::RemovePlayListHooks() {
   PlayListHooks::Deck() = {};
   SkinUnit::SetControlsToNewPositions = nullptr;
+  SkinUnit::KeepWindowState = nullptr;
+  SkinUnit::RestoreWindowState = nullptr;
 }

@@ -12,20 +12,11 @@
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/TFrontEndSkinForm.h"
+#include "skins/SkinUnit.h"
 #include "skins/TPreferencesDialogForm.h"
 #include "skins/TWinAmpSkinForm.h"
 
 TDeckForm* DeckForm = nullptr;
-TEqualizerFormSkinned* EqualizerFormSkinned = nullptr;
-TPlayListEditorForm* PlayListEditorForm = nullptr;
-TSelectAudioApiForm* SelectAudioApiForm = nullptr;
-TPreferencesDialogForm* PreferencesDialogForm = nullptr;
-TWinAmpSkinForm* WinAmpSkinForm = nullptr;
-TFrontEndSkinForm* FrontEndSkinForm = nullptr;
-TEqualizerPresetsForm* EqualizerPresetsForm = nullptr;
-TMyFreeDBInterfaceForm* MyFreeDBInterfaceForm = nullptr;
-TfreedbMatchesDialogForm* freedbMatchesDialogForm = nullptr;
-TSubmitTofreedbForm* SubmitTofreedbForm = nullptr;
 
 namespace {
 
@@ -55,9 +46,11 @@ void CreateForms() {
   Create(MyFreeDBInterfaceForm);
   Create(freedbMatchesDialogForm);
   Create(SubmitTofreedbForm);
+  SkinUnit::Windows = {DeckForm, EqualizerFormSkinned, PlayListEditorForm};
 }
 
 void DestroyForms() {
+  SkinUnit::Windows = {};
   for (auto it = destroyers.rbegin(); it != destroyers.rend(); ++it) (*it)();
   destroyers.clear();
 }

@@ -12,11 +12,11 @@
 #include "app/MprisState.h"
 #include "app/PlayerStartup.h"
 #include "app/TDeckForm.h"
-#include "app/ToggleButtonStates.h"
-#include "app/VersionInfo.h"
 #include "audio/KestrelixAudioApi.h"
+#include "platform/VersionInfo.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SpriteFunctions.h"
+#include "skins/ToggleButtonStates.h"
 
 namespace {
 

@@ -10,6 +10,8 @@
 
 #include "KestrelixAudioApi.h"
 
+TSelectAudioApiForm* SelectAudioApiForm = nullptr;
+
 TSelectAudioApiForm::TSelectAudioApiForm(QWidget* parent)
     : QDialog(parent),
       SelectLabel(new QLabel(QStringLiteral("Select Audio API:"), this)),

@@ -20,3 +20,6 @@ class TSelectAudioApiForm : public QDialog {
 
   void AudioAPIsListBoxDblClick(QListWidgetItem* item);
 };
+
+// The one instance, made at start-up with the other windows.
+extern TSelectAudioApiForm* SelectAudioApiForm;

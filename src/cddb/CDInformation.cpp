@@ -1,6 +1,5 @@
 #include "CDInformation.h"
 
-#include "app/Forms.h"
 #include "cddb/TCddb.h"
 #include "cddb/TMyFreeDBInterfaceForm.h"
 #include "cddb/TSubmitTofreedbForm.h"

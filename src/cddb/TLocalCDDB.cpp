@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/VersionInfo.h"
+#include "platform/VersionInfo.h"
 #include "platform/ui/TextFile.h"
 
 namespace Cddb {

@@ -10,16 +10,17 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
-#include "app/VersionInfo.h"
 #include "cddb/CDInformation.h"
 #include "cddb/ServerWaitIndicator.h"
 #include "cddb/TCddb.h"
 #include "cddb/TSubmitTofreedbForm.h"
 #include "cddb/TfreedbMatchesDialogForm.h"
+#include "platform/VersionInfo.h"
 #include "platform/ui/MessageBoxService.h"
 #include "platform/ui/ModalDialogService.h"
 #include "platform/ui/ProgramFolder.h"
+
+TMyFreeDBInterfaceForm* MyFreeDBInterfaceForm = nullptr;
 
 namespace {
 

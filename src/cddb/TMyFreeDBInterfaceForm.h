@@ -77,3 +77,6 @@ class TMyFreeDBInterfaceForm : public QDialog {
   bool matchAnswered_ = false;
   ServerWaitIndicator* waitIndicator_;
 };
+
+// The one instance, made at start-up with the other windows.
+extern TMyFreeDBInterfaceForm* MyFreeDBInterfaceForm;

@@ -21,6 +21,8 @@
 #include "platform/ui/MessageBoxService.h"
 #include "platform/ui/ModalDialogService.h"
 
+TSubmitTofreedbForm* SubmitTofreedbForm = nullptr;
+
 namespace {
 
 const char* const Categories[] = {"blues", "classical", "country", "data",       "folk", "jazz",

@@ -66,3 +66,6 @@ class TSubmitTofreedbForm : public QDialog {
   QStringList trackExtData_;  // extended data of each track while it is edited
   ServerWaitIndicator* waitIndicator_;
 };
+
+// The one instance, made at start-up with the other windows.
+extern TSubmitTofreedbForm* SubmitTofreedbForm;

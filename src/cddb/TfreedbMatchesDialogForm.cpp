@@ -9,6 +9,8 @@
 #include "cddb/CDInformation.h"
 #include "platform/ui/ModalDialogService.h"
 
+TfreedbMatchesDialogForm* freedbMatchesDialogForm = nullptr;
+
 TfreedbMatchesDialogForm::TfreedbMatchesDialogForm(QWidget* parent)
     : QDialog(parent),
       ListBox1(new QListWidget),

@@ -21,3 +21,6 @@ class TfreedbMatchesDialogForm : public QDialog {
   void FormShow();
   void Button1Click();
 };
+
+// The one instance, made at start-up with the other windows.
+extern TfreedbMatchesDialogForm* freedbMatchesDialogForm;

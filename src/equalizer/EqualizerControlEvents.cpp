@@ -1,12 +1,12 @@
 // Connects the equalizer's skinned controls to their handlers, and the
 // handlers of its buttons, title bar and panels.
 #include "app/Forms.h"
-#include "app/SkinnedButtons.h"
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "platform/ui/MessageBoxService.h"
+#include "skins/SkinnedButtons.h"
 #include "skins/WindowSnap.h"
 
 namespace {

@@ -9,13 +9,15 @@
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
-#include "app/ToggleButtonStates.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/EQFilters.h"
 #include "equalizer/EQResponseDiagram.h"
 #include "skins/BitmapText.h"
 #include "skins/SkinUnit.h"
 #include "skins/SpriteFunctions.h"
+#include "skins/ToggleButtonStates.h"
+
+TEqualizerFormSkinned* EqualizerFormSkinned = nullptr;
 
 namespace {
 

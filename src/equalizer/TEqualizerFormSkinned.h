@@ -93,3 +93,6 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   static constexpr uint32_t kNoLevelSprites = ~0u;
   uint32_t shownLevelSprites_ = kNoLevelSprites;  // the meter's sprites as last drawn
 };
+
+// The one instance, made at start-up with the other windows.
+extern TEqualizerFormSkinned* EqualizerFormSkinned;

@@ -18,6 +18,8 @@
 #include "platform/ui/FileDialogService.h"
 #include "platform/ui/MessageBoxService.h"
 
+TEqualizerPresetsForm* EqualizerPresetsForm = nullptr;
+
 namespace {
 
 using EqualizerPresets::EQPresets;

@@ -63,3 +63,6 @@ class TEqualizerPresetsForm : public QDialog {
 // The slider values into the record, and back.
 void CaptureSlidersToPreset(EqualizerPresets::EQPresetsRecord& preset);
 void ApplyPresetToSliders(const EqualizerPresets::EQPresetsRecord& preset);
+
+// The one instance, made at start-up with the other windows.
+extern TEqualizerPresetsForm* EqualizerPresetsForm;

@@ -24,6 +24,8 @@
 #include "skins/SkinUnit.h"
 #include "skins/SpriteFunctions.h"
 
+TPlayListEditorForm* PlayListEditorForm = nullptr;
+
 namespace {
 
 constexpr int kInfoCells = 18;

@@ -127,3 +127,6 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   bool resizing_ = false;
   QPoint titleBarPress_;
 };
+
+// The one instance, made at start-up with the other windows.
+extern TPlayListEditorForm* PlayListEditorForm;

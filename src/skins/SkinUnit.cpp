@@ -5,12 +5,8 @@
 
 #include <memory>
 
-#include "app/Forms.h"
-#include "app/TDeckForm.h"
-#include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/MessageBoxService.h"
 #include "platform/ui/ProgramFolder.h"
-#include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinArchive.h"
 #include "skins/SkinFiles.h"
 #include "skins/TFrontEndSkinForm.h"
@@ -25,8 +21,16 @@ QString CurrentSkinPath;
 
 std::function<void(const QString& folder)> WinampSkinLoader;
 std::function<void()> SetControlsToNewPositions;
+std::function<void()> KeepWindowState;
+std::function<void()> RestoreWindowState;
+SkinnedWindows Windows;
 std::function<void()> RedrawEqualizerDiagram;
 std::function<void()> RebuildPlayListView;
+
+void LoadIntoWindows(const QString& folder, SkinLoader loader) {
+  if (Windows.deck && Windows.equalizer && Windows.playList)
+    loader(folder, *Windows.deck, *Windows.equalizer, *Windows.playList);
+}
 
 void InitializeVariablesForAllSkins() {
   const QString folder = PlatformUi::ProgramFolder();
@@ -121,15 +125,13 @@ bool SwitchToSkin(const QString& folder) {
   const SplitPath split = SplitSkinPath(folder);
   SkinsFolder = split.Parent;
   SkinName = split.Name;
-  DeckForm->Settings.EQVisible = EqualizerFormSkinned->isVisible();
-  DeckForm->Settings.PLVisible = PlayListEditorForm->isVisible();
-  DeckForm->SaveFromAllFormsControlsPositions();
+  if (KeepWindowState) KeepWindowState();
   const bool loaded = SelectSkin();
   // Restoring the window state also restores the skin names saved above; the
   // skin actually loaded (the default one after a fallback) is the choice.
   const QString loadedSkinsFolder = SkinsFolder;
   const QString loadedSkinName = SkinName;
-  DeckForm->LoadFromAllFormsControlsPositions();
+  if (RestoreWindowState) RestoreWindowState();
   SkinsFolder = loadedSkinsFolder;
   SkinName = loadedSkinName;
   if (SetControlsToNewPositions) SetControlsToNewPositions();

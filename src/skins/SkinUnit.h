@@ -5,6 +5,10 @@
 
 #include <functional>
 
+struct DeckSkinControls;
+struct EqualizerSkinControls;
+struct PlayListSkinControls;
+
 namespace SkinUnit {
 
 extern QString DefaultSkinPath;
@@ -56,7 +60,23 @@ bool SwitchToSkin(const QString& folder);
 // the equalizer redraws its response diagram, the playlist editor rebuilds
 // its list view.
 extern std::function<void()> SetControlsToNewPositions;
+// The deck keeps the state of all three windows before a switch (their
+// visibility and places into the settings) and restores it after.
+extern std::function<void()> KeepWindowState;
+extern std::function<void()> RestoreWindowState;
 extern std::function<void()> RedrawEqualizerDiagram;
 extern std::function<void()> RebuildPlayListView;
+
+// The controls of the three skinned windows that a skin is loaded into; set
+// once the windows exist, and a skin loads nowhere before.
+struct SkinnedWindows {
+  DeckSkinControls* deck = nullptr;
+  EqualizerSkinControls* equalizer = nullptr;
+  PlayListSkinControls* playList = nullptr;
+};
+extern SkinnedWindows Windows;
+
+using SkinLoader = void (*)(const QString& folder, DeckSkinControls&, EqualizerSkinControls&, PlayListSkinControls&);
+void LoadIntoWindows(const QString& folder, SkinLoader loader);
 
 }  // namespace SkinUnit

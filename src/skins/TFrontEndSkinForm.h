@@ -11,3 +11,6 @@ class TFrontEndSkinForm : public QWidget {
   // Loads the skin folder into the deck, the equalizer and the playlist editor.
   void LoadSkin(const QString& folder);
 };
+
+// The one instance, made at start-up with the other windows.
+extern TFrontEndSkinForm* FrontEndSkinForm;

@@ -19,6 +19,8 @@
 #include "skins/SkinFiles.h"
 #include "skins/SkinUnit.h"
 
+TPreferencesDialogForm* PreferencesDialogForm = nullptr;
+
 namespace {
 
 // The project has no web site or mail addresses of its own yet; these are

@@ -61,3 +61,6 @@ class TPreferencesDialogForm : public QWidget {
   // The text pages' boxes, captioned with the program's name and version.
   std::vector<QGroupBox*> captionedBoxes_;
 };
+
+// The one instance, made at start-up with the other windows.
+extern TPreferencesDialogForm* PreferencesDialogForm;

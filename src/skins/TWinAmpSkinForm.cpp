@@ -1,13 +1,12 @@
 #include "TWinAmpSkinForm.h"
 
-#include "app/Forms.h"
-#include "app/TDeckForm.h"
-#include "equalizer/TEqualizerFormSkinned.h"
-#include "playlist/TPlayListEditorForm.h"
+#include "skins/SkinUnit.h"
 #include "skins/WinampSkinLoader.h"
+
+TWinAmpSkinForm* WinAmpSkinForm = nullptr;
 
 TWinAmpSkinForm::TWinAmpSkinForm(QWidget* parent) : QWidget(parent) {}
 
 void TWinAmpSkinForm::LoadSkin(const QString& folder) {
-  SkinUnit::LoadWinampSkin(folder, *DeckForm, *EqualizerFormSkinned, *PlayListEditorForm);
+  SkinUnit::LoadIntoWindows(folder, SkinUnit::LoadWinampSkin);
 }

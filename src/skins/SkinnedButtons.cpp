@@ -1,7 +1,7 @@
 #include "SkinnedButtons.h"
 
-#include "app/ToggleButtonStates.h"
 #include "skins/SpriteFunctions.h"
+#include "skins/ToggleButtonStates.h"
 
 namespace SkinnedButtons {
 
