@@ -1,6 +1,6 @@
 // The settings file: any text read as its positional lines.
 #include "FuzzInput.h"
-#include "app/SavedSettings.h"
+#include "app/SettingsFile.h"
 #include "platform/ui/TextFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

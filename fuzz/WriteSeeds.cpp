@@ -12,14 +12,14 @@
 #include <iterator>
 #include <vector>
 
-#include "app/SavedSettings.h"
+#include "app/SettingsFile.h"
 #include "equalizer/EQPresets.h"
 #include "equalizer/WinampEqf.h"
 #include "mediagen/CdImageWriter.h"
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/OggWriter.h"
-#include "mediagen/TaggedFiles.h"
 #include "mediagen/PcmAudio.h"
+#include "mediagen/TaggedFiles.h"
 #include "platform/localcddb/XmcdEntry.h"
 #include "platform/ui/TextFile.h"
 #include "playlist/PlayListEntry.h"

@@ -165,14 +165,7 @@ void TDeckForm::SetTitleScrollText(const QString& text) {
   TitleScrollText.Enabled = 1;
 }
 
-// The equalizer's thumbs go to their values, and the values to the filter.
-void TDeckForm::SetEQControlsToValues() {
-  TEqualizerFormSkinned& eq = *EqualizerFormSkinned;
-  for (int index = 0; index < TEqualizerFormSkinned::kSliderCount; ++index) {
-    eq.PlaceSlider(index);
-    eq.UpdateEqualizerControl(index == 0 ? *eq.EQPreAmpButton : *eq.EQBandButtons()[size_t(index - 1)]);
-  }
-}
+void TDeckForm::SetEQControlsToValues() { EqualizerFormSkinned->SetControlsToValues(); }
 
 void TDeckForm::SetControlsToNewPositions() {
   auto& vars = Audio::vars;

@@ -4,7 +4,7 @@
 #include <QList>
 
 #include "app/Forms.h"
-#include "app/SavedSettings.h"
+#include "app/SettingsFile.h"
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "platform/ui/ProgramRestart.h"

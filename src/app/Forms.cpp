@@ -11,10 +11,12 @@
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "playlist/TPlayListEditorForm.h"
-#include "skins/TFrontEndSkinForm.h"
 #include "skins/SkinUnit.h"
+#include "skins/SpriteFunctions.h"
+#include "skins/TFrontEndSkinForm.h"
 #include "skins/TPreferencesDialogForm.h"
 #include "skins/TWinAmpSkinForm.h"
+#include "skins/ToggleButtonStates.h"
 
 TDeckForm* DeckForm = nullptr;
 
@@ -32,6 +34,21 @@ void Create(Form*& instance) {
   });
 }
 
+// The windows below the deck reach it only through what is handed to them here.
+void ConnectWindowsToDeck() {
+  SkinUnit::Windows = {DeckForm, EqualizerFormSkinned, PlayListEditorForm};
+  PlayListEditorForm->Settings = &DeckForm->Settings;
+  TEqualizerFormSkinned& eq = *EqualizerFormSkinned;
+  eq.Settings = &DeckForm->Settings;
+  eq.ShowInDeckArtistLine = [](const QString& text) { DeckForm->ShowInArtistWindow(text); };
+  eq.SetDeckScrolling = [](bool enabled) { DeckForm->ScrollTextEnabled = enabled; };
+  eq.ShowDeckEqualizerButton = [](bool shown) {
+    DeckForm->EqualizerButtonState = DeckToggle::FromModel(shown);
+    GeneralFunctions::ShowSprite(*DeckForm->EqualizerButton, DeckForm->EQPLButtonImageList,
+                                 DeckForm->EqualizerButtonState);
+  };
+}
+
 }  // namespace
 
 void CreateForms() {
@@ -46,7 +63,7 @@ void CreateForms() {
   Create(MyFreeDBInterfaceForm);
   Create(freedbMatchesDialogForm);
   Create(SubmitTofreedbForm);
-  SkinUnit::Windows = {DeckForm, EqualizerFormSkinned, PlayListEditorForm};
+  ConnectWindowsToDeck();
 }
 
 void DestroyForms() {

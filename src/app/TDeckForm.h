@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/SavedSettings.h"
+#include "app/SettingsFile.h"
 #include "skins/DeckSkinControls.h"
 #include "skins/ScrollingText.h"
 

@@ -1,7 +1,5 @@
 // Connects the equalizer's skinned controls to their handlers, and the
 // handlers of its buttons, title bar and panels.
-#include "app/Forms.h"
-#include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
@@ -83,7 +81,7 @@ void TEqualizerFormSkinned::EQPresetsButtonClick() {
 
 void TEqualizerFormSkinned::EQCloseWindowButtonClick() {
   hide();
-  DeckForm->Settings.EQVisible = false;
+  if (Settings) Settings->EQVisible = false;
 }
 
 void TEqualizerFormSkinned::EQTitleBarImageMouseDown(int x, int y) { EQDragOrigin = QPoint(x, y); }

@@ -4,8 +4,6 @@
 // its value.
 #include <cmath>
 
-#include "app/Forms.h"
-#include "app/TDeckForm.h"
 #include "equalizer/EQFilters.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
@@ -36,7 +34,7 @@ void TEqualizerFormSkinned::ShowSliderMessage(int index) {
       index == 0 ? QStringLiteral("EQ: PreAmp:") + value
                  : QStringLiteral("EQ: %1 Hz:").arg(std::lround(EQFilters::EQCentreFrequencies[size_t(index - 1)])) +
                        value;
-  DeckForm->ShowInArtistWindow(text);
+  if (ShowInDeckArtistLine) ShowInDeckArtistLine(text);
 }
 
 void TEqualizerFormSkinned::SliderMouseDown(int index, int x, int y) {
@@ -44,7 +42,7 @@ void TEqualizerFormSkinned::SliderMouseDown(int index, int x, int y) {
   slider.PressX = x;
   slider.PressY = y;
   GeneralFunctions::ShowSprite(SliderThumb(index), EQBandButtonImageList, kThumbPressed);
-  DeckForm->ScrollTextEnabled = false;
+  if (SetDeckScrolling) SetDeckScrolling(false);
   ShowSliderMessage(index);
 }
 
@@ -54,7 +52,7 @@ void TEqualizerFormSkinned::SliderMouseMove(int index, int x, int y) {
   slider.CurrentY = y;
   GeneralFunctions::DragVerticalSlider(SliderThumb(index), SliderTrack(index), EQBandsImageList, slider);
   SliderValues[size_t(index)] = int16_t(slider.Value);
-  DeckForm->ScrollTextEnabled = false;
+  if (SetDeckScrolling) SetDeckScrolling(false);
   ShowSliderMessage(index);
   DrawEQDiagramImage();
 }

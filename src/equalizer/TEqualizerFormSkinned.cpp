@@ -7,8 +7,6 @@
 
 #include <cmath>
 
-#include "app/Forms.h"
-#include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/EQFilters.h"
 #include "equalizer/EQResponseDiagram.h"
@@ -103,20 +101,19 @@ void TEqualizerFormSkinned::FormHide() { VisibilityChanged(false); }
 
 // The deck's equalizer button follows the window's visibility.
 void TEqualizerFormSkinned::VisibilityChanged(bool visible) {
-  if (!DeckForm) return;
-  DeckForm->EqualizerButtonState = DeckToggle::FromModel(visible);
-  ShowSprite(*DeckForm->EqualizerButton, DeckForm->EQPLButtonImageList, DeckForm->EqualizerButtonState);
+  if (ShowDeckEqualizerButton) ShowDeckEqualizerButton(visible);
   if (CheckDockingOfAllWindows) CheckDockingOfAllWindows();
 }
 
 // Every slider back to the flat middle; nothing is applied to the sound here.
 void TEqualizerFormSkinned::ResetEQBands() {
   for (int index = 0; index < kSliderCount; ++index) SliderDblClick(index);
-  if (DeckForm) DeckForm->ScrollTextEnabled = true;
+  if (SetDeckScrolling) SetDeckScrolling(true);
 }
 
 void TEqualizerFormSkinned::EQSaveControlsPositions() {
-  SavedSettings& saved = DeckForm->Settings;
+  if (!Settings) return;
+  SavedSettings& saved = *Settings;
   saved.EQLeft = x();
   saved.EQTop = y();
   saved.SavedEQOn = Audio::vars.EQEnabled == 1;
@@ -127,7 +124,8 @@ void TEqualizerFormSkinned::EQSaveControlsPositions() {
 }
 
 void TEqualizerFormSkinned::EQLoadControlsPositions() {
-  const SavedSettings& saved = DeckForm->Settings;
+  if (!Settings) return;
+  const SavedSettings& saved = *Settings;
   setVisible(saved.EQVisible);
   move(saved.EQLeft, saved.EQTop);
   Audio::vars.EQEnabled = saved.SavedEQOn ? 1 : 0;
@@ -141,8 +139,15 @@ void TEqualizerFormSkinned::EQLoadControlsPositions() {
 
 void TEqualizerFormSkinned::UpdateEqualizerControl(PlatformUi::ImageControl& thumb) {
   ShowSprite(thumb, EQBandButtonImageList, 0);
-  if (DeckForm) DeckForm->ScrollTextEnabled = true;
+  if (SetDeckScrolling) SetDeckScrolling(true);
   ApplySliderValues();
+}
+
+void TEqualizerFormSkinned::SetControlsToValues() {
+  for (int index = 0; index < kSliderCount; ++index) {
+    PlaceSlider(index);
+    UpdateEqualizerControl(index == 0 ? *EQPreAmpButton : *EQBandButtons()[size_t(index - 1)]);
+  }
 }
 
 void TEqualizerFormSkinned::ApplySliderValues() {

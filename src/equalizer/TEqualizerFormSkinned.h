@@ -7,6 +7,7 @@
 
 #include "equalizer/VisualEffects.h"
 #include "skins/EqualizerSkinControls.h"
+#include "skins/SavedSettings.h"
 
 class QTimer;
 
@@ -45,6 +46,16 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   void ApplySliderValues();
   // Places slider `index` (0 the preamp) at its value from SliderValues.
   void PlaceSlider(int index);
+  // Every thumb to its value, and the values to the filter.
+  void SetControlsToValues();
+  // The deck's side, connected once all windows exist: the settings kept
+  // across runs; a slider's text in the deck's artist line, with the line's
+  // scrolling held (false) or let go again (true); the deck's equalizer
+  // button following this window's visibility.
+  SavedSettings* Settings = nullptr;
+  std::function<void(const QString&)> ShowInDeckArtistLine;
+  std::function<void(bool)> SetDeckScrolling;
+  std::function<void(bool shown)> ShowDeckEqualizerButton;
   // The docking check against the other two windows, installed by the window
   // layout; it runs while the window is dragged.
   std::function<void()> CheckIfEQFormIsSnappedToOtherForm;

@@ -10,8 +10,6 @@
 #include <QShowEvent>
 #include <QHideEvent>
 
-#include "app/Forms.h"
-#include "app/TDeckForm.h"
 #include "equalizer/EQPresets.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/WinampPresetFiles.h"
@@ -26,6 +24,12 @@ using EqualizerPresets::EQPresets;
 using EqualizerPresets::PresetSnapshot;
 
 const QString kWinampFilter = QStringLiteral("Winamp equalizer presets (*.eqf *.EQF *.q1 *.Q1)");
+
+// Where the file dialogs open: the folder songs were last added from.
+QString LastFolder() {
+  const SavedSettings* settings = EqualizerFormSkinned ? EqualizerFormSkinned->Settings : nullptr;
+  return settings ? settings->SavedLastFolder : QString();
+}
 
 }  // namespace
 
@@ -141,7 +145,7 @@ void TEqualizerPresetsForm::SelectSlot(int slot) {
 
 void TEqualizerPresetsForm::ShowPreset(const EqualizerPresets::EQPresetsRecord& preset) {
   ApplyPresetToSliders(preset);
-  DeckForm->SetEQControlsToValues();
+  EqualizerFormSkinned->SetControlsToValues();
   EqualizerFormSkinned->DrawEQDiagramImage();
 }
 
@@ -208,7 +212,7 @@ void TEqualizerPresetsForm::ShowListMenu(const QPoint& at) {
 
 void TEqualizerPresetsForm::ImportWinampPresets() {
   const QString path = PlatformUi::FileDialogs().OpenFileName(
-      this, QStringLiteral("Import Winamp Presets"), DeckForm->Settings.SavedLastFolder, kWinampFilter);
+      this, QStringLiteral("Import Winamp Presets"), LastFolder(), kWinampFilter);
   if (path.isEmpty()) return;
   const WinampEqf::ImportReport report = WinampEqf::ImportPresetFile(path);
   for (int slot : report.filledSlots)
@@ -220,7 +224,7 @@ void TEqualizerPresetsForm::ExportSelectedPreset() {
   const int slot = EQPresetsListBox->currentRow();
   if (slot < 0) return;
   const QString path = PlatformUi::FileDialogs().SaveFileName(
-      this, QStringLiteral("Export Preset to Winamp File"), DeckForm->Settings.SavedLastFolder, kWinampFilter);
+      this, QStringLiteral("Export Preset to Winamp File"), LastFolder(), kWinampFilter);
   if (path.isEmpty()) return;
   QString message;
   if (!WinampEqf::ExportPresetFile(path, {slot}, message))

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <array>
 
-#include "app/Forms.h"
-#include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "platform/ui/MessageBoxService.h"
 #include "playlist/PlayListFrame.h"
@@ -301,5 +299,5 @@ void TPlayListEditorForm::PLTitleBarMouseMove(int x, int y) {
 
 void TPlayListEditorForm::PLCloseWindowButtonClick() {
   hide();
-  DeckForm->Settings.PLVisible = false;
+  if (Settings) Settings->PLVisible = false;
 }

@@ -4,8 +4,6 @@
 #include <QDropEvent>
 #include <QMouseEvent>
 
-#include "app/Forms.h"
-#include "app/TDeckForm.h"
 #include "platform/ui/DroppedSongs.h"
 #include "platform/ui/ModalDialogService.h"
 #include "playlist/CDTrackStep.h"
@@ -20,6 +18,7 @@
 #include "playlist/TAddUrlForm.h"
 #include "playlist/TFileInfoForm.h"
 #include "skins/BitmapText.h"
+#include "skins/DeckSkinControls.h"
 #include "skins/SkinCursors.h"
 #include "skins/SkinUnit.h"
 #include "skins/SpriteFunctions.h"
@@ -36,7 +35,7 @@ constexpr int kNormalCursor = 17;  // "PNormal.Cur"
 TPlayListEditorForm::TPlayListEditorForm(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
       PlayListSkinControls(this),
-      TagReading(PlayList, [] { return DeckForm && DeckForm->Settings.ReadTitlesFromTags; }),
+      TagReading(PlayList, [this] { return Settings && Settings->ReadTitlesFromTags; }),
       Panel1(new QWidget(this)),
       Panel2(new QWidget(Panel1)),
       VisualPlayListListBox(new PlayListView(PlayList, DisplayOptions, Panel2)),
@@ -54,8 +53,9 @@ TPlayListEditorForm::TPlayListEditorForm(QWidget* parent)
   };
   PlayList.ShowInfoText = [this](const QString& text) { ShowInfoText(text); };
   PLTextWindow->OnPaint = [this] {
-    GeneralFunctions::DrawBitmapText(infoText_, kInfoCells, 0, 0, DeckForm->FontSmallImageList,
-                                     *PLTextWindow);
+    // The deck's small font, as on the deck's own read-outs.
+    if (const DeckSkinControls* deck = SkinUnit::Windows.deck)
+      GeneralFunctions::DrawBitmapText(infoText_, kInfoCells, 0, 0, deck->FontSmallImageList, *PLTextWindow);
   };
   SkinUnit::RebuildPlayListView = [this] {
     VisualPlayListListBox->setCursor(SkinUnit::SkinCursor(kNormalCursor));
@@ -77,7 +77,7 @@ void TPlayListEditorForm::InitializePlayList() {
   DisplayOptions = GeneralFunctions::doFullSongFileName;
 }
 
-bool TPlayListEditorForm::UseFreedbSupport() const { return DeckForm->Settings.UseFreedbSupport; }
+bool TPlayListEditorForm::UseFreedbSupport() const { return Settings && Settings->UseFreedbSupport; }
 
 void TPlayListEditorForm::AddFilesToPlayList() {
   PlayListAdding::AddFilesToPlayList(PlayList, LastFolder, this, UseFreedbSupport());
@@ -136,10 +136,11 @@ void TPlayListEditorForm::dropEvent(QDropEvent* event) {
 }
 
 void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
-  const PlayListPlayback::DeckPlaySettings deck{
-      DeckForm->Settings.RepeatOn, DeckForm->Settings.ShuffleOn,
-      DeckForm->VolumeSliderRecord.Value, DeckForm->BalanceSliderRecord.Value};
-  PlayListPlayback::PlayPlayListSong(PlayList, mode, deck);
+  const DeckSkinControls* deck = SkinUnit::Windows.deck;
+  if (!Settings || !deck) return;
+  const PlayListPlayback::DeckPlaySettings play{Settings->RepeatOn, Settings->ShuffleOn,
+                                                deck->VolumeSliderRecord.Value, deck->BalanceSliderRecord.Value};
+  PlayListPlayback::PlayPlayListSong(PlayList, mode, play);
 }
 
 void TPlayListEditorForm::SetPanel1Size(int width, int height) {
@@ -153,7 +154,8 @@ void TPlayListEditorForm::SetPanel1Size(int width, int height) {
 }
 
 void TPlayListEditorForm::PLSaveControlsPositions() {
-  SavedSettings& saved = DeckForm->Settings;
+  if (!Settings) return;
+  SavedSettings& saved = *Settings;
   saved.PLLeft = x();
   saved.PLTop = y();
   saved.PLWidth = Panel1->width();
@@ -162,7 +164,8 @@ void TPlayListEditorForm::PLSaveControlsPositions() {
 }
 
 void TPlayListEditorForm::PLLoadControlsPositions() {
-  const SavedSettings& saved = DeckForm->Settings;
+  if (!Settings) return;
+  const SavedSettings& saved = *Settings;
   setVisible(saved.PLVisible);
   move(saved.PLLeft, saved.PLTop);
   SetPanel1Size(saved.PLWidth, saved.PLHeight);

@@ -9,6 +9,7 @@
 #include "playlist/PlayListPlayback.h"
 #include "playlist/PlayListSongFacts.h"
 #include "skins/PlayListSkinControls.h"
+#include "skins/SavedSettings.h"
 
 #include <cstdint>
 #include <functional>
@@ -49,6 +50,8 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   std::function<void()> CheckIfPLFormIsSnappedToOtherForm;
   // Both windows' checks, run when this window is shown or hidden.
   std::function<void()> CheckDockingOfAllWindows;
+  // The settings kept across runs, connected once all windows exist.
+  SavedSettings* Settings = nullptr;
 
   // Start-up: the automatic playlist is loaded (the demo songs on the first
   // run) and the display options reset. Shutdown saves the list again.

@@ -9,7 +9,7 @@
 #include <csignal>
 
 #include "PlayerProcess.h"
-#include "app/SavedSettings.h"
+#include "app/SettingsFile.h"
 #include "platform/ui/TextFile.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListFile.h"

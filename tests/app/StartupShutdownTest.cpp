@@ -5,7 +5,7 @@
 
 #include "app/Forms.h"
 #include "app/PlayerStartup.h"
-#include "app/SavedSettings.h"
+#include "app/SettingsFile.h"
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"

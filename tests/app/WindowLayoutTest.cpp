@@ -9,10 +9,10 @@
 
 #include "app/DeckTestKit.h"
 #include "app/Forms.h"
-#include "app/SavedSettings.h"
+#include "app/SettingsFile.h"
 #include "app/TDeckForm.h"
-#include "app/WindowDockingSetup.h"
 #include "app/WindowDocking.h"
+#include "app/WindowDockingSetup.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/TextFile.h"

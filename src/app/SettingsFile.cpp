@@ -1,4 +1,4 @@
-#include "SavedSettings.h"
+#include "SettingsFile.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/SavedSettings.h"
+#include "app/SettingsFile.h"
 #include "platform/ui/ProgramFolder.h"
 
 namespace {
