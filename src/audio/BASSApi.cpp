@@ -11,12 +11,12 @@
 
 #include "audio/InternetStreams.h"
 #include "audio/KestrelixAudioApi.h"
+#include "audio/SongEntryFields.h"
 #include "audio/StreamUrl.h"
 #include "equalizer/EQFilters.h"
 #include "platform/bass/bass.h"
 #include "platform/ui/MessageBoxService.h"
 #include "platform/ui/MillisecondClock.h"
-#include "playlist/PlayListEntry.h"
 
 namespace BASSApi {
 

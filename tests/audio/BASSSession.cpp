@@ -5,8 +5,8 @@
 
 #include "audio/BASSApi.h"
 #include "audio/KestrelixAudioApi.h"
+#include "audio/SongEntryFields.h"
 #include "mediagen/WavFile.h"
-#include "playlist/PlayListEntry.h"
 #include "support/TestEnvironment.h"
 
 namespace AudioTests {
@@ -69,7 +69,7 @@ QString BASSSession::WriteWavFixture(const QString& name, const MediaGen::PcmAud
 }
 
 void BASSSession::Load(const QString& path) {
-  vars.CurrentSongEntry = GeneralFunctions::BuildPlayListEntry(path);
+  vars.CurrentSongEntry = GeneralFunctions::MakeSongEntry(path, {}, {});
   KestrelixAudioApi::AudioLoadSong();
 }
 
