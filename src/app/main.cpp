@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
   PlatformUi::PreferXcbUnderWayland();
   PlatformUi::ScaleWindowsBeforeQt(DoubleSizeBeforeQt(argc, argv));
   QApplication app(argc, argv);
-  PlatformUi::RestoreScaleEnvironment();
+  PlatformUi::RestoreEnvironment();
   QApplication::setQuitOnLastWindowClosed(false);
   const CommandLine command = ParseCommandLine(QCoreApplication::arguments().mid(1));
   if (command.action == CommandLine::Action::Error) {

@@ -29,14 +29,19 @@ class PlatformChoiceTest : public testing::Test {
 
 }  // namespace
 
+// Programs the player starts see the session's own platform again.
 TEST_F(PlatformChoiceTest, WaylandSessionsGetXWaylandUnlessTheUserChose) {
   qputenv("WAYLAND_DISPLAY", QByteArrayLiteral("wayland-0"));
   qunsetenv("QT_QPA_PLATFORM");
   PlatformUi::PreferXcbUnderWayland();
   EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), "xcb");
+  PlatformUi::RestoreEnvironment();
+  EXPECT_FALSE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"));
 
   qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("wayland"));
   PlatformUi::PreferXcbUnderWayland();
+  EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), "wayland");
+  PlatformUi::RestoreEnvironment();
   EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), "wayland");
 
   qunsetenv("WAYLAND_DISPLAY");
@@ -59,7 +64,7 @@ TEST_F(PlatformChoiceTest, DoubleSizeScalesQtAndLeavesTheUsersScaleAsItWas) {
     if (c.whileStarting) {
       EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), c.whileStarting);
     }
-    PlatformUi::RestoreScaleEnvironment();
+    PlatformUi::RestoreEnvironment();
     EXPECT_EQ(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"), c.users != nullptr);
     if (c.users) {
       EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), c.users);

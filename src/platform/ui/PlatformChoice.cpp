@@ -10,16 +10,19 @@ namespace PlatformUi {
 namespace {
 
 constexpr char kScaleVariable[] = "QT_SCALE_FACTOR";
+constexpr char kPlatformVariable[] = "QT_QPA_PLATFORM";
 
 // The user's own scale variable while the player's stands in for it.
 std::optional<QByteArray> usersScale;
 bool scaleReplaced = false;
+bool platformChosen = false;
 
 }  // namespace
 
 void PreferXcbUnderWayland() {
-  if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+  if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet(kPlatformVariable)) {
+    qputenv(kPlatformVariable, QByteArrayLiteral("xcb"));
+    platformChosen = true;
   }
 }
 
@@ -33,7 +36,9 @@ void ScaleWindowsBeforeQt(bool doubled) {
   scaleReplaced = true;
 }
 
-void RestoreScaleEnvironment() {
+void RestoreEnvironment() {
+  if (platformChosen) qunsetenv(kPlatformVariable);
+  platformChosen = false;
   if (!scaleReplaced) return;
   if (usersScale) qputenv(kScaleVariable, *usersScale); else qunsetenv(kScaleVariable);
   scaleReplaced = false;

@@ -7,16 +7,18 @@ namespace PlatformUi {
 // The skinned windows place themselves at exact screen positions, which a
 // native Wayland session does not allow; XWayland does. Under Wayland, and
 // unless the user chose a platform, asks Qt for xcb. Call before the
-// application object exists.
+// application object exists, then RestoreEnvironment once it does.
 void PreferXcbUnderWayland();
 
 // Double size: every window drawn at twice its size, each skin pixel a
 // square of device pixels (Qt scales images without smoothing), while window
 // positions, sizes and mouse positions stay in skin pixels. Multiplies the
 // user's own QT_SCALE_FACTOR, if any. Call before the application object
-// exists, then RestoreScaleEnvironment once it does, so that programs the
-// player starts (a browser, say) are not scaled.
+// exists, then RestoreEnvironment once it does.
 void ScaleWindowsBeforeQt(bool doubled);
-void RestoreScaleEnvironment();
+
+// Puts back the variables the two choices above changed, so that programs
+// the player starts (a browser, say) get the user's own platform and scale.
+void RestoreEnvironment();
 
 }  // namespace PlatformUi
