@@ -139,6 +139,16 @@ TEST_F(EqualizerWindow, OnButtonSwitchesOnlyOnAReleaseOverIt) {
   EXPECT_EQ(TestSupport::MessageBoxes().shown[0].caption, "Message");
 }
 
+TEST_F(EqualizerWindow, CloseButtonHidesTheWindowAndTheDeckButtonFollows) {
+  eq->show();
+  EXPECT_EQ(DeckForm->EqualizerButtonState, 2);
+  Click(eq->EQCloseWindowButton, {4, 4});
+  EXPECT_FALSE(eq->isVisible());
+  EXPECT_FALSE(DeckForm->Settings.EQVisible);
+  EXPECT_EQ(DeckForm->EqualizerButtonState, 0);
+  EXPECT_TRUE(Shows(DeckForm->EqualizerButton, DeckForm->EQPLButtonImageList, 0));
+}
+
 TEST_F(EqualizerWindow, PanelClicksCycleTheModesAndAWinampSkinSilencesTheTimer) {
   eq->VisualEffectsMode = VisualEffects::vmNone;
   Click(eq->EQDiagramImageCanvas);
