@@ -145,7 +145,7 @@ TEST_F(AddUrlTest, AddressesAreCheckedAddedAndOfferedAgain) {
   EXPECT_EQ(offered, QStringList({"http://radio.example.com/live", "https://b.example/stream"}));
 }
 
-TEST_F(AddUrlTest, AStationPlaylistOnTheWebGivesItsStreams) {
+TEST_F(AddUrlTest, ThePlaylistWindowAddsAnAddressOrTheStreamsOfAStationPlaylistOnTheWeb) {
   TestSupport::RadioShow show;
   show.pages["/listen.pls"] = "[playlist]\nFile1=http://a.example/live\nTitle1=Radio A\nFile2=relative/path.mp3\n"
                               "File3=https://b.example/\nNumberOfEntries=3\n";
@@ -153,6 +153,13 @@ TEST_F(AddUrlTest, AStationPlaylistOnTheWebGivesItsStreams) {
   TestSupport::RadioServer server(show);
   CreateForms();
   PlayListModel& list = PlayListEditorForm->PlayList;
+  Answer({"http://radio.example.com/live"});
+  PlayListEditorForm->AddUrlToPlayList();
+  EXPECT_EQ(list.Entries(), QStringList{BuildPlayListEntry("http://radio.example.com/live")});
+  Answer({});
+  PlayListEditorForm->AddUrlToPlayList();
+  EXPECT_EQ(list.TotalFiles(), 1) << "cancelled: nothing added";
+  list.Clear();
   Answer({QString::fromStdString(server.Url("/listen.pls"))});
   PlayListEditorForm->AddUrlToPlayList();
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.TotalFiles() == 2; }));
@@ -167,17 +174,6 @@ TEST_F(AddUrlTest, AStationPlaylistOnTheWebGivesItsStreams) {
     EXPECT_TRUE(TestSupport::MessageBoxes().shown.back().text.startsWith("Could not add the station playlist"));
   }
   EXPECT_EQ(list.TotalFiles(), 2);
-  DestroyForms();
-}
-
-TEST_F(AddUrlTest, ThePlaylistWindowAddsTheAddress) {
-  CreateForms();
-  Answer({"http://radio.example.com/live"});
-  PlayListEditorForm->AddUrlToPlayList();
-  EXPECT_EQ(PlayListEditorForm->PlayList.Entries(), QStringList{BuildPlayListEntry("http://radio.example.com/live")});
-  Answer({});
-  PlayListEditorForm->AddUrlToPlayList();
-  EXPECT_EQ(PlayListEditorForm->PlayList.TotalFiles(), 1);
   DestroyForms();
 }
 

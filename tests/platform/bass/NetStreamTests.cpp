@@ -113,8 +113,8 @@ TEST_F(NetStreamTest, OggFromAShoutcastServerBehindARedirectSoundsInItsOwnFormat
 }
 
 TEST_F(NetStreamTest, ServersThatSendNoStreamEndItWithTheReason) {
-  BASS_SetConfig(BASS_CONFIG_NET_TIMEOUT, 300);
-  EXPECT_EQ(BASS_GetConfig(BASS_CONFIG_NET_TIMEOUT), 300u);
+  BASS_SetConfig(BASS_CONFIG_NET_TIMEOUT, 1000);  // the silent one is looked at before, even on a loaded machine
+  EXPECT_EQ(BASS_GetConfig(BASS_CONFIG_NET_TIMEOUT), 1000u);
   RadioShow aac = Mp3Show();
   aac.contentType = "audio/aacp";
   RadioShow unknown = Mp3Show();
@@ -137,6 +137,8 @@ TEST_F(NetStreamTest, ServersThatSendNoStreamEndItWithTheReason) {
     SCOPED_TRACE(c.name);
     RadioServer station(c.show, c.misbehaviour);
     const HSTREAM stream = PlayUrl(station.Url());
+    // Until its time-out a station that says nothing holds the stream stalled, not ended.
+    if (c.misbehaviour == Misbehaviour::Silent) EXPECT_EQ(BASS_ChannelIsActive(stream), DWORD{BASS_ACTIVE_STALLED});
     ASSERT_TRUE(WaitUntilInactive(stream, 5000));
     EXPECT_EQ(BASS_StreamGetNetError(stream), c.error);
     BASS_StreamFree(stream);
@@ -152,16 +154,6 @@ TEST_F(NetStreamTest, ServersThatSendNoStreamEndItWithTheReason) {
   EXPECT_EQ(BASS_StreamGetNetError(stream), DWORD{BASS_ERROR_FILEOPEN});
   EXPECT_EQ(BASS_StreamCreateURL("ftp://127.0.0.1/x", 0, 0, nullptr, nullptr), 0u);
   EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_ILLPARAM});
-}
-
-TEST_F(NetStreamTest, ASilentServerStallsTheStreamUntilItsTimeOut) {
-  BASS_SetConfig(BASS_CONFIG_NET_TIMEOUT, 1000);  // well past the first look, even on a loaded machine
-  RadioServer station(Mp3Show(), Misbehaviour::Silent);
-  const HSTREAM stream = PlayUrl(station.Url());
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  EXPECT_EQ(BASS_ChannelIsActive(stream), DWORD{BASS_ACTIVE_STALLED});
-  ASSERT_TRUE(WaitUntilInactive(stream, 5000));
-  EXPECT_EQ(BASS_StreamGetNetError(stream), DWORD{BASS_ERROR_TIMEOUT});
 }
 
 TEST_F(NetStreamTest, ADroppedConnectionIsTakenUpAgainThenGivenUp) {
