@@ -134,20 +134,6 @@ Pcm16 BassTest::FinishAndReadOutput() {
   return pcm;
 }
 
-namespace {
-
-template <typename Condition>
-bool WaitFor(Condition condition, int timeoutMs) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return true;
-}
-
-}  // namespace
-
 bool BassTest::WaitUntilInactive(DWORD handle, int timeoutMs) {
   return WaitFor([handle] { return BASS_ChannelIsActive(handle) == BASS_ACTIVE_STOPPED; }, timeoutMs);
 }

@@ -4,9 +4,11 @@
 // helpers that write exact 16-bit fixtures and read back what was mixed.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -42,6 +44,17 @@ std::pair<double, double> ToneInOutput(const Pcm16& output, double frequency);
 
 // Index of the first frame of `needle` inside `haystack`, or -1.
 long FindFrames(const Pcm16& haystack, const int16_t* needle, size_t frames);
+
+// Polls `condition` until it holds (true) or `timeoutMs` has passed (false).
+template <typename Condition>
+bool WaitFor(Condition condition, int timeoutMs = 10000) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
 
 class BassTest : public ::testing::Test {
  protected:

@@ -1,9 +1,7 @@
 // Internet streams against a radio station on 127.0.0.1: sound, metadata,
 // the station's format, redirects, drops, and servers that send no stream.
 #include <algorithm>
-#include <chrono>
 #include <cstring>
-#include <thread>
 
 #include "BassTestKit.h"
 #include "platform/bass/IcyMetadata.h"
@@ -25,16 +23,6 @@ std::string Tag(HSTREAM stream, DWORD kind) {
   std::string all;  // the list's texts, one after the other
   for (; *text; text += std::strlen(text) + 1) all.append(text).push_back('\n');
   return all;
-}
-
-template <typename Condition>
-bool Eventually(Condition condition, int timeoutMs = 10000) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
 }
 
 class NetStreamTest : public BassTest {
@@ -78,7 +66,7 @@ TEST_F(NetStreamTest, Mp3WithIcyMetadataSoundsAndItsTitlesChange) {
   RadioServer station(Mp3Show());
   const HSTREAM stream = PlayUrl(station.Url());
   std::vector<std::string> titles;
-  ASSERT_TRUE(Eventually([&] {
+  ASSERT_TRUE(WaitFor([&] {
     const std::string meta = Tag(stream, BASS_TAG_META);
     if (!meta.empty() && (titles.empty() || titles.back() != meta)) titles.push_back(meta);
     return titles.size() >= 2;
