@@ -52,25 +52,26 @@ class Mpg123Decoder : public Decoder {
   uint64_t frames;
 };
 
-void InitialiseLibraryOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { mpg123_init(); });
-}
-
 }  // namespace
 
-OpenResult OpenMpg123Decoder(const std::string& path) {
-  InitialiseLibraryOnce();
+mpg123_handle* NewMpg123Handle(long flags) {
+  static std::once_flag once;
+  std::call_once(once, [] { mpg123_init(); });
   mpg123_handle* handle = mpg123_new(nullptr, nullptr);
-  if (!handle) return {nullptr, BASS_ERROR_MEM};
-  mpg123_param(handle, MPG123_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0);
-  // Always 16-bit signed output at the file's own rate and channel count.
+  if (!handle) return nullptr;
+  mpg123_param(handle, MPG123_FLAGS, MPG123_QUIET | flags, 0);
   mpg123_format_none(handle);
   const long* rates = nullptr;
   size_t rateCount = 0;
   mpg123_rates(&rates, &rateCount);
   for (size_t i = 0; i < rateCount; ++i)
     mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+  return handle;
+}
+
+OpenResult OpenMpg123Decoder(const std::string& path) {
+  mpg123_handle* handle = NewMpg123Handle(MPG123_GAPLESS);
+  if (!handle) return {nullptr, BASS_ERROR_MEM};
 
   long rate = 0;
   int channels = 0, encoding = 0;

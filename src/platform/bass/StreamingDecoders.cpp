@@ -4,7 +4,8 @@
 #include <vorbis/vorbisfile.h>
 
 #include <cerrno>
-#include <mutex>
+
+#include "platform/bass/Mpg123Decoder.h"
 
 namespace Bass {
 
@@ -17,17 +18,9 @@ constexpr int kMaxEmptyTurns = 64;        // decoder calls that may yield nothin
 class MpegStream : public StreamingDecoder {
  public:
   explicit MpegStream(ByteSource source) : source(std::move(source)) {
-    static std::once_flag once;
-    std::call_once(once, [] { mpg123_init(); });
-    handle = mpg123_new(nullptr, nullptr);
+    handle = NewMpg123Handle(0);
     if (!handle) return;
-    mpg123_param(handle, MPG123_FLAGS, MPG123_QUIET, 0);
     mpg123_param(handle, MPG123_RESYNC_LIMIT, kResyncLimit, 0);
-    mpg123_format_none(handle);
-    const long* rates = nullptr;
-    size_t count = 0;
-    mpg123_rates(&rates, &count);
-    for (size_t i = 0; i < count; ++i) mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
     if (mpg123_open_feed(handle) != MPG123_OK) {
       mpg123_delete(handle);
       handle = nullptr;
