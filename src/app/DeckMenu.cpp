@@ -12,7 +12,6 @@
 #include "app/PlayerStartup.h"
 #include "app/TDeckForm.h"
 #include "cddb/TAddAudioCDForm.h"
-#include "equalizer/TEqualizerFormSkinned.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/InstalledSkins.h"
 #include "skins/SkinUnit.h"
@@ -113,10 +112,7 @@ void InstallDeckMenuAndShortcuts() {
       NewAction(QStringLiteral("Playlist Editor"), QKeySequence(Qt::ALT | Qt::Key_P),
                 [deck] { deck->PlaylistButtonClick(); }),
   };
-  for (QWidget* window : {static_cast<QWidget*>(DeckForm), static_cast<QWidget*>(EqualizerFormSkinned),
-                          static_cast<QWidget*>(PlayListEditorForm)}) {
-    window->addActions(shortcuts);
-  }
+  for (QWidget* window : PlayerWindows()) window->addActions(shortcuts);
   QMenu* menu = MakeDeckMenu(shortcuts);
   deck->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(deck, &QWidget::customContextMenuRequested, menu,

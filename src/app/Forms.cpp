@@ -66,6 +66,8 @@ void CreateForms() {
   ConnectWindowsToDeck();
 }
 
+QList<QWidget*> PlayerWindows() { return {DeckForm, EqualizerFormSkinned, PlayListEditorForm}; }
+
 void DestroyForms() {
   SkinUnit::Windows = {};
   for (auto it = destroyers.rbegin(); it != destroyers.rend(); ++it) (*it)();

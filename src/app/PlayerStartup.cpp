@@ -146,9 +146,7 @@ void AppDeactivate() {
 }
 
 void RaisePlayerWindows() {
-  for (QWidget* window : {static_cast<QWidget*>(DeckForm),
-                          static_cast<QWidget*>(EqualizerFormSkinned),
-                          static_cast<QWidget*>(PlayListEditorForm)}) {
+  for (QWidget* window : PlayerWindows()) {
     if (window != DeckForm && !window->isVisible()) continue;
     if (window->isMinimized()) window->showNormal();
     window->raise();

@@ -6,12 +6,8 @@
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
-#include "equalizer/TEqualizerFormSkinned.h"
-#include "playlist/TPlayListEditorForm.h"
 
 namespace {
-
-QList<QWidget*> PlayerWindows() { return {DeckForm, EqualizerFormSkinned, PlayListEditorForm}; }
 
 class RaiseTogether : public QObject {
  public:
