@@ -1,4 +1,4 @@
-// The whole player's cost, read from /proc: the real program runs on the
+// The whole player's cost, read from /proc (per thread, scheduler time): the real program runs on the
 // display in $DISPLAY (a virtual one such as Xvfb is fine) with the silent
 // output, stopped, playing a 128 kbps MP3 with the visual effects and the
 // level meter off, with the level meter alone, with the spectrum and the
@@ -46,7 +46,7 @@ constexpr int kFirstWindowTimeoutMs = 10000;
 
 struct ThreadSample {
   QString name;
-  long long ticks = 0;     // user + system clock ticks
+  long long runNs = 0;     // time on a CPU, from the scheduler's own accounting
   long long switches = 0;  // voluntary + involuntary context switches
 };
 
@@ -54,14 +54,16 @@ std::map<QString, ThreadSample> SampleThreads(qint64 pid) {
   std::map<QString, ThreadSample> threads;
   const QString taskFolder = QStringLiteral("/proc/%1/task").arg(pid);
   for (const QString& tid : QDir(taskFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-    QFile stat(taskFolder + "/" + tid + "/stat");
+    QFile comm(taskFolder + "/" + tid + "/comm");
+    QFile schedstat(taskFolder + "/" + tid + "/schedstat");
     QFile status(taskFolder + "/" + tid + "/status");
-    if (!stat.open(QIODevice::ReadOnly) || !status.open(QIODevice::ReadOnly)) continue;
-    const QString text = QString::fromLatin1(stat.readAll());
+    if (!comm.open(QIODevice::ReadOnly) || !schedstat.open(QIODevice::ReadOnly) || !status.open(QIODevice::ReadOnly))
+      continue;
     ThreadSample sample;
-    sample.name = text.section('(', 1).section(')', 0, 0);
-    const QStringList fields = text.section(')', 1).split(' ', Qt::SkipEmptyParts);
-    sample.ticks = fields.value(11).toLongLong() + fields.value(12).toLongLong();  // utime, stime
+    sample.name = QString::fromLatin1(comm.readAll()).trimmed();
+    // Nanoseconds, not the 10 ms clock ticks of `stat`, which a thread busy
+    // for a fraction of a percent would make all or nothing.
+    sample.runNs = QString::fromLatin1(schedstat.readAll()).section(' ', 0, 0).toLongLong();
     for (const QString& line : QString::fromLatin1(status.readAll()).split('\n'))
       if (line.contains(QLatin1String("ctxt_switches"))) sample.switches += line.section(':', 1).trimmed().toLongLong();
     threads[tid] = sample;
@@ -224,17 +226,16 @@ void Measure(const char* what, const Setup& setup, const QStringList& songs,
   const MemorySample memory = SampleMemory(pid);
   EndPlayer(*player);
 
-  const double ticksPerSecond = double(sysconf(_SC_CLK_TCK));
   std::printf("\n%s (%d s):\n", what, setup.seconds);
   double total = 0, wakeups = 0;
   for (const auto& [tid, end] : after) {
     const auto start = before.find(tid);
     if (start == before.end()) continue;
-    const double percent = double(end.ticks - start->second.ticks) / ticksPerSecond / setup.seconds * 100;
+    const double percent = double(end.runNs - start->second.runNs) / 1e9 / setup.seconds * 100;
     const double perSecond = double(end.switches - start->second.switches) / setup.seconds;
     total += percent;
     wakeups += perSecond;
-    if (percent > 0 || perSecond >= 1)
+    if (percent >= 0.005 || perSecond >= 1)
       std::printf("  %-7s %-18s %6.2f %%  %7.1f wake-ups/s\n", qPrintable(tid), qPrintable(end.name), percent,
                   perSecond);
   }
