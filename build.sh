@@ -17,7 +17,8 @@ packages=(
   libmp3lame-dev libdiscid-dev libzip-dev libcurl4-openssl-dev
   libtag1-dev libopusfile-dev libopusenc-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core xvfb xauth
+  fonts-dejavu-core xvfb xauth libxcb1-dev
+  pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev
 )
 

@@ -1,6 +1,8 @@
 // The deck's transport: play, pause, stop, skip, the toggles, the title-bar
 // buttons and the two timers that keep the display current and move on when a
 // song ends. Every choice of song goes to the playlist editor.
+#include <QTimer>
+
 #include "app/DeckStreamDisplay.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
@@ -164,7 +166,17 @@ void TDeckForm::Timer1Timer() {
 
 void TDeckForm::Timer2Timer() {
   Audio::AudioCheckEndOfSong();
-  if (Audio::vars.SongEndedEvent != 1) return;
-  Audio::vars.SongEndedEvent = 0;
-  if (Audio::vars.PlayStatus == Audio::psEnded) ForwardButtonClick();
+  if (Audio::vars.SongEndedEvent == 1) {
+    Audio::vars.SongEndedEvent = 0;
+    if (Audio::vars.PlayStatus == Audio::psEnded) ForwardButtonClick();
+  }
+  FollowPlayStatus();
+}
+
+void TDeckForm::FollowPlayStatus() {
+  if (Audio::vars.PlayStatus != Audio::psPlaying) {
+    Timer2->stop();
+  } else if (Timer1->isActive() && !Timer2->isActive()) {
+    Timer2->start();
+  }
 }

@@ -138,6 +138,9 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void RemovePlayListHooks();
   // Resume after a pause: the paused time does not count for a tracker music.
   void ResumePausedSong();
+  // Timer2 only has work while a song plays: it runs beside Timer1 then and
+  // stops otherwise, so a stopped or paused player wakes only for its display.
+  void FollowPlayStatus();
   void ShowPlaying();
   // The play-state sprite, the status word and the transmission lamp.
   void ShowPlayState(int sprite, const QString& status, bool transmission);
@@ -145,4 +148,6 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void DrawRateTexts();
   void PlaceVolumeSlider(int value);
   void MoveSongPosition();
+
+  int playStatusObserver_ = 0;
 };

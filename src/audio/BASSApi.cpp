@@ -155,9 +155,6 @@ void LoadCDTrack(const QString& path, int track) {
   AudioGetCDDBID();
 }
 
-// Recording runs for the whole session and only feeds the taps of the mix.
-BOOL RecordProc(void*, DWORD, DWORD) { return TRUE; }
-
 // A channel's position; a failed query (all bits set) counts as the start.
 QWORD PositionOf(DWORD handle) {
   const QWORD position = BASS_ChannelGetPosition(handle);
@@ -381,7 +378,10 @@ void LoadBASSApi() {
   if (!BASS_CDInit(nullptr, 0)) ShowAudioError(QStringLiteral("Can't initialize CD system"));
   BASS_Start();
   if (!BASS_RecordInit(-1)) ShowAudioError(QStringLiteral("Cannot initialize device"));
-  if (!BASS_RecordStart(44100, 0, RecordProc, 0)) {
+  // Recording runs for the whole session and only feeds the taps of the mix
+  // (the CD's level, wave and spectrum): no procedure, so no thread wakes to
+  // be handed recorded sound that nobody reads.
+  if (!BASS_RecordStart(44100, 0, nullptr, 0)) {
     ShowAudioError(QStringLiteral("Cannot start recording"));
   }
   vars.SongEndedEvent = 0;

@@ -91,6 +91,12 @@ extern SharedVariables vars;
 // Back to the state before any back-end registered (for tests).
 void ResetAudioApi();
 
+// Runs `observer` on the caller's thread after every operation that changed
+// PlayStatus, so that displays idle while nothing plays and wake at once when
+// something starts. The number returned removes it again.
+int AddPlayStatusObserver(std::function<void()> observer);
+void RemovePlayStatusObserver(int id);
+
 // Writes a back-end's entry at its fixed index.
 void RegisterAudioAPI(int index, AudioAPIToLoadStructure entry);
 bool SelectAudioAPI(int index);

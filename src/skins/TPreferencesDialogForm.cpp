@@ -162,15 +162,8 @@ QWidget* TPreferencesDialogForm::MakeAudioApiPage() {
 
 QWidget* TPreferencesDialogForm::MakeSkinsPage() {
   auto* page = new QWidget;
-  SkinsModel = new QFileSystemModel(page);
-  // Folders, and the skin archives that are skins like folders.
-  SkinsModel->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
-  SkinsModel->setNameFilters({QStringLiteral("*.wsz"), QStringLiteral("*.zip")});
-  SkinsModel->setNameFilterDisables(false);
   SkinsTreeView = new QTreeView;
-  SkinsTreeView->setModel(SkinsModel);
   SkinsTreeView->setHeaderHidden(true);
-  for (int column = 1; column < SkinsModel->columnCount(); ++column) SkinsTreeView->hideColumn(column);
   connect(SkinsTreeView, &QTreeView::clicked, this, &TPreferencesDialogForm::SkinsTreeViewClick);
   connect(SkinsTreeView, &QTreeView::doubleClicked, this, &TPreferencesDialogForm::SkinsTreeViewDblClick);
 
@@ -196,6 +189,18 @@ QWidget* TPreferencesDialogForm::MakeSkinsPage() {
   layout->addWidget(SkinsTreeView, 1);
   layout->addLayout(details, 1);
   return page;
+}
+
+// The folder model reads and watches folders on threads of its own: it is
+// made when the skin browser is first shown, not in every session.
+void TPreferencesDialogForm::MakeSkinsModel() {
+  SkinsModel = new QFileSystemModel(SkinsTreeView);
+  // Folders, and the skin archives that are skins like folders.
+  SkinsModel->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
+  SkinsModel->setNameFilters({QStringLiteral("*.wsz"), QStringLiteral("*.zip")});
+  SkinsModel->setNameFilterDisables(false);
+  SkinsTreeView->setModel(SkinsModel);
+  for (int column = 1; column < SkinsModel->columnCount(); ++column) SkinsTreeView->hideColumn(column);
 }
 
 QWidget* TPreferencesDialogForm::MakeOptionsPage() {
@@ -237,6 +242,7 @@ void TPreferencesDialogForm::PageShown(int page) {
     const QString fields[] = {api.Description, api.APIName, api.APIVersion, api.LibraryFile};
     for (size_t i = 0; i < AudioApiLabels.size(); ++i) AudioApiLabels[i]->setText(fields[i]);
   } else if (tab == QLatin1String("Skins")) {
+    if (!SkinsModel) MakeSkinsModel();
     SkinsTreeView->setRootIndex(SkinsModel->setRootPath(SkinUnit::SkinsFolder));
   } else if (tab == QLatin1String("What's New")) {
     QFile file(PlatformUi::ProgramFolder() + QStringLiteral("What's New.txt"));

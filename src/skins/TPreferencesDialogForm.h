@@ -38,7 +38,7 @@ class TPreferencesDialogForm : public QWidget {
 
   QTabWidget* PageControl;
   QTreeView* SkinsTreeView;
-  QFileSystemModel* SkinsModel;
+  QFileSystemModel* SkinsModel = nullptr;  // made when the Skins page first shows
   QLabel* SkinNameLabel;
   QLabel* SkinFormatLabel;
   QTextEdit* SkinCommentsMemo;
@@ -56,6 +56,7 @@ class TPreferencesDialogForm : public QWidget {
  private:
   QGroupBox* TextPage(QTextEdit* memo, const QString& text);
   QWidget* MakeSkinsPage();
+  void MakeSkinsModel();
   QWidget* MakeOptionsPage();
   QWidget* MakeAudioApiPage();
   void PageShown(int page);

@@ -173,6 +173,34 @@ TEST_F(EqualizerWindow, PanelClicksCycleTheModesAndAWinampSkinSilencesTheTimer) 
   GeneralFunctions::SkinIsWinamp = skin;
 }
 
+TEST_F(EqualizerWindow, TimersRestWhileNothingIsToBeDrawnAndASongWakesThem) {
+  UsePlayList({WriteSong("tone.wav", 8.0)});
+  DeckForm->Timer1->start();
+  eq->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(eq));
+  eq->VisualEffectsMode = VisualEffects::vmSpectrum;
+  eq->Timer1Timer();  // the silent frame, then nothing more to draw
+  EXPECT_FALSE(eq->Timer1->isActive());
+
+  Click(DeckForm->PlayButton);
+  EXPECT_TRUE(eq->Timer1->isActive());
+  EXPECT_TRUE(DeckForm->Timer2->isActive());
+  eq->hide();
+  eq->Timer1Timer();
+  EXPECT_FALSE(eq->Timer1->isActive());  // nothing is drawn for a hidden window
+  eq->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(eq));
+  EXPECT_TRUE(eq->Timer1->isActive());
+
+  Click(DeckForm->PauseButton);
+  EXPECT_FALSE(DeckForm->Timer2->isActive());
+  eq->Timer1Timer();
+  EXPECT_FALSE(eq->Timer1->isActive());
+  Click(DeckForm->PlayButton);
+  EXPECT_TRUE(eq->Timer1->isActive());
+  EXPECT_TRUE(DeckForm->Timer2->isActive());
+}
+
 TEST_F(EqualizerWindow, StateIsSavedInItsSettingsLinesAndRestored) {
   PressAndDrag(3, -200);
   Release(Thumb(3), kGrip);

@@ -1,7 +1,5 @@
 #include "platform/bass/NetStream.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <chrono>
@@ -11,6 +9,7 @@
 #include <optional>
 #include <thread>
 
+#include "platform/bass/CurlLibrary.h"
 #include "platform/bass/IcyMetadata.h"
 #include "platform/bass/bass.h"
 
@@ -22,7 +21,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr size_t kMaxHeaderBytes = 64 * 1024;  // per response; more is not a stream
 constexpr long kMaxRedirects = 5;
-constexpr auto kFullBufferNap = std::chrono::milliseconds(10);
 constexpr size_t kMaxPendingMeta = 64;
 
 // Threads of this process still running, for NetStream::WaitForThreads.
@@ -153,7 +151,7 @@ void NetStream::Shared::SetHeader(const std::string& raw) {
 // connection; audio starts flowing through the metadata splitter.
 bool NetStream::Shared::StartBody() {
   long status = 0;
-  curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+  Curl()->easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
   if (status >= 400) {
     attempt.failure = BASS_ERROR_FILEOPEN;
     return false;
@@ -179,7 +177,7 @@ void NetStream::Shared::WriteAudio(const uint8_t* data, size_t size) {
     data += written;
     size -= written;
     downloaded += written;
-    if (size > 0) std::this_thread::sleep_for(kFullBufferNap);
+    if (size > 0) ring.WaitForSpace(stop);
   }
   attempt.lastActivity = Clock::now();
 }
@@ -194,43 +192,44 @@ void NetStream::Shared::TakeMetadata(const std::string& block) {
 
 bool NetStream::Shared::Connect() {
   attempt = Attempt{};
-  curl = curl_easy_init();
+  const CurlLibrary* library = Curl();
+  curl = library ? library->easy_init() : nullptr;
   if (!curl) {
     attempt.failure = BASS_ERROR_NONET;
     return false;
   }
-  curl_slist* headers = curl_slist_append(nullptr, "Icy-MetaData: 1");
+  curl_slist* headers = library->slist_append(nullptr, "Icy-MetaData: 1");
   // SHOUTcast servers answer "ICY 200 OK" instead of an HTTP status line.
-  curl_slist* aliases = curl_slist_append(nullptr, "ICY 200 OK");
-  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
-  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-  curl_easy_setopt(curl, CURLOPT_HTTP200ALIASES, aliases);
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, "Solvane Audio Player/1.1");
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.timeoutMs));
-  curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, OnHeader);
-  curl_easy_setopt(curl, CURLOPT_HEADERDATA, this);
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, this);
-  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, OnProgress);
-  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
-  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-  const CURLcode result = curl_easy_perform(curl);
+  curl_slist* aliases = library->slist_append(nullptr, "ICY 200 OK");
+  library->easy_setopt(curl, CURLOPT_URL, url.c_str());
+  library->easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  library->easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  library->easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+  library->easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
+  library->easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+  library->easy_setopt(curl, CURLOPT_HTTP200ALIASES, aliases);
+  library->easy_setopt(curl, CURLOPT_USERAGENT, "Solvane Audio Player/1.1");
+  library->easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  library->easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.timeoutMs));
+  library->easy_setopt(curl, CURLOPT_HEADERFUNCTION, OnHeader);
+  library->easy_setopt(curl, CURLOPT_HEADERDATA, this);
+  library->easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
+  library->easy_setopt(curl, CURLOPT_WRITEDATA, this);
+  library->easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, OnProgress);
+  library->easy_setopt(curl, CURLOPT_XFERINFODATA, this);
+  library->easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+  const CURLcode result = library->easy_perform(curl);
   const bool delivered = attempt.demuxer.has_value();
   curl_off_t length = -1;
-  curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+  library->easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
   completed = result == CURLE_OK && delivered && length >= 0;
   if (attempt.failure == BASS_OK && result != CURLE_OK && !delivered) attempt.failure = ErrorOfResult(result);
   // A server that answered but sent nothing playable.
   if (attempt.failure == BASS_OK && !delivered) attempt.failure = BASS_ERROR_FILEFORM;
-  curl_easy_cleanup(curl);
+  library->easy_cleanup(curl);
   curl = nullptr;
-  curl_slist_free_all(headers);
-  curl_slist_free_all(aliases);
+  library->slist_free_all(headers);
+  library->slist_free_all(aliases);
   connected = false;
   return delivered;
 }
@@ -261,8 +260,6 @@ void NetStream::Shared::Run() {
 
 NetStream::NetStream(std::string url, NetOptions options)
     : shared(std::make_shared<Shared>(std::move(url), options)) {
-  static std::once_flag curlReady;
-  std::call_once(curlReady, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
   {
     std::lock_guard lock(threadsMutex);
     ++liveThreads;
@@ -283,6 +280,7 @@ NetStream::~NetStream() {
     shared->stop = true;
   }
   shared->wake.notify_all();
+  shared->ring.WakeWriter();
 }
 
 RingBuffer& NetStream::Buffer() { return shared->ring; }

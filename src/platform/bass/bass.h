@@ -220,6 +220,8 @@ BOOL BASS_CDPlay(DWORD track, BOOL loop, BOOL wait);
 // Recording (a loopback of the final mix)
 BOOL BASS_RecordInit(int device);
 void BASS_RecordFree();
+// proc NULL: no procedure is called; the recording only feeds the channel's
+// level, wave and spectrum data.
 BOOL BASS_RecordStart(DWORD freq, DWORD flags, RECORDPROC* proc, DWORD user);
 
 // Channels

@@ -1,7 +1,9 @@
 // Internet streams against a radio station on 127.0.0.1: sound, metadata,
 // the station's format, redirects, drops, and servers that send no stream.
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "BassTestKit.h"
 #include "platform/bass/IcyMetadata.h"
@@ -227,6 +229,29 @@ TEST(RingBuffer, KeepsTheOrderAcrossItsEndAndNeverOverfills) {
   EXPECT_EQ(ring.Read(out, 10), 8u);
   EXPECT_EQ(std::vector<uint8_t>(out, out + 8), (std::vector<uint8_t>{4, 5, 6, 7, 8, 9, 10, 1}));
   EXPECT_EQ(ring.Read(out, 1), 0u);
+}
+
+TEST(RingBuffer, AWriterWaitingForRoomWakesWhenTheReaderTakesOrItIsStopped) {
+  Bass::RingBuffer ring(4);
+  const uint8_t bytes[] = {1, 2, 3, 4};
+  ring.Write(bytes, 4);
+  std::atomic<bool> stop{false};
+  std::atomic<int> woken{0};
+  std::thread writer([&] {
+    ring.WaitForSpace(stop);
+    ++woken;
+    ring.WaitForSpace(stop);  // still room: returns at once
+    ring.Write(bytes, 4);
+    ring.WaitForSpace(stop);
+    ++woken;
+  });
+  uint8_t out[4];
+  ring.Read(out, 1);
+  ASSERT_TRUE(WaitFor([&] { return ring.Space() == 0; }));
+  stop = true;
+  ring.WakeWriter();
+  writer.join();
+  EXPECT_EQ(woken, 2);
 }
 
 }  // namespace
