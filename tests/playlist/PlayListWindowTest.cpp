@@ -272,8 +272,6 @@ TEST_F(PlayListWindowTest, SortAndDisplayMenus) {
       {[&] { actions[0]->trigger(); }, GeneralFunctions::doSongArtistTitle, {true, false, false, true, false}},
       {[&] { actions[4]->trigger(); }, GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter,
        {true, false, false, false, true}},
-      {[&] { actions[2]->trigger(); }, GeneralFunctions::doOnlySongFileName | GeneralFunctions::doHideCounter,
-       {false, false, true, false, true}},
       {[&] { form->DisplayOptions = GeneralFunctions::doFullSongFileName; }, GeneralFunctions::doFullSongFileName,
        {false, true, false, true, false}},
   };
