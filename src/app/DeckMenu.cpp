@@ -12,6 +12,7 @@
 #include "app/PlayerStartup.h"
 #include "app/TDeckForm.h"
 #include "cddb/TAddAudioCDForm.h"
+#include "equalizer/TEqualizerFormSkinned.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/InstalledSkins.h"
 #include "skins/SkinUnit.h"
@@ -113,6 +114,19 @@ void InstallDeckMenuAndShortcuts() {
                 [deck] { deck->PlaylistButtonClick(); }),
   };
   for (QWidget* window : PlayerWindows()) window->addActions(shortcuts);
+  // The playlist editor keeps the arrow keys for its list.
+  const QList<QAction*> arrows{
+      NewAction(QStringLiteral("Volume Up"), QKeySequence(Qt::Key_Up),
+                [deck] { deck->StepVolume(TDeckForm::kVolumeStep); }),
+      NewAction(QStringLiteral("Volume Down"), QKeySequence(Qt::Key_Down),
+                [deck] { deck->StepVolume(-TDeckForm::kVolumeStep); }),
+      NewAction(QStringLiteral("Forward 5 Seconds"), QKeySequence(Qt::Key_Right),
+                [deck] { deck->SeekBy(TDeckForm::kSeekStepSeconds); }),
+      NewAction(QStringLiteral("Back 5 Seconds"), QKeySequence(Qt::Key_Left),
+                [deck] { deck->SeekBy(-TDeckForm::kSeekStepSeconds); }),
+  };
+  for (QWidget* window : {static_cast<QWidget*>(deck), static_cast<QWidget*>(EqualizerFormSkinned)})
+    window->addActions(arrows);
   QMenu* menu = MakeDeckMenu(shortcuts);
   deck->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(deck, &QWidget::customContextMenuRequested, menu,

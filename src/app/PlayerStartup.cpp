@@ -4,8 +4,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
-
 #include "app/DeckMenu.h"
 #include "app/DoubleSize.h"
 #include "app/Forms.h"
@@ -93,9 +91,7 @@ void InitializeDeckVariables() {
   DeckForm->SetTitleScrollText(QLatin1String(VersionInfo::ProductNotice));
   DeckForm->ArtistScrollText.ShownText.clear();
   DeckForm->TitleScrollText.ShownText.clear();
-  const int charWidth = std::max(1, DeckForm->FontSmallImageList.Width());
-  DeckForm->ArtistWindowInfo.WidthInChars = DeckForm->SongArtistWindow->width() / charWidth;
-  DeckForm->TitleWindowInfo.WidthInChars = DeckForm->SongTitleWindow->width() / charWidth;
+  DeckForm->FitScrollLinesToWindows();
   DeckForm->ScrollTextEnabled = true;
   DeckForm->TimeDisplayMode = 0;
   DeckForm->Paused = false;

@@ -101,6 +101,12 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void SeekToSecond(int64_t seconds);
   // Puts the volume slider and the output volume at a value 0..100.
   void SetVolumeLevel(int value);
+  // The wheel and the arrow keys: the volume up or down by `by` (within
+  // 0..100, shown in the artist window), the song on or back by `seconds`.
+  static constexpr int kVolumeStep = 5;
+  static constexpr int kSeekStepSeconds = 5;
+  void StepVolume(int by);
+  void SeekBy(int seconds);
 
   // Display.
   void DrawSongTimeText(int mode);
@@ -110,6 +116,8 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void DisplayFileTypeEffect();
   void DrawPositionSlider();
   void SetControlsToNewPositions();
+  // The scrolling lines' widths in characters, from the windows and the font.
+  void FitScrollLinesToWindows();
   void SetEQControlsToValues();
   void SongCurrectPlayingTimeWindowClick();
   void SongArtistWindowClick();
@@ -125,6 +133,7 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void FormCreate();
@@ -146,7 +155,9 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void ShowPlayState(int sprite, const QString& status, bool transmission);
   void ShowStateSprite(int sprite);
   void DrawRateTexts();
+  void RedrawTextWindows();
   void PlaceVolumeSlider(int value);
+  int wheelTurn_ = 0;  // eighths of a degree not yet stepped
   void MoveSongPosition();
 
   int playStatusObserver_ = 0;

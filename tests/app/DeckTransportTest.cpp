@@ -1,9 +1,12 @@
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QTest>
 #include <QThread>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "DeckTestKit.h"
 #include "app/Forms.h"
@@ -170,6 +173,82 @@ TEST_F(PositionSlider, AStoppedSongIsNotMovedAndPlaysFromItsStart) {
   Audio::AudioGetPosition();
   EXPECT_EQ(vars.ElapsedSeconds, 0);
   EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+}
+
+// A press on a slider's track takes the button under the pointer and acts at
+// once; the wheel over the deck and the arrow keys of the deck and the
+// equalizer step the volume by 5 and the song by 5 seconds.
+TEST_F(PositionSlider, TrackClicksWheelAndArrowKeys) {
+  UsePlayList({WriteSong("long.wav", 30.0)});
+  Click(DeckForm->PlayButton);
+  Click(DeckForm->PauseButton);  // the position holds still while paused
+  const int sentBefore = positionsSent;
+  PlatformUi::ImageControl* position = DeckForm->PosbarImage;
+  PlatformUi::ImageControl* volume = DeckForm->VolumeImage;  // upright in this skin: 100 at the top
+  PlatformUi::ImageControl* balance = DeckForm->BalanceImage;
+  const struct {
+    const char* what;
+    PlatformUi::ImageControl* track;
+    QPoint at;
+    const int& value;
+    int expected;
+  } clicks[] = {
+      {"position, middle", position, {position->width() / 2, 1}, vars.PositionPercent, 50},
+      {"volume, top", volume, {volume->width() / 2, 0}, vars.VolumeValue, 100},
+      {"balance, left end", balance, {0, 1}, vars.BalanceValue, 0},
+  };
+  for (const auto& c : clicks) {
+    Click(c.track, c.at);
+    EXPECT_EQ(c.value, c.expected) << c.what;
+  }
+  EXPECT_EQ(positionsSent, sentBefore + 1);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPaused);
+  Audio::AudioGetPosition();
+  EXPECT_EQ(vars.ElapsedSeconds, 15);
+
+  const auto wheel = [](int delta) {
+    QWheelEvent event(QPointF(5, 5), DeckForm->mapToGlobal(QPointF(5, 5)), {}, {0, delta}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(DeckForm, &event);
+  };
+  const auto key = [](QWidget* window, Qt::Key key) {
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, key);
+  };
+  QWidget* deck = DeckForm;
+  QWidget* equalizer = EqualizerFormSkinned;
+  QWidget* playList = PlayListEditorForm;
+  const struct {
+    const char* what;
+    int volumeBefore;
+    std::function<void()> act;
+    int volumeAfter;
+    int64_t secondAfter;
+  } steps[] = {
+      {"wheel up a notch", 50, [&] { wheel(120); }, 55, 15},
+      {"wheel down two notches", 50, [&] { wheel(-240); }, 40, 15},
+      {"two half notches", 50, [&] {
+         wheel(60);
+         wheel(60);
+       }, 55, 15},
+      {"Up in the deck", 50, [&] { key(deck, Qt::Key_Up); }, 55, 15},
+      {"Down in the equalizer", 2, [&] { key(equalizer, Qt::Key_Down); }, 0, 15},
+      {"Right in the deck", 50, [&] { key(deck, Qt::Key_Right); }, 50, 20},
+      {"Left twice in the equalizer", 50, [&] {
+         key(equalizer, Qt::Key_Left);
+         key(equalizer, Qt::Key_Left);
+       }, 50, 10},
+      {"Up in the playlist moves in the list", 50, [&] { key(playList, Qt::Key_Up); }, 50, 10},
+  };
+  for (const auto& step : steps) {
+    DeckForm->SetVolumeLevel(step.volumeBefore);
+    step.act();
+    EXPECT_EQ(vars.VolumeValue, step.volumeAfter) << step.what;
+    EXPECT_EQ(DeckForm->VolumeSliderRecord.Value, step.volumeAfter) << step.what;
+    Audio::AudioGetPosition();
+    EXPECT_EQ(vars.ElapsedSeconds, step.secondAfter) << step.what;
+  }
+  EXPECT_EQ(vars.PlayStatus, Audio::psPaused);
 }
 
 // A tracker music's time is counted by the deck's display timer from the
