@@ -28,6 +28,8 @@ using KestrelixAudioApi::vars;
 namespace Kind = KestrelixAudioApi;
 
 constexpr DWORD kRequiredVersion = 0x00060001;
+// The library mixes at this rate; its level, wave and spectrum data are of the mix.
+constexpr DWORD kMixRate = 44100;
 constexpr DWORD kDataFailed = 0xFFFFFFFF;
 constexpr DWORD kMusicLoadFlags = BASS_MUSIC_RAMP | BASS_MUSIC_CALCLEN;  // 0x2001
 constexpr int kKeepPan = -101;
@@ -308,8 +310,10 @@ void AudioGetCPU() { vars.CPUUsage = BASS_GetCPU(); }
 void AttachEqualizer() {
   const auto channel = SongChannel();
   if (!IsStreamOrMusic() || !channel) return;
-  // The channel's own layout: the same as ChannelCount for a file, while an
-  // internet stream's channel is stereo whatever its station sends.
+  // The channel's own rate and layout: those of the file, while an internet
+  // stream's channel is stereo at the mix rate whatever its station sends.
+  DWORD rate = 0;
+  if (BASS_ChannelGetAttributes(*channel, &rate, nullptr, nullptr)) EQFilters::SetSampleRate(int(rate));
   const bool mono = (BASS_ChannelGetFlags(*channel) & BASS_SAMPLE_MONO) != 0;
   state.EQDSPHandle = BASS_ChannelSetDSP(*channel, mono ? EQFilters::EQMonoDSP : EQFilters::EQStereoDSP, 0);
 }
@@ -372,7 +376,7 @@ void LoadBASSApi() {
     ShowAudioError(QStringLiteral("BASS version 1.6 was not loaded"));
     std::exit(EXIT_FAILURE);
   }
-  if (!BASS_Init(-1, 44100, 0, nullptr)) {
+  if (!BASS_Init(-1, kMixRate, 0, nullptr)) {
     ShowAudioError(QStringLiteral("Can't initialize digital sound system"));
   }
   if (!BASS_CDInit(nullptr, 0)) ShowAudioError(QStringLiteral("Can't initialize CD system"));
@@ -381,9 +385,10 @@ void LoadBASSApi() {
   // Recording runs for the whole session and only feeds the taps of the mix
   // (the CD's level, wave and spectrum): no procedure, so no thread wakes to
   // be handed recorded sound that nobody reads.
-  if (!BASS_RecordStart(44100, 0, nullptr, 0)) {
+  if (!BASS_RecordStart(kMixRate, 0, nullptr, 0)) {
     ShowAudioError(QStringLiteral("Cannot start recording"));
   }
+  vars.FFTSampleRate = int32_t(kMixRate);
   vars.SongEndedEvent = 0;
 }
 

@@ -255,13 +255,13 @@ void TEqualizerFormSkinned::DrawVisualEffectsFrame(bool playing) {
       break;
     case VisualEffects::vmBandBars:
       if (playing) Audio::AudioGetFFTData();
-      VisualEffects::ComputeBandPeaks(vars.FFTData, vars.EQBandFrequencies, BandPeaks);
+      VisualEffects::ComputeBandPeaks(vars.FFTData, vars.FFTSampleRate, vars.EQBandFrequencies, BandPeaks);
       VisualEffects::DrawBandBars(BandPeaks, EQVisualEffectsImageList, EQDiagramImageCanvas->Canvas());
       EQDiagramImageCanvas->Changed();
       break;
     case VisualEffects::vmSpectrum:
       if (playing) Audio::AudioGetFFTData();
-      VisualEffects::DrawSpectrum(vars.FFTData, EQDiagramImageList, SpectrumColors,
+      VisualEffects::DrawSpectrum(vars.FFTData, vars.FFTSampleRate, EQDiagramImageList, SpectrumColors,
                                   EQDiagramImageCanvas->Canvas());
       EQDiagramImageCanvas->Changed();
       break;

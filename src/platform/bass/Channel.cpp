@@ -26,6 +26,7 @@ Channel::Channel(DWORD handle, ChannelKind kind, std::unique_ptr<Decoder> source
       format(decoder->Format()),
       mixRate(mixRate),
       lengthFrames(decoder->LengthFrames()),
+      seekable(decoder->Seekable()),
       fileSize(fileSize),
       looping((flags & BASS_SAMPLE_LOOP) != 0),
       chunk(kChunkFrames * format.channels) {
@@ -108,7 +109,7 @@ void Channel::GetAttributes(DWORD* freq, DWORD* volume, int* pan) const {
 }
 
 bool Channel::SeekFrames(uint64_t frame) {
-  if (!decoder->Seekable() || frame > lengthFrames) return false;
+  if (!seekable || frame > lengthFrames) return false;
   std::lock_guard lock(mutex);
   pendingSeek = frame;
   position = frame;

@@ -80,8 +80,9 @@ class Channel {
   const SourceFormat format;
   const int mixRate;
   const uint64_t lengthFrames;
+  const bool seekable;
   const uint64_t fileSize;
-  std::atomic<bool> looping;
+  std::atomic<bool> looping;  // set by BASS_StreamPlay, read by the mixer
 
   // Guarded by `mutex`: what the user-interface thread sets and reads.
   mutable std::mutex mutex;
@@ -97,7 +98,7 @@ class Channel {
   std::vector<Dsp> dsps;
   HDSP nextDsp = 1;
 
-  Taps taps;
+  Taps taps;  // behind its own lock: the mixer pushes, any thread reads
 
   // Mixer thread only.
   std::unique_ptr<Resampler> resampler;

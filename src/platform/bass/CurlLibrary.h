@@ -14,6 +14,14 @@ struct CurlLibrary {
   decltype(&::curl_easy_cleanup) easy_cleanup;
   decltype(&::curl_slist_append) slist_append;
   decltype(&::curl_slist_free_all) slist_free_all;
+  decltype(&::curl_multi_init) multi_init;
+  decltype(&::curl_multi_cleanup) multi_cleanup;
+  decltype(&::curl_multi_add_handle) multi_add_handle;
+  decltype(&::curl_multi_remove_handle) multi_remove_handle;
+  decltype(&::curl_multi_perform) multi_perform;
+  decltype(&::curl_multi_info_read) multi_info_read;
+  decltype(&::curl_multi_poll) multi_poll;
+  decltype(&::curl_multi_wakeup) multi_wakeup;
 };
 
 // The library, loaded and initialised on the first call (from any thread);

@@ -45,12 +45,15 @@ class Mixer {
   bool MixBlock();
   void AccountWork(std::chrono::steady_clock::duration work);
 
-  std::unique_ptr<AudioOutput> output;
-  RenderFn render;
-  MixedFn mixed;
+  // Set at construction. The output's Write runs on the mixer thread, its
+  // SetHeld and Discard on the caller's.
+  const std::unique_ptr<AudioOutput> output;
+  const RenderFn render;
+  const MixedFn mixed;
   std::atomic<int> masterVolume{100};
   std::atomic<float> cpuPercent{0};
 
+  // Guarded by `mutex`.
   mutable std::mutex mutex;
   std::condition_variable wake;
   State state = State::Stopped;

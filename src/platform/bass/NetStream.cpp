@@ -8,6 +8,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "platform/bass/CurlLibrary.h"
 #include "platform/bass/IcyMetadata.h"
@@ -23,10 +24,7 @@ constexpr size_t kMaxHeaderBytes = 64 * 1024;  // per response; more is not a st
 constexpr long kMaxRedirects = 5;
 constexpr size_t kMaxPendingMeta = 64;
 
-// Threads of this process still running, for NetStream::WaitForThreads.
-std::mutex threadsMutex;
-std::condition_variable threadsDone;
-int liveThreads = 0;
+constexpr int kPollMs = 1000;  // the longest a transfer waits before it looks at the clock again
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -42,11 +40,24 @@ std::string Trimmed(const std::string& text) {
 }  // namespace
 
 struct NetStream::Shared {
-  Shared(std::string url, NetOptions options) : url(std::move(url)), options(options), ring(options.bufferBytes) {}
+  Shared(std::string url, NetOptions options)
+      : url(std::move(url)),
+        options(options),
+        ring(options.bufferBytes),
+        library(Curl()),
+        multi(library ? library->multi_init() : nullptr) {}
+  ~Shared() {
+    if (multi) library->multi_cleanup(multi);
+  }
 
+  // Set once, read by both sides.
   const std::string url;
   const NetOptions options;
-  RingBuffer ring;
+  RingBuffer ring;  // its own lock-free hand-over: this thread writes, the decoder reads
+  // Stopping wakes a transfer waiting for the network at once (curl_multi_wakeup
+  // may be called from any thread).
+  const CurlLibrary* const library;  // null when libcurl cannot be loaded
+  CURLM* const multi;
   std::atomic<bool> stop{false}, finished{false}, connected{false};
   std::atomic<int> error{BASS_OK};
   std::atomic<uint64_t> downloaded{0};
@@ -58,7 +69,7 @@ struct NetStream::Shared {
   // total where each arrived; a few at most are kept.
   mutable std::deque<std::pair<uint64_t, std::string>> pendingMeta;
 
-  // One connection's state, network thread only.
+  // The network thread only: one connection's state.
   struct Attempt {
     size_t headerBytes = 0;
     size_t metaInterval = 0;
@@ -70,6 +81,7 @@ struct NetStream::Shared {
 
   void Run();
   bool Connect();  // one connection; true when it delivered audio
+  CURLcode Transfer();  // runs the connection until it ends or the stream stops
   bool completed = false;  // a response of known length arrived whole: a file, not a station
   void SetHeader(const std::string& line);
   bool StartBody();
@@ -192,8 +204,7 @@ void NetStream::Shared::TakeMetadata(const std::string& block) {
 
 bool NetStream::Shared::Connect() {
   attempt = Attempt{};
-  const CurlLibrary* library = Curl();
-  curl = library ? library->easy_init() : nullptr;
+  curl = multi ? library->easy_init() : nullptr;
   if (!curl) {
     attempt.failure = BASS_ERROR_NONET;
     return false;
@@ -218,7 +229,7 @@ bool NetStream::Shared::Connect() {
   library->easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, OnProgress);
   library->easy_setopt(curl, CURLOPT_XFERINFODATA, this);
   library->easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-  const CURLcode result = library->easy_perform(curl);
+  const CURLcode result = Transfer();
   const bool delivered = attempt.demuxer.has_value();
   curl_off_t length = -1;
   library->easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
@@ -232,6 +243,23 @@ bool NetStream::Shared::Connect() {
   library->slist_free_all(aliases);
   connected = false;
   return delivered;
+}
+
+CURLcode NetStream::Shared::Transfer() {
+  if (library->multi_add_handle(multi, curl) != CURLM_OK) return CURLE_FAILED_INIT;
+  CURLcode result = CURLE_ABORTED_BY_CALLBACK;  // unless it ends by itself
+  for (int running = 1; running && !stop;) {
+    if (library->multi_perform(multi, &running) != CURLM_OK) {
+      result = CURLE_FAILED_INIT;
+      break;
+    }
+    int left = 0;
+    while (const CURLMsg* message = library->multi_info_read(multi, &left))
+      if (message->msg == CURLMSG_DONE) result = message->data.result;
+    if (running) library->multi_poll(multi, nullptr, 0, kPollMs, nullptr);
+  }
+  library->multi_remove_handle(multi, curl);
+  return result;
 }
 
 bool NetStream::Shared::PauseBeforeRetry() {
@@ -258,20 +286,36 @@ void NetStream::Shared::Run() {
   finished = true;
 }
 
-NetStream::NetStream(std::string url, NetOptions options)
-    : shared(std::make_shared<Shared>(std::move(url), options)) {
-  {
-    std::lock_guard lock(threadsMutex);
-    ++liveThreads;
-  }
-  // The thread keeps the shared state alive on its own, so this object can
-  // go without waiting for a connection to give up.
-  std::thread([state = shared] {
-    state->Run();
-    std::lock_guard lock(threadsMutex);
-    --liveThreads;
-    threadsDone.notify_all();
-  }).detach();
+namespace {
+
+// The threads of freed streams, on their way out: a stream can be freed on
+// the mixer thread, which must not wait for anything, so its thread is
+// joined later, by the next stream's start once it has ended or by
+// NetStream::JoinFreedThreads. Never destroyed, so a stream freed while the
+// program exits still finds it.
+struct FreedThreads {
+  std::mutex mutex;
+  std::vector<std::pair<std::thread, std::shared_ptr<NetStream::Shared>>> threads;
+};
+
+FreedThreads& Freed() {
+  static auto* freed = new FreedThreads;
+  return *freed;
+}
+
+}  // namespace
+
+NetStream::NetStream(std::string url, NetOptions options) {
+  shared = std::make_shared<Shared>(std::move(url), options);
+  thread = std::thread([state = shared.get()] { state->Run(); });
+  // Threads that have ended are joined here, so they never pile up.
+  FreedThreads& freed = Freed();
+  std::lock_guard lock(freed.mutex);
+  std::erase_if(freed.threads, [](auto& entry) {
+    if (!entry.second->finished) return false;
+    entry.first.join();
+    return true;
+  });
 }
 
 NetStream::~NetStream() {
@@ -281,6 +325,10 @@ NetStream::~NetStream() {
   }
   shared->wake.notify_all();
   shared->ring.WakeWriter();
+  if (shared->multi) shared->library->multi_wakeup(shared->multi);
+  FreedThreads& freed = Freed();
+  std::lock_guard lock(freed.mutex);
+  freed.threads.emplace_back(std::move(thread), std::move(shared));
 }
 
 RingBuffer& NetStream::Buffer() { return shared->ring; }
@@ -299,9 +347,14 @@ NetTags NetStream::Tags() const {
   return shared->tags;
 }
 
-bool NetStream::WaitForThreads(int milliseconds) {
-  std::unique_lock lock(threadsMutex);
-  return threadsDone.wait_for(lock, std::chrono::milliseconds(milliseconds), [] { return liveThreads == 0; });
+void NetStream::JoinFreedThreads() {
+  std::vector<std::pair<std::thread, std::shared_ptr<Shared>>> leaving;
+  {
+    FreedThreads& freed = Freed();
+    std::lock_guard lock(freed.mutex);
+    leaving.swap(freed.threads);
+  }
+  for (auto& [thread, state] : leaving) thread.join();
 }
 
 }  // namespace Bass

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <thread>
 
 #include "platform/bass/AudioOutput.h"
@@ -34,11 +35,13 @@ class SdlOutput : public AudioOutput {
       return;
     }
     SDL_QueueAudio(device, stereoFrames, static_cast<Uint32>(frames * kBytesPerFrame));
+    std::lock_guard lock(playMutex);
     if (!started && !held) SDL_PauseAudioDevice(device, 0);
     started = true;
   }
 
   void SetHeld(bool hold) override {
+    std::lock_guard lock(playMutex);
     held = hold;
     if (started) SDL_PauseAudioDevice(device, hold ? 1 : 0);
   }
@@ -63,8 +66,12 @@ class SdlOutput : public AudioOutput {
     }
   }
 
-  SDL_AudioDeviceID device;
-  int rate;
+  const SDL_AudioDeviceID device;
+  const int rate;
+  // Guarded by playMutex: the mixer thread starts the device with its first
+  // block, the user-interface thread holds and releases it (BASS_Pause,
+  // BASS_Start); the flags and the device's pause state change together.
+  std::mutex playMutex;
   bool started = false, held = false;
 };
 

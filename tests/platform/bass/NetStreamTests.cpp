@@ -172,6 +172,30 @@ TEST_F(NetStreamTest, MetadataThatLiesAboutItsLengthNeitherStopsNorFloodsTheStre
   EXPECT_LE(BASS_StreamGetFilePosition(stream, BASS_FILEPOS_BUFFER), 256u * 1024);
 }
 
+// Freeing the library while streams play, fill their buffers or wait on a
+// station that never answers: every stream's thread is told to end and joined,
+// so the call returns at once and nothing is left running or unfreed.
+TEST_F(NetStreamTest, FreeingTheLibraryWithStreamsOpenEndsPromptly) {
+  BASS_SetConfig(BASS_CONFIG_NET_TIMEOUT, 60000);  // the silent station would hold its stream this long
+  RadioShow live = Mp3Show();
+  live.bytesPerSecond = 16000;
+  RadioServer fast(Mp3Show()), paced(live), silent(Mp3Show(), Misbehaviour::Silent);
+  const HSTREAM playing = PlayUrl(fast.Url());
+  PlayUrl(paced.Url());
+  const HSTREAM stalled = PlayUrl(silent.Url());
+  ASSERT_TRUE(PlayFor(playing, 0.5));
+  ASSERT_EQ(BASS_ChannelIsActive(stalled), DWORD{BASS_ACTIVE_STALLED});
+
+  std::atomic<bool> freed{false};
+  std::thread freeing([&freed] {
+    BASS_Free();
+    freed = true;
+  });
+  const bool ended = WaitFor([&freed] { return freed.load(); }, 2000);
+  freeing.join();
+  EXPECT_TRUE(ended) << "freeing the library waited for a station";
+}
+
 TEST(IcyDemuxer, SplitsAudioFromMetadataHoweverTheBytesArrive) {
   std::string wire = "0123456789";
   wire += '\x01';
