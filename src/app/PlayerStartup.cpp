@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/AutoSave.h"
 #include "app/DeckMenu.h"
 #include "app/DoubleSize.h"
 #include "app/Forms.h"
@@ -19,6 +20,7 @@
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "platform/VersionInfo.h"
+#include "platform/ui/MessageBoxService.h"
 #include "platform/ui/ProgramFolder.h"
 #include "platform/ui/RandomGenerator.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -35,6 +37,7 @@ bool InitializePlayer() {
   PlatformUi::SeedRandomGeneratorFromClock();
 
   PlatformUi::PrepareUserFolders();
+  TellOfUnwritableProgramFolder();
   DeckForm->ReadSettingsFile();
   SkinUnit::SkinsFolder = DeckForm->Settings.SavedSkinsFolder;
   SkinUnit::SkinName = DeckForm->Settings.SavedSkinName;
@@ -57,7 +60,18 @@ bool InitializePlayer() {
   WindowDocking::CheckAllWindows();
   InstallRaiseTogether();
   InstallPreferencesDialog();
+  InstallAutoSave();
   return true;
+}
+
+void TellOfUnwritableProgramFolder() {
+  const QString folder = PlatformUi::LeaveUnwritableProgramFolder();
+  if (folder.isEmpty()) return;
+  PlatformUi::ShowMessage(
+      QStringLiteral("The player cannot write into its folder\n%1\n\nUntil it ends, its settings, "
+                     "playlist and presets are kept in\n%2")
+          .arg(folder, PlatformUi::CurrentProgramFolders().config),
+      QGuiApplication::applicationDisplayName(), QMessageBox::Warning);
 }
 
 void InstallPreferencesDialog() {
@@ -79,6 +93,8 @@ void InstallPreferencesDialog() {
                                                  settings.ReadTitlesFromTags = read;
                                                  if (read) PlayListEditorForm->TagReading.ApplyTagTitlesToAll();
                                                }};
+  PreferencesDialogForm->SkipUnplayableSongs = {[&settings] { return settings.SkipUnplayableSongs; },
+                                                [&settings](bool skip) { settings.SkipUnplayableSongs = skip; }};
 }
 
 void InitializeDeckVariables() {

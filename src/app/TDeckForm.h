@@ -119,6 +119,12 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void SetTitleScrollText(const QString& text);
   // Shows a slider's value ("Volume:78") in the artist window.
   void ShowInArtistWindow(const QString& text);
+  // Shows a message in the artist line for one pass of its scrolling; then
+  // the line's own text comes back, unless a new song has set another.
+  void ShowNotice(const QString& text);
+  // The play-state sprite, status word and transmission lamp of what the
+  // audio engine is doing now.
+  void ShowEngineState();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -138,11 +144,16 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void RemovePlayListHooks();
   // Resume after a pause: the paused time does not count for a tracker music.
   void ResumePausedSong();
-  void ShowPlaying();
   // The play-state sprite, the status word and the transmission lamp.
   void ShowPlayState(int sprite, const QString& status, bool transmission);
   void ShowStateSprite(int sprite);
   void DrawRateTexts();
   void PlaceVolumeSlider(int value);
   void MoveSongPosition();
+
+  // The message in the artist line and the text it stands in for.
+  struct Notice {
+    QString songText;
+    int ticksLeft = 0;
+  } notice_;
 };

@@ -47,6 +47,12 @@ struct SharedVariables {
   uint8_t FileKind = fkNone;
   uint8_t SongEndedEvent = 0;
   uint8_t TextWindowsDirty = 0;
+  // Why the current song cannot be played, in one line ("Can't create
+  // stream (error code: 2)", or why a station could not be reached); empty
+  // while it can. Each load starts it afresh.
+  QString SongErrorText;
+  // 1: a failure is only recorded in SongErrorText, without an error box.
+  uint8_t QuietSongErrors = 0;
   int64_t TotalSeconds = 0;
   int32_t TotalHours = 0, TotalMinutes = 0, TotalSeconds60 = 0;
   int64_t ElapsedSeconds = 0;

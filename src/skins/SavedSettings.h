@@ -40,4 +40,5 @@ struct SavedSettings {
   // Lines after the first 44, which older builds read past.
   bool DoubleSize = false;
   bool ReadTitlesFromTags = true;
+  bool SkipUnplayableSongs = true;
 };

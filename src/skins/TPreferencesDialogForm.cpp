@@ -204,11 +204,13 @@ QWidget* TPreferencesDialogForm::MakeOptionsPage() {
   UseFreedbSupportCheckBox = new QCheckBox(QStringLiteral("Use freedb Support"));
   DoubleSizeCheckBox = new QCheckBox(QStringLiteral("Double Size"));
   ReadTitlesFromTagsCheckBox = new QCheckBox(QStringLiteral("Read titles from tags"));
+  SkipUnplayableSongsCheckBox = new QCheckBox(QStringLiteral("Skip songs that cannot be played"));
   auto* layout = new QVBoxLayout(page);
   for (const auto& option : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop},
                              std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport},
                              std::pair{DoubleSizeCheckBox, &DoubleSize},
-                             std::pair{ReadTitlesFromTagsCheckBox, &ReadTitlesFromTags}}) {
+                             std::pair{ReadTitlesFromTagsCheckBox, &ReadTitlesFromTags},
+                             std::pair{SkipUnplayableSongsCheckBox, &SkipUnplayableSongs}}) {
     DeckFlag* flag = option.second;
     layout->addWidget(option.first);
     connect(option.first, &QCheckBox::clicked, this, [flag](bool checked) {
@@ -246,6 +248,7 @@ void TPreferencesDialogForm::PageShown(int page) {
     UseFreedbSupportCheckBox->setChecked(UseFreedbSupport.Get && UseFreedbSupport.Get());
     DoubleSizeCheckBox->setChecked(DoubleSize.Get && DoubleSize.Get());
     ReadTitlesFromTagsCheckBox->setChecked(ReadTitlesFromTags.Get && ReadTitlesFromTags.Get());
+    SkipUnplayableSongsCheckBox->setChecked(SkipUnplayableSongs.Get && SkipUnplayableSongs.Get());
   }
 }
 

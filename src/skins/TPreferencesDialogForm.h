@@ -31,6 +31,7 @@ class TPreferencesDialogForm : public QWidget {
   DeckFlag UseFreedbSupport;
   DeckFlag DoubleSize;
   DeckFlag ReadTitlesFromTags;
+  DeckFlag SkipUnplayableSongs;
 
   // Centres the dialog on the screen and shows it.
   void ShowDialog();
@@ -47,6 +48,7 @@ class TPreferencesDialogForm : public QWidget {
   QCheckBox* UseFreedbSupportCheckBox;
   QCheckBox* DoubleSizeCheckBox;
   QCheckBox* ReadTitlesFromTagsCheckBox;
+  QCheckBox* SkipUnplayableSongsCheckBox;
 
   void SkinsTreeViewClick(const QModelIndex& index);
   void SkinsTreeViewDblClick(const QModelIndex& index);
