@@ -93,6 +93,9 @@ void InstallPreferencesDialog() {
                                                  settings.ReadTitlesFromTags = read;
                                                  if (read) PlayListEditorForm->TagReading.ApplyTagTitlesToAll();
                                                }};
+  PreferencesDialogForm->AddFoldersWithSubfolders = {
+      [&settings] { return settings.AddFoldersWithSubfolders; },
+      [&settings](bool withSubfolders) { settings.AddFoldersWithSubfolders = withSubfolders; }};
   PreferencesDialogForm->SkipUnplayableSongs = {[&settings] { return settings.SkipUnplayableSongs; },
                                                 [&settings](bool skip) { settings.SkipUnplayableSongs = skip; }};
 }

@@ -100,7 +100,8 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << QString::number(s.PLHeight)
         << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions)
         << QStringLiteral("[Window Options]") << BooleanText(s.DoubleSize)
-        << BooleanText(s.ReadTitlesFromTags) << BooleanText(s.SkipUnplayableSongs);
+        << BooleanText(s.ReadTitlesFromTags) << BooleanText(s.AddFoldersWithSubfolders)
+        << BooleanText(s.SkipUnplayableSongs);
   return lines;
 }
 
@@ -139,7 +140,8 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   if (!in.ok()) return std::nullopt;
   s.DoubleSize = OptionalBoolean(lines, 45, s.DoubleSize);
   s.ReadTitlesFromTags = OptionalBoolean(lines, 46, s.ReadTitlesFromTags);
-  s.SkipUnplayableSongs = OptionalBoolean(lines, 47, s.SkipUnplayableSongs);
+  s.AddFoldersWithSubfolders = OptionalBoolean(lines, 47, s.AddFoldersWithSubfolders);
+  s.SkipUnplayableSongs = OptionalBoolean(lines, 48, s.SkipUnplayableSongs);
   return s;
 }
 

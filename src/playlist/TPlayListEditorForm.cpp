@@ -88,7 +88,12 @@ void TPlayListEditorForm::AddFilesToPlayList() {
 }
 
 void TPlayListEditorForm::AddDirToPlayList() {
-  PlayListAdding::AddDirToPlayList(PlayList, LastFolder, this, UseFreedbSupport());
+  PlayListAdding::AddDirToPlayList(PlayList, LastFolder, this, UseFreedbSupport(),
+                                   Settings && Settings->AddFoldersWithSubfolders);
+}
+
+void TPlayListEditorForm::AddDirTreeToPlayList() {
+  PlayListAdding::AddDirToPlayList(PlayList, LastFolder, this, UseFreedbSupport(), true);
 }
 
 void TPlayListEditorForm::AddUrlToPlayList() {
@@ -109,7 +114,10 @@ void TPlayListEditorForm::AddDroppedFiles(const QStringList& paths) {
   PlayListAdding::AddPathsToPlayList(PlayList, songs, UseFreedbSupport());
 }
 
-void TPlayListEditorForm::SavePlayList() { PlayListFile::SavePlayList(PlayList, LastFolder, this); }
+void TPlayListEditorForm::SavePlayList() {
+  PlayListFile::SavePlayList(PlayList, LastFolder, this,
+                             [this](const QString& entry) { return TagReading.SecondsOf(entry); });
+}
 
 void TPlayListEditorForm::LoadPlayList() { PlayListFile::LoadPlayList(PlayList, LastFolder, this); }
 
@@ -146,6 +154,7 @@ void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
                                                 deck->VolumeSliderRecord.Value, deck->BalanceSliderRecord.Value,
                                                 Settings->SkipUnplayableSongs};
   PlayListPlayback::PlayPlayListSong(PlayList, mode, play);
+  TagReading.LearnPlayingLength();
 }
 
 void TPlayListEditorForm::SetPanel1Size(int width, int height) {

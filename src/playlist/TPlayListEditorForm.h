@@ -60,7 +60,10 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   // after each change).
   void SaveAutoPlayList();
   void AddFilesToPlayList();
+  // "Add Dir": one folder, with its subfolders when the option says so.
   void AddDirToPlayList();
+  // "Play Folder…": a folder with its subfolders.
+  void AddDirTreeToPlayList();
   // "Add Url": an internet radio address, or a station playlist's.
   void AddUrlToPlayList();
   // Files dropped from the desktop are appended; LastFolder stays. A

@@ -31,6 +31,7 @@ class TPreferencesDialogForm : public QWidget {
   DeckFlag UseFreedbSupport;
   DeckFlag DoubleSize;
   DeckFlag ReadTitlesFromTags;
+  DeckFlag AddFoldersWithSubfolders;
   DeckFlag SkipUnplayableSongs;
 
   // Centres the dialog on the screen and shows it.
@@ -48,6 +49,7 @@ class TPreferencesDialogForm : public QWidget {
   QCheckBox* UseFreedbSupportCheckBox;
   QCheckBox* DoubleSizeCheckBox;
   QCheckBox* ReadTitlesFromTagsCheckBox;
+  QCheckBox* AddFoldersWithSubfoldersCheckBox;
   QCheckBox* SkipUnplayableSongsCheckBox;
 
   void SkinsTreeViewClick(const QModelIndex& index);
