@@ -159,6 +159,14 @@ void TDeckForm::SetArtistScrollText(const QString& text) {
   ArtistScrollText.Text = text;
   ArtistScrollText.Step = 0;
   ArtistScrollText.Enabled = 1;
+  notice_.ticksLeft = 0;
+}
+
+void TDeckForm::ShowNotice(const QString& text) {
+  const QString songText = ArtistScrollText.Text;
+  SetArtistScrollText(text);
+  // One pass: the text runs in at the right and out at the left.
+  notice_ = {songText, static_cast<int>(text.size()) + ArtistWindowInfo.WidthInChars + 1};
 }
 
 void TDeckForm::SetTitleScrollText(const QString& text) {
@@ -243,7 +251,8 @@ void TDeckForm::InstallPlayListHooks() {
   };
   hooks.DisplayFileType = [this] { DisplayFileType(); };
   hooks.DrawPositionSlider = [this] { DrawPositionSlider(); };
-  hooks.ShowPlaying = [this] { ShowPlaying(); };
+  hooks.ShowEngineState = [this] { ShowEngineState(); };
+  hooks.ShowNotice = [this](const QString& text) { ShowNotice(text); };
   hooks.PlayListShown = [this](bool shown) {
     PlaylistButtonState = shown ? 6 : 4;
     GeneralFunctions::ShowSprite(*PlaylistButton, EQPLButtonImageList, PlaylistButtonState);

@@ -36,9 +36,13 @@ void TDeckForm::ShowPlayState(int sprite, const QString& status, bool transmissi
   TransmissionImage->setVisible(transmission);
 }
 
-void TDeckForm::ShowPlaying() {
-  ShowPlayState(kPlayingSprite, QStringLiteral("Playing"), true);
-  Paused = false;
+void TDeckForm::ShowEngineState() {
+  switch (Audio::vars.PlayStatus) {
+    case Audio::psPlaying: ShowPlayState(kPlayingSprite, QStringLiteral("Playing"), true); break;
+    case Audio::psPaused: ShowPlayState(kPausedSprite, QStringLiteral("Paused"), false); break;
+    default: ShowPlayState(kStoppedSprite, QStringLiteral("Stopped"), false); break;
+  }
+  Paused = Audio::vars.PlayStatus == Audio::psPaused;
 }
 
 void TDeckForm::ResumePausedSong() {
@@ -54,13 +58,13 @@ void TDeckForm::PlayButtonClick() {
   } else {
     PlayListEditorForm->PlayPlayListSong(pmPlay);
   }
-  ShowPlaying();
+  ShowEngineState();
 }
 
 void TDeckForm::PauseButtonClick() {
   if (Paused) {
     ResumePausedSong();
-    ShowPlaying();
+    ShowEngineState();
     return;
   }
   Audio::AudioPause();
@@ -75,22 +79,18 @@ void TDeckForm::StopButtonClick() {
   Audio::AudioStop();
 }
 
+// The list running out without repeat, or songs that cannot be played,
+// leave the engine stopped, and the deck shows it.
 void TDeckForm::ForwardButtonClick() {
   ShowStateSprite(kStoppedSprite);
-  StatusText = QStringLiteral("Playing");
   PlayListEditorForm->PlayPlayListSong(pmNext);
-  DrawStatusText();
-  // The playlist says "Stopped" when the list ran out without repeat.
-  const bool playing = StatusText == QLatin1String("Playing");
-  ShowStateSprite(playing ? kPlayingSprite : kStoppedSprite);
-  TransmissionImage->setVisible(playing);
-  Paused = false;
+  ShowEngineState();
 }
 
 void TDeckForm::BackwardButtonClick() {
   ShowStateSprite(kStoppedSprite);
   PlayListEditorForm->PlayPlayListSong(pmPrevious);
-  ShowPlaying();
+  ShowEngineState();
 }
 
 void TDeckForm::EjectButtonClick() {
@@ -143,6 +143,7 @@ void TDeckForm::Timer1Timer() {
   if (ScrollTextEnabled) {
     GeneralFunctions::StepScrollingText(ArtistScrollText, 0, 0, ArtistWindowInfo, *SongArtistWindow,
                                         FontSmallImageList);
+    if (notice_.ticksLeft > 0 && --notice_.ticksLeft == 0) SetArtistScrollText(notice_.songText);
     if (GeneralFunctions::SkinIsWinamp == 0) {
       GeneralFunctions::StepScrollingText(TitleScrollText, 0, 0, TitleWindowInfo, *SongTitleWindow,
                                           FontSmallImageList);

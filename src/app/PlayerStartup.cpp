@@ -4,6 +4,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
+#include "app/AutoSave.h"
 #include "app/DeckMenu.h"
 #include "app/DoubleSize.h"
 #include "app/Forms.h"
@@ -17,6 +20,7 @@
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "platform/VersionInfo.h"
+#include "platform/ui/MessageBoxService.h"
 #include "platform/ui/ProgramFolder.h"
 #include "platform/ui/RandomGenerator.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -33,6 +37,7 @@ bool InitializePlayer() {
   PlatformUi::SeedRandomGeneratorFromClock();
 
   PlatformUi::PrepareUserFolders();
+  TellOfUnwritableProgramFolder();
   DeckForm->ReadSettingsFile();
   SkinUnit::SkinsFolder = DeckForm->Settings.SavedSkinsFolder;
   SkinUnit::SkinName = DeckForm->Settings.SavedSkinName;
@@ -55,7 +60,18 @@ bool InitializePlayer() {
   WindowDocking::CheckAllWindows();
   InstallRaiseTogether();
   InstallPreferencesDialog();
+  InstallAutoSave();
   return true;
+}
+
+void TellOfUnwritableProgramFolder() {
+  const QString folder = PlatformUi::LeaveUnwritableProgramFolder();
+  if (folder.isEmpty()) return;
+  PlatformUi::ShowMessage(
+      QStringLiteral("The player cannot write into its folder\n%1\n\nUntil it ends, its settings, "
+                     "playlist and presets are kept in\n%2")
+          .arg(folder, PlatformUi::CurrentProgramFolders().config),
+      QGuiApplication::applicationDisplayName(), QMessageBox::Warning);
 }
 
 void InstallPreferencesDialog() {
@@ -80,6 +96,8 @@ void InstallPreferencesDialog() {
   PreferencesDialogForm->AddFoldersWithSubfolders = {
       [&settings] { return settings.AddFoldersWithSubfolders; },
       [&settings](bool withSubfolders) { settings.AddFoldersWithSubfolders = withSubfolders; }};
+  PreferencesDialogForm->SkipUnplayableSongs = {[&settings] { return settings.SkipUnplayableSongs; },
+                                                [&settings](bool skip) { settings.SkipUnplayableSongs = skip; }};
 }
 
 void InitializeDeckVariables() {

@@ -100,7 +100,8 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << QString::number(s.PLHeight)
         << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions)
         << QStringLiteral("[Window Options]") << BooleanText(s.DoubleSize)
-        << BooleanText(s.ReadTitlesFromTags) << BooleanText(s.AddFoldersWithSubfolders);
+        << BooleanText(s.ReadTitlesFromTags) << BooleanText(s.AddFoldersWithSubfolders)
+        << BooleanText(s.SkipUnplayableSongs);
   return lines;
 }
 
@@ -140,6 +141,7 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   s.DoubleSize = OptionalBoolean(lines, 45, s.DoubleSize);
   s.ReadTitlesFromTags = OptionalBoolean(lines, 46, s.ReadTitlesFromTags);
   s.AddFoldersWithSubfolders = OptionalBoolean(lines, 47, s.AddFoldersWithSubfolders);
+  s.SkipUnplayableSongs = OptionalBoolean(lines, 48, s.SkipUnplayableSongs);
   return s;
 }
 

@@ -127,6 +127,12 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void SetTitleScrollText(const QString& text);
   // Shows a slider's value ("Volume:78") in the artist window.
   void ShowInArtistWindow(const QString& text);
+  // Shows a message in the artist line for one pass of its scrolling; then
+  // the line's own text comes back, unless a new song has set another.
+  void ShowNotice(const QString& text);
+  // The play-state sprite, status word and transmission lamp of what the
+  // audio engine is doing now.
+  void ShowEngineState();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -161,4 +167,9 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void MoveSongPosition();
 
   int playStatusObserver_ = 0;
+  // The message in the artist line and the text it stands in for.
+  struct Notice {
+    QString songText;
+    int ticksLeft = 0;
+  } notice_;
 };

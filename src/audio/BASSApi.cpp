@@ -166,6 +166,7 @@ QWORD PositionOf(DWORD handle) {
 void ZeroFill(void* buffer, size_t bytes) { std::memset(buffer, 0, bytes); }
 
 void AudioLoadSong() {
+  vars.SongErrorText.clear();
   const QString path = GeneralFunctions::GetEntrySongPath(vars.CurrentSongEntry);
   const KestrelixAudioApi::SongKind kind = KestrelixAudioApi::FileKindOfPath(path);
   vars.FileKind = kind.fileKind;
@@ -279,6 +280,7 @@ void AudioCheckEndOfSong() {
   if (!channel || BASS_ChannelIsActive(*channel) == BASS_ACTIVE_STOPPED) {
     vars.PlayStatus = Kind::psEnded;
     vars.SongEndedEvent = 1;
+    if (vars.IsInternetStream && channel) vars.SongErrorText = UnreachableStationText(*channel);
   }
 }
 
@@ -395,9 +397,10 @@ void LoadBASSApi() {
 void ShowAudioError(const QString& message) {
   // Read the code first: stopping the channel is itself a library call.
   const DWORD code = BASS_ErrorGetCode();
-  const QString text = message + QStringLiteral("\r\n(error code: ") + QString::number(code) + ')';
+  const QString codeText = QStringLiteral("(error code: ") + QString::number(code) + ')';
+  vars.SongErrorText = message + ' ' + codeText;
   AudioStop();
-  PlatformUi::ShowErrorMessage(text);
+  if (!vars.QuietSongErrors) PlatformUi::ShowErrorMessage(message + QStringLiteral("\r\n") + codeText);
 }
 
 }  // namespace BASSApi

@@ -27,7 +27,9 @@ void RegisterBASSApi();
 // this back-end's operations and initialises the audio library.
 void LoadBASSApi();
 
-// Error box: message, CR LF, "(error code: N)"; stops the current channel first.
+// Error box: message, CR LF, "(error code: N)"; stops the current channel
+// first. The same text on one line goes into SongErrorText, and with
+// QuietSongErrors there only.
 void ShowAudioError(const QString& message);
 
 }  // namespace BASSApi

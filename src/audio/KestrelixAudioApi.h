@@ -57,6 +57,12 @@ struct SharedVariables {
   uint8_t FileKind = fkNone;
   uint8_t SongEndedEvent = 0;    // 1 with psEnded; the deck clears it when it reacts
   uint8_t TextWindowsDirty = 0;  // 1 after a load; the deck redraws its texts and clears it
+  // Why the current song cannot be played, in one line ("Can't create
+  // stream (error code: 2)", or why a station could not be reached); empty
+  // while it can. Each load starts it afresh.
+  QString SongErrorText;
+  // 1: a failure is only recorded in SongErrorText, without an error box.
+  uint8_t QuietSongErrors = 0;
   int64_t TotalSeconds = 0;      // the song's length in whole seconds, 0 when unknown
   int32_t TotalHours = 0, TotalMinutes = 0, TotalSeconds60 = 0;
   int64_t ElapsedSeconds = 0;    // the playing position in whole seconds

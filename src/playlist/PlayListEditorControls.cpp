@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 
-#include "audio/KestrelixAudioApi.h"
 #include "platform/ui/MessageBoxService.h"
 #include "playlist/PlayListFrame.h"
 #include "playlist/PlayListHooks.h"
@@ -197,8 +196,7 @@ void TPlayListEditorForm::ConnectMenuButtons() {
 
 void TPlayListEditorForm::PlaySelectedSong() {
   PlayPlayListSong(PlayListPlayback::pmSelected);
-  const auto& showPlaying = PlayListHooks::Deck().ShowPlaying;
-  if (KestrelixAudioApi::vars.PlayStatus == KestrelixAudioApi::psPlaying && showPlaying) showPlaying();
+  if (const auto& showState = PlayListHooks::Deck().ShowEngineState) showState();
 }
 
 void TPlayListEditorForm::ToggleMenuButtonClick(int menu) {

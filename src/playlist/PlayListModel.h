@@ -22,6 +22,9 @@ class PlayListModel {
   int32_t CurrentSongIndex = 0;
   // The focused entry, -1 when none.
   int32_t ItemIndex = -1;
+  // Entries found unplayable in a row while advancing; once it reaches the
+  // number of entries, advancing stops.
+  int32_t UnplayableInARow = 0;
   // The entries of the tracks of the disc last read by the CD-track step.
   QStringList CDTrackList;
 

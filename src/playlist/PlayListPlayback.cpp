@@ -1,5 +1,6 @@
 #include "PlayListPlayback.h"
 
+#include <QSet>
 #include <QString>
 
 #include <algorithm>
@@ -69,18 +70,22 @@ void ShowSongTexts(int32_t index, const QString& entry) {
   Call(deck.SetTitleScrollText, GeneralFunctions::GetEntrySongTitle(entry));
 }
 
-void PlayPlayListSong(PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck) {
-  const PlayListHooks::DeckDisplay& display = PlayListHooks::Deck();
-  bool endOfList = false;
-  model.CurrentSongIndex = NextIndex(model, mode, deck, endOfList);
-  if (endOfList) Call(display.SetStatusText, QStringLiteral("Stopped"));
+namespace {
 
+enum class Outcome { Done, Unplayable };
+
+// Steps 2 to 10 for the entry at CurrentSongIndex: loads it and, unless the
+// list ran out, starts it. An entry the back-end could not load or start is
+// not started (no second error for the same song).
+Outcome PlayCurrentSong(PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck,
+                        bool endOfList) {
+  const PlayListHooks::DeckDisplay& display = PlayListHooks::Deck();
   const int32_t index = model.CurrentSongIndex;
-  if (index < 0) return;
+  if (index < 0) return Outcome::Done;
   Call(model.ListChanged);
-  if (model.TotalFiles() <= 0) return;
+  if (model.TotalFiles() <= 0) return Outcome::Done;
   Audio::AudioResume();
-  if (mode == pmResume) return;
+  if (mode == pmResume) return Outcome::Done;
   Audio::AudioStop();
 
   Audio::vars.CurrentSongEntry = model.Entry(index);
@@ -98,13 +103,55 @@ void PlayPlayListSong(PlayListModel& model, TPlayMode mode, const DeckPlaySettin
   Audio::AudioSetPosition();
   Audio::AudioStop();
   Call(display.DrawPositionSlider);
-  if (endOfList) return;
+  if (endOfList) return Outcome::Done;
+  if (!Audio::vars.SongErrorText.isEmpty()) return Outcome::Unplayable;
 
   Audio::vars.BalanceValue = deck.BalanceValue;
   Audio::AudioSetBalance();
   Audio::vars.VolumeValue = deck.VolumeValue;
   Audio::AudioSetVolume();
   Audio::AudioPlay();
+  return Audio::vars.SongErrorText.isEmpty() ? Outcome::Done : Outcome::Unplayable;
+}
+
+// Shuffle draws again rather than come back to an entry this pass found
+// unplayable, while there are others.
+int32_t UntriedIndex(const PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck,
+                     const QSet<int32_t>& tried, bool& endOfList) {
+  int32_t index = NextIndex(model, mode, deck, endOfList);
+  while (deck.ShuffleOn && mode == pmNext && tried.contains(index) && tried.size() < model.TotalFiles())
+    index = NextIndex(model, mode, deck, endOfList);
+  return index;
+}
+
+}  // namespace
+
+void PlayPlayListSong(PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck) {
+  auto& vars = Audio::vars;
+  const bool skipping = deck.SkipUnplayable && (mode == pmNext || mode == pmPrevious);
+  // A station that ended before any of its sound arrived is an unplayable
+  // entry of this pass; without skipping, playing stops on it.
+  QString failure = mode == pmNext && vars.PlayStatus == Audio::psEnded ? vars.SongErrorText : QString();
+  model.UnplayableInARow = failure.isEmpty() ? 0 : model.UnplayableInARow + 1;
+  const bool stopHere = !failure.isEmpty() && (!skipping || model.UnplayableInARow >= model.TotalFiles());
+
+  vars.QuietSongErrors = skipping ? 1 : 0;
+  QSet<int32_t> tried;
+  while (!stopHere) {
+    bool endOfList = false;
+    model.CurrentSongIndex = UntriedIndex(model, mode, deck, tried, endOfList);
+    if (endOfList) Call(PlayListHooks::Deck().SetStatusText, QStringLiteral("Stopped"));
+    const Outcome outcome = PlayCurrentSong(model, mode, deck, endOfList);
+    if (!vars.SongErrorText.isEmpty()) failure = vars.SongErrorText;
+    if (outcome != Outcome::Unplayable || !skipping) break;
+    tried.insert(model.CurrentSongIndex);
+    if (++model.UnplayableInARow >= model.TotalFiles()) break;
+  }
+  vars.QuietSongErrors = 0;
+  if (stopHere) Audio::AudioStop();
+  if (skipping || stopHere) {
+    if (!failure.isEmpty()) Call(PlayListHooks::Deck().ShowNotice, failure);
+  }
 }
 
 }  // namespace PlayListPlayback

@@ -69,6 +69,10 @@ TPlayListEditorForm::~TPlayListEditorForm() { FormDestroy(); }
 void TPlayListEditorForm::FormDestroy() {
   SkinUnit::RebuildPlayListView = nullptr;
   PLSaveControlsPositions();
+  SaveAutoPlayList();
+}
+
+void TPlayListEditorForm::SaveAutoPlayList() {
   if (autoPlayListState_) AutoPlayList::SaveAutoPlayList(PlayList, *autoPlayListState_);
 }
 
@@ -147,7 +151,8 @@ void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
   const DeckSkinControls* deck = SkinUnit::Windows.deck;
   if (!Settings || !deck) return;
   const PlayListPlayback::DeckPlaySettings play{Settings->RepeatOn, Settings->ShuffleOn,
-                                                deck->VolumeSliderRecord.Value, deck->BalanceSliderRecord.Value};
+                                                deck->VolumeSliderRecord.Value, deck->BalanceSliderRecord.Value,
+                                                Settings->SkipUnplayableSongs};
   PlayListPlayback::PlayPlayListSong(PlayList, mode, play);
   TagReading.LearnPlayingLength();
 }

@@ -56,6 +56,9 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   // Start-up: the automatic playlist is loaded (the demo songs on the first
   // run) and the display options reset. Shutdown saves the list again.
   void InitializePlayList();
+  // Writes the list to the automatic playlist (at shutdown, and a moment
+  // after each change).
+  void SaveAutoPlayList();
   void AddFilesToPlayList();
   // "Add Dir": one folder, with its subfolders when the option says so.
   void AddDirToPlayList();

@@ -42,4 +42,5 @@ struct SavedSettings {
   bool ReadTitlesFromTags = true;
   // "Add Dir" also adds the songs of the folder's subfolders.
   bool AddFoldersWithSubfolders = false;
+  bool SkipUnplayableSongs = true;
 };

@@ -210,12 +210,14 @@ QWidget* TPreferencesDialogForm::MakeOptionsPage() {
   DoubleSizeCheckBox = new QCheckBox(QStringLiteral("Double Size"));
   ReadTitlesFromTagsCheckBox = new QCheckBox(QStringLiteral("Read titles from tags"));
   AddFoldersWithSubfoldersCheckBox = new QCheckBox(QStringLiteral("Add folders with their subfolders"));
+  SkipUnplayableSongsCheckBox = new QCheckBox(QStringLiteral("Skip songs that cannot be played"));
   auto* layout = new QVBoxLayout(page);
   for (const auto& option : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop},
                              std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport},
                              std::pair{DoubleSizeCheckBox, &DoubleSize},
                              std::pair{ReadTitlesFromTagsCheckBox, &ReadTitlesFromTags},
-                             std::pair{AddFoldersWithSubfoldersCheckBox, &AddFoldersWithSubfolders}}) {
+                             std::pair{AddFoldersWithSubfoldersCheckBox, &AddFoldersWithSubfolders},
+                             std::pair{SkipUnplayableSongsCheckBox, &SkipUnplayableSongs}}) {
     DeckFlag* flag = option.second;
     layout->addWidget(option.first);
     connect(option.first, &QCheckBox::clicked, this, [flag](bool checked) {
@@ -255,6 +257,7 @@ void TPreferencesDialogForm::PageShown(int page) {
     DoubleSizeCheckBox->setChecked(DoubleSize.Get && DoubleSize.Get());
     ReadTitlesFromTagsCheckBox->setChecked(ReadTitlesFromTags.Get && ReadTitlesFromTags.Get());
     AddFoldersWithSubfoldersCheckBox->setChecked(AddFoldersWithSubfolders.Get && AddFoldersWithSubfolders.Get());
+    SkipUnplayableSongsCheckBox->setChecked(SkipUnplayableSongs.Get && SkipUnplayableSongs.Get());
   }
 }
 

@@ -32,6 +32,7 @@ class TPreferencesDialogForm : public QWidget {
   DeckFlag DoubleSize;
   DeckFlag ReadTitlesFromTags;
   DeckFlag AddFoldersWithSubfolders;
+  DeckFlag SkipUnplayableSongs;
 
   // Centres the dialog on the screen and shows it.
   void ShowDialog();
@@ -49,6 +50,7 @@ class TPreferencesDialogForm : public QWidget {
   QCheckBox* DoubleSizeCheckBox;
   QCheckBox* ReadTitlesFromTagsCheckBox;
   QCheckBox* AddFoldersWithSubfoldersCheckBox;
+  QCheckBox* SkipUnplayableSongsCheckBox;
 
   void SkinsTreeViewClick(const QModelIndex& index);
   void SkinsTreeViewDblClick(const QModelIndex& index);

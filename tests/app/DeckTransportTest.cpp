@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 #include <QThread>
@@ -34,6 +35,18 @@ class DeckTransport : public DeckRun {
     DeckRun::Start();
     UsePlayList(
         {WriteSong("one.wav", 8.0), WriteSong("two.wav", 8.0), WriteSong("three.wav", 8.0)});
+  }
+  // Files that cannot be played: named but gone, random bytes, and a song cut
+  // off inside its header.
+  static QStringList WriteUnplayableSongs() {
+    const QString folder = TestSupport::ProgramFolder();
+    QFile noise(folder + "noise.wav");
+    EXPECT_TRUE(noise.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 4096; ++i) noise.putChar(char((i * 7919 + 13) % 251));
+    noise.close();
+    QFile cut(WriteSong("cut.wav", 1.0));
+    EXPECT_TRUE(cut.resize(30));
+    return {folder + "gone.wav", noise.fileName(), cut.fileName()};
   }
   void ExpectDeckShows(int stateSprite, const char* status, bool transmission) {
     EXPECT_TRUE(
@@ -379,6 +392,78 @@ TEST_F(DeckTransport, TheOutputHoldsSoundAfterPlayAndSilenceAfterStop) {
   ASSERT_GT(seconds, 2.5);
   EXPECT_GT(Loudest(heard, 0, seconds - 1.0), 0.3);
   EXPECT_LT(Loudest(heard, seconds - 0.5, seconds), 0.001);
+}
+
+// A song that cannot be played never leaves the deck showing "Playing".
+// Reached by Next it is passed over without a box while its reason runs
+// along the artist line; chosen directly, or with skipping switched off, it
+// gets the error box and the deck shows the engine stopped.
+TEST_F(DeckTransport, SongsThatCannotBePlayedLeaveTheDeckAsTheEngineIs) {
+  DeckRun::Start();
+  const QStringList bad = WriteUnplayableSongs();
+  const QString good = WriteSong("good.wav", 8.0);
+  auto& boxes = TestSupport::MessageBoxes().shown;
+  for (const QString& song : bad) {
+    SCOPED_TRACE(song.toStdString());
+    for (bool skipping : {true, false}) {
+      DeckForm->Settings.SkipUnplayableSongs = skipping;
+      UsePlayList({good, song, good});
+      Click(DeckForm->PlayButton);
+      ASSERT_EQ(vars.PlayStatus, Audio::psPlaying);
+      boxes.clear();
+      Click(DeckForm->ForwardButton);
+      if (skipping) {
+        EXPECT_TRUE(boxes.empty());
+        EXPECT_EQ(CurrentIndex(), 2);
+        EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+        ExpectDeckShows(0, "Playing", true);
+        EXPECT_TRUE(DeckForm->ArtistScrollText.Text.startsWith("Can't create stream (error code: "))
+            << DeckForm->ArtistScrollText.Text.toStdString();
+      } else {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_TRUE(boxes[0].text.startsWith("Can't create stream\r\n(error code: "));
+        EXPECT_EQ(CurrentIndex(), 1);
+        EXPECT_EQ(vars.PlayStatus, Audio::psStopped);
+        ExpectDeckShows(2, "Stopped", false);
+      }
+    }
+    // Chosen directly: Play on the stopped list.
+    Click(DeckForm->StopButton);
+    PlayListEditorForm->PlayList.CurrentSongIndex = 1;
+    boxes.clear();
+    Click(DeckForm->PlayButton);
+    EXPECT_EQ(boxes.size(), 1u);
+    ExpectDeckShows(2, "Stopped", false);
+    ASSERT_FALSE(TickUntil([] { return CurrentIndex() != 1; }, 300)) << "moved on by itself";
+  }
+}
+
+// A song ends into unplayable ones and, repeating, comes round to itself
+// again without a box; a list of nothing but unplayable songs stops after
+// one pass, its reason on the artist line until it has run through once.
+TEST_F(DeckTransport, TheEndOfASongSkipsUnplayableOnesAndAWholeListOfThemStops) {
+  DeckRun::Start();
+  const QStringList bad = WriteUnplayableSongs();
+  UsePlayList(QStringList{WriteSong("short.wav", 0.4)} + bad);
+  DeckForm->Settings.RepeatOn = true;
+  Click(DeckForm->PlayButton);
+  ASSERT_TRUE(TickUntil([] { return DeckForm->ArtistScrollText.Text.startsWith("Can't create stream"); }));
+  EXPECT_EQ(CurrentIndex(), 0);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  EXPECT_TRUE(TestSupport::MessageBoxes().shown.empty());
+
+  UsePlayList(bad);
+  Click(DeckForm->ForwardButton);
+  EXPECT_TRUE(TestSupport::MessageBoxes().shown.empty());
+  EXPECT_EQ(vars.PlayStatus, Audio::psStopped);
+  ExpectDeckShows(2, "Stopped", false);
+  EXPECT_EQ(CurrentIndex(), 0);
+  const QString notice = DeckForm->ArtistScrollText.Text;
+  EXPECT_TRUE(notice.startsWith("Can't create stream")) << notice.toStdString();
+  for (int tick = 0; tick < notice.size() + DeckForm->ArtistWindowInfo.WidthInChars; ++tick) DeckForm->Timer1Timer();
+  EXPECT_EQ(DeckForm->ArtistScrollText.Text, notice);
+  DeckForm->Timer1Timer();
+  EXPECT_EQ(DeckForm->ArtistScrollText.Text, GeneralFunctions::GetEntrySongArtist(vars.CurrentSongEntry));
 }
 
 }  // namespace

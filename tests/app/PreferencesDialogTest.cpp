@@ -94,13 +94,15 @@ TEST_F(PreferencesDialogTest, OptionsChangeTheDecksSettingsAtOnce) {
   EXPECT_FALSE(dialog->UseFreedbSupportCheckBox->isChecked());
   EXPECT_TRUE(dialog->ReadTitlesFromTagsCheckBox->isChecked());
   EXPECT_FALSE(dialog->AddFoldersWithSubfoldersCheckBox->isChecked());
+  EXPECT_TRUE(dialog->SkipUnplayableSongsCheckBox->isChecked());
   for (QCheckBox* box : {dialog->UseFreedbSupportCheckBox, dialog->AlwaysOnTopCheckBox, dialog->ReadTitlesFromTagsCheckBox,
-                         dialog->AddFoldersWithSubfoldersCheckBox})
+                         dialog->AddFoldersWithSubfoldersCheckBox, dialog->SkipUnplayableSongsCheckBox})
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, {8, box->height() / 2});
   EXPECT_TRUE(DeckForm->Settings.UseFreedbSupport);
   EXPECT_TRUE(DeckForm->Settings.AlwaysOnTop);
   EXPECT_FALSE(DeckForm->Settings.ReadTitlesFromTags);
   EXPECT_TRUE(DeckForm->Settings.AddFoldersWithSubfolders);
+  EXPECT_FALSE(DeckForm->Settings.SkipUnplayableSongs);
   EXPECT_TRUE(DeckForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   ShowPage("What's New");
   EXPECT_TRUE(dialog->WhatsNewMemo->toPlainText().contains(QStringLiteral("What's New")));

@@ -17,7 +17,7 @@ TEST(SavedSettings, DefaultFileLineByLine) {
   for (int i = 0; i < 11; ++i) expected << "50";
   expected << "0" << "True" << "False" << "False" << "[PL Variables]" << "True" << "81" << "273"
            << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True"
-           << "False";
+           << "False" << "True";
   EXPECT_EQ(DefaultLines(), expected);
   EXPECT_EQ(expected.size(), kWrittenSettingsLineCount);
 }
@@ -55,6 +55,7 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   s.DoubleSize = true;
   s.ReadTitlesFromTags = false;
   s.AddFoldersWithSubfolders = true;
+  s.SkipUnplayableSongs = false;
 
   const auto back = SettingsFromLines(SettingsToLines(s));
   ASSERT_TRUE(back);
@@ -120,18 +121,23 @@ TEST(SavedSettings, FilesOfOlderAndNewerBuildsReadBothWays) {
   s.PLHeight = 300;
   s.ReadTitlesFromTags = false;
   s.AddFoldersWithSubfolders = true;
+  s.SkipUnplayableSongs = false;
   const QStringList lines = SettingsToLines(s);
   const auto older = SettingsFromLines(lines.mid(0, kSettingsLineCount));
   ASSERT_TRUE(older);
   EXPECT_FALSE(older->DoubleSize);
   EXPECT_TRUE(older->ReadTitlesFromTags);
   EXPECT_FALSE(older->AddFoldersWithSubfolders);
+  EXPECT_TRUE(older->SkipUnplayableSongs);
   EXPECT_EQ(older->PLHeight, 300);
   QStringList junk = lines;
   junk[45] = "perhaps";
   junk[46] = "";
   junk[47] = "sometimes";
+  junk[48] = "skip";
   ASSERT_TRUE(SettingsFromLines(junk));
+  EXPECT_TRUE(SettingsFromLines(junk)->SkipUnplayableSongs);
+  EXPECT_FALSE(SettingsFromLines(lines)->SkipUnplayableSongs);
   EXPECT_FALSE(SettingsFromLines(junk)->DoubleSize);
   EXPECT_TRUE(SettingsFromLines(junk)->ReadTitlesFromTags);
   EXPECT_FALSE(SettingsFromLines(junk)->AddFoldersWithSubfolders);

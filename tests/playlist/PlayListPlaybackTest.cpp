@@ -2,7 +2,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "audio/KestrelixAudioApi.h"
 #include "platform/ui/RandomGenerator.h"
@@ -31,7 +33,10 @@ class PlayPlayListSongTest : public testing::Test {
     Audio::operations.DetachEqualizer = record("Detach");
     Audio::operations.AttachEqualizer = record("Attach");
     Audio::operations.AudioLoadSong = [this] {
-      calls.append("Load " + GeneralFunctions::GetEntrySongPath(Audio::vars.CurrentSongEntry));
+      const QString path = GeneralFunctions::GetEntrySongPath(Audio::vars.CurrentSongEntry);
+      calls.append("Load " + path);
+      quietLoads.append(Audio::vars.QuietSongErrors == 1);
+      Audio::vars.SongErrorText = unplayable.count(path) ? QStringLiteral("Can't create stream (error code: 2)") : QString();
     };
     Audio::operations.AudioSetPosition = [this] {
       calls.append(QStringLiteral("Position %1").arg(Audio::vars.PositionPercent));
@@ -50,6 +55,7 @@ class PlayPlayListSongTest : public testing::Test {
     deck.SetArtistScrollText = [this](const QString& text) { artistText = text; };
     deck.SetTitleScrollText = [this](const QString& text) { titleText = text; };
     deck.SetStatusText = [this](const QString& text) { statusText = text; };
+    deck.ShowNotice = [this](const QString& text) { notices.append(text); };
 
     QStringList entries;
     for (int i = 0; i < 4; ++i) {
@@ -76,8 +82,22 @@ class PlayPlayListSongTest : public testing::Test {
     return sequence;
   }
 
+  static QString Path(int index) { return QStringLiteral("/m/artist%1 - song%1.mp3").arg(index); }
+
+  // The indexes of the entries loaded by the last Play, in order.
+  std::vector<int> Loaded() const {
+    std::vector<int> loaded;
+    for (const QString& call : calls) {
+      if (call.startsWith("Load ")) loaded.push_back(call.mid(call.indexOf("song") + 4, 1).toInt());
+    }
+    return loaded;
+  }
+
   PlayListModel model;
   QStringList calls;
+  QList<bool> quietLoads;
+  QStringList notices;
+  std::set<QString> unplayable;
   bool winampSkin = false;
   QString artistText, titleText, statusText;
 };
@@ -173,6 +193,62 @@ TEST_F(PlayPlayListSongTest, WinampSkinShowsTheNumberAndArtist) {
   Play(pmPlay);
   EXPECT_EQ(artistText, "3.Artist2");
   EXPECT_EQ(titleText, "");
+}
+
+// Next, Previous and the end of a song go on past entries that cannot be
+// played, without an error box, and the deck's text line says why; a song
+// the user chose, or skipping switched off, stops on it with the box.
+TEST_F(PlayPlayListSongTest, UnplayableEntriesAreSkippedOnlyWhenAdvancing) {
+  const struct {
+    const char* name;
+    TPlayMode mode;
+    int from;
+    std::set<int> bad;
+    DeckPlaySettings deck;
+    std::vector<int> loaded;
+    bool played;
+  } cases[] = {
+      {"next over one", pmNext, 0, {1}, {false, false, 78, 40, true}, {1, 2}, true},
+      {"previous over two", pmPrevious, 3, {1, 2}, {false, false, 78, 40, true}, {2, 1, 0}, true},
+      {"a whole list, repeating", pmNext, 0, {0, 1, 2, 3}, {true, false, 78, 40, true}, {1, 2, 3, 0}, false},
+      {"past the end onto one", pmNext, 3, {0}, {false, false, 78, 40, true}, {0}, false},
+      {"skipping switched off", pmNext, 0, {1}, {false, false, 78, 40, false}, {1}, false},
+      {"chosen directly", pmPlay, 1, {1}, {false, false, 78, 40, true}, {1}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    unplayable.clear();
+    for (int index : c.bad) unplayable.insert(Path(index));
+    model.CurrentSongIndex = c.from;
+    quietLoads.clear();
+    notices.clear();
+    Play(c.mode, c.deck);
+    EXPECT_EQ(Loaded(), c.loaded);
+    EXPECT_EQ(model.CurrentSongIndex, c.loaded.back());
+    EXPECT_EQ(calls.last() == "Play", c.played);
+    const bool skipping = c.deck.SkipUnplayable && c.mode != pmPlay;
+    EXPECT_EQ(quietLoads, QList<bool>(qsizetype(c.loaded.size()), skipping));
+    EXPECT_EQ(notices, skipping ? QStringList{"Can't create stream (error code: 2)"} : QStringList{});
+    EXPECT_EQ(Audio::vars.QuietSongErrors, 0);
+  }
+}
+
+// Without skipping, a station that ended before any of its sound arrived
+// stops playing there, with its reason told.
+TEST_F(PlayPlayListSongTest, WithoutSkippingAStationThatNeverPlayedStopsThere) {
+  const QString reason = QStringLiteral("Can't reach the station: no answer in time");
+  Audio::vars.PlayStatus = Audio::psEnded;
+  Audio::vars.SongErrorText = reason;
+  EXPECT_EQ(Play(pmNext, {true, false, 78, 40, false}), QStringList{"Stop"});
+  EXPECT_EQ(notices, QStringList{reason});
+}
+
+TEST_F(PlayPlayListSongTest, ShuffleNeverTriesAnUnplayableEntryTwiceInAPass) {
+  for (int index : {0, 1, 2, 3}) unplayable.insert(Path(index));
+  Play(pmNext, {true, true, 78, 40, true});
+  std::vector<int> loaded = Loaded();
+  std::sort(loaded.begin(), loaded.end());
+  EXPECT_EQ(loaded, (std::vector<int>{0, 1, 2, 3}));
 }
 
 }  // namespace

@@ -138,9 +138,10 @@ int ErrorOfResult(CURLcode result) {
 void NetStream::Shared::SetHeader(const std::string& raw) {
   const std::string line = Trimmed(raw);
   std::lock_guard lock(mutex);
-  // Each response of a redirect chain starts with its status line.
+  // Each response of a redirect chain starts with its status line, which
+  // heads its tags.
   if (line.rfind("HTTP/", 0) == 0 || line.rfind("ICY ", 0) == 0) {
-    tags.http.clear();
+    tags.http.assign(line).push_back('\0');
     tags.icy.clear();
     tags.contentType.clear();
     tags.bitRate = 0;

@@ -27,7 +27,7 @@ struct NetOptions {
 
 // What the server said about the stream; copied out under a lock.
 struct NetTags {
-  std::string http;          // the last response's headers, "name: value" each ended by "\0"
+  std::string http;          // the last response's status line, then its headers "name: value", each ended by "\0"
   std::string icy;           // the "icy-" ones among them, the same way
   std::string meta;          // the metadata block of the audio being decoded, "StreamTitle='…';…"
   std::string contentType;   // lower case, without parameters

@@ -146,7 +146,7 @@ typedef DWORD HDSP;     // DSP handle
 #define BASS_FILEPOS_BUFFER 5     // internet stream: bytes waiting in its buffer
 
 // BASS_StreamGetTags kinds.
-#define BASS_TAG_HTTP 3  // the response headers: "name: value" texts, each ended by a zero byte, then a zero byte
+#define BASS_TAG_HTTP 3  // the status line, then the response headers "name: value", each ended by a zero byte, then a zero byte
 #define BASS_TAG_ICY 4   // the "icy-" headers among them, the same way
 #define BASS_TAG_META 5  // the last ICY metadata block: "StreamTitle='Artist - Title';..."
 
