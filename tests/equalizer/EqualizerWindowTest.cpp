@@ -200,6 +200,7 @@ TEST_F(EqualizerWindow, TimersRestWhileNothingIsToBeDrawnAndASongWakesThem) {
   Click(DeckForm->PlayButton);
   EXPECT_TRUE(eq->Timer1->isActive());
   EXPECT_TRUE(DeckForm->Timer2->isActive());
+}
 
 // A 1 kHz tone lights the bar of the 1K band whatever the rate of its file.
 TEST_F(EqualizerWindow, AOneKilohertzToneLightsThe1KBarAtAnyRate) {
