@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "audio/KestrelixAudioApi.h"
-#include "equalizer/EQFilters.h"
+#include "dsp/EQFilters.h"
 #include "mediagen/ModuleSong.h"
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/OggWriter.h"

@@ -13,7 +13,7 @@
 #include "audio/KestrelixAudioApi.h"
 #include "audio/SongEntryFields.h"
 #include "audio/StreamUrl.h"
-#include "equalizer/EQFilters.h"
+#include "dsp/EQFilters.h"
 #include "platform/bass/bass.h"
 #include "platform/ui/MessageBoxService.h"
 #include "platform/ui/MillisecondClock.h"

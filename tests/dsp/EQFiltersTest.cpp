@@ -1,6 +1,6 @@
 // The equalizer filter: coefficient design, slider mapping, sample-exact DSP
 // output, buffer bounds and the hand-over of new settings to the mixer thread.
-#include "equalizer/EQFilters.h"
+#include "dsp/EQFilters.h"
 
 #include <gtest/gtest.h>
 
