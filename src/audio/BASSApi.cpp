@@ -322,6 +322,11 @@ void DetachEqualizer() {
   if (IsStreamOrMusic() && channel) BASS_ChannelRemoveDSP(*channel, state.EQDSPHandle);
 }
 
+// The sliders reach the filter only while the equalizer is on.
+void ApplyEqualizerSettings() {
+  if (vars.EQEnabled == 1) EQFilters::ApplyEqualizerSettings(vars.EQPreAmpValue, vars.EQBandValues);
+}
+
 void AudioFree() {
   BASS_ChannelStop(RECORDCHAN);
   BASS_Stop();
@@ -364,7 +369,7 @@ void LoadBASSApi() {
   table.AudioGetCPU = AudioGetCPU;
   table.AttachEqualizer = AttachEqualizer;
   table.DetachEqualizer = DetachEqualizer;
-  table.ApplyEqualizerSettings = EQFilters::ApplyEqualizerSettings;
+  table.ApplyEqualizerSettings = ApplyEqualizerSettings;
   table.AudioGetCDDBID = AudioGetCDDBID;
   table.AudioFree = AudioFree;
 
