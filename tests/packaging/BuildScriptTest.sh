@@ -54,7 +54,7 @@ expect() {
 }
 
 expect "--help" 0 "^usage: ./build.sh MODE" "^$" "" -- --help
-expect "-h" 0 "any user can run it" "^$" "" -- -h
+expect "-h" 0 "only those|installing takes root" "^$" "" -- -h
 expect "no mode" 2 "^usage: ./build.sh MODE" "^$" "" --
 expect "unknown mode" 2 "unknown mode \"tset\"" "^$" "" -- tset
 expect "run as a user" 0 "^player a.mp3$" "^cmake -S . -B build .* cmake --build build $" "" -- run a.mp3
