@@ -65,7 +65,7 @@ QMenu* MakeDeckMenu(const QList<QAction*>& shortcuts) {
   auto* menu = new QMenu(DeckForm);
   menu->addAction(shortcuts.value(0));  // Play File…
   menu->addAction(NewAction(QStringLiteral("Play Folder…"), {}, [] {
-    PlayChosen(&TPlayListEditorForm::AddDirToPlayList);
+    PlayChosen(&TPlayListEditorForm::AddDirTreeToPlayList);
   }));
   menu->addAction(NewAction(QStringLiteral("Add Audio CD..."), {}, AddAudioCD));
   menu->addSeparator();

@@ -6,7 +6,6 @@
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "audio/StreamUrl.h"
-#include "playlist/PlayListAdding.h"
 #include "playlist/PlayListHooks.h"
 #include "playlist/TPlayListEditorForm.h"
 
@@ -39,9 +38,7 @@ int AddCommandLineSongs(const QStringList& arguments, bool play) {
     }
     const QFileInfo info(argument);
     const QString path = info.absoluteFilePath();
-    if (info.isDir()) {
-      DragFunc(PlayListAdding::ScanFolder(path));
-    } else if (IsDeviceNode(info)) {
+    if (IsDeviceNode(info)) {
       playList.Append(CDDriveTracks(path));
     } else {
       DragFunc({path});

@@ -5,12 +5,13 @@
 #include <QStringList>
 
 // Appends the dropped files to the playlist whatever their extension (a
-// file of an unknown kind reports so only when it is played); CD tracks and
-// disc images go through the CD-track step. The info area shows the count.
+// file of an unknown kind reports so only when it is played), and the songs
+// of dropped folders with their subfolders; CD tracks and disc images go
+// through the CD-track step. The info area shows the count.
 void DragFunc(const QStringList& paths);
 
 // The songs named on the command line (or handed over by a second start):
-// files as they are, a folder's songs as "Add Dir" finds them, a CD drive's
+// files as they are, a folder's songs with its subfolders', a CD drive's
 // tracks. They are appended and, with `play`, the first of them starts
 // playing. Returns the number of entries added.
 int AddCommandLineSongs(const QStringList& arguments, bool play = true);

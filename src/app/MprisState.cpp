@@ -49,6 +49,7 @@ MprisPlayerState CurrentMprisPlayerState() {
     state.Title = GeneralFunctions::GetEntrySongTitle(vars.CurrentSongEntry);
     if (state.Title.isEmpty()) state.Title = GeneralFunctions::FileNameOfPath(path);
     state.Artist = GeneralFunctions::GetEntrySongArtist(vars.CurrentSongEntry);
+    if (const SongFacts::Facts* facts = PlayListEditorForm->TagReading.Reader.Find(path)) state.Album = facts->album;
     // CD tracks are named by a path that is no file.
     if (QFileInfo(path).isFile()) state.Url = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
     state.LengthUs = vars.TotalSeconds * kMicroseconds;
@@ -69,6 +70,7 @@ QVariantMap MprisPlayerState::Metadata() const {
   map.insert(QStringLiteral("mpris:length"), qlonglong{LengthUs});
   map.insert(QStringLiteral("xesam:title"), Title);
   if (!Artist.isEmpty()) map.insert(QStringLiteral("xesam:artist"), QStringList{Artist});
+  if (!Album.isEmpty()) map.insert(QStringLiteral("xesam:album"), Album);
   if (!Url.isEmpty()) map.insert(QStringLiteral("xesam:url"), Url);
   return map;
 }
@@ -83,7 +85,8 @@ QVariantMap MprisPlayerState::ChangedSince(const MprisPlayerState& before) const
   note("Shuffle", Shuffle != before.Shuffle, Shuffle);
   note("Volume", Volume != before.Volume, Volume);
   const bool songChanged = TrackId != before.TrackId || LengthUs != before.LengthUs ||
-                           Title != before.Title || Artist != before.Artist || Url != before.Url;
+                           Title != before.Title || Artist != before.Artist || Album != before.Album ||
+                           Url != before.Url;
   note("Metadata", songChanged, Metadata());
   note("CanGoNext", HasSongs != before.HasSongs, HasSongs);
   note("CanGoPrevious", HasSongs != before.HasSongs, HasSongs);

@@ -16,6 +16,7 @@ struct MprisPlayerState {
   int64_t LengthUs = 0;
   QString Title;
   QString Artist;
+  QString Album;  // from the file's tags; empty when they name none
   QString Url;
   bool HasSong = false;
   bool HasSongs = false;  // the playlist is not empty

@@ -79,6 +79,9 @@ void InstallPreferencesDialog() {
                                                  settings.ReadTitlesFromTags = read;
                                                  if (read) PlayListEditorForm->TagReading.ApplyTagTitlesToAll();
                                                }};
+  PreferencesDialogForm->AddFoldersWithSubfolders = {
+      [&settings] { return settings.AddFoldersWithSubfolders; },
+      [&settings](bool withSubfolders) { settings.AddFoldersWithSubfolders = withSubfolders; }};
 }
 
 void InitializeDeckVariables() {

@@ -101,7 +101,7 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << QString::number(s.PLHeight)
         << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions)
         << QStringLiteral("[Window Options]") << BooleanText(s.DoubleSize)
-        << BooleanText(s.ReadTitlesFromTags);
+        << BooleanText(s.ReadTitlesFromTags) << BooleanText(s.AddFoldersWithSubfolders);
   return lines;
 }
 
@@ -140,6 +140,7 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   if (!in.ok()) return std::nullopt;
   s.DoubleSize = OptionalBoolean(lines, 45, s.DoubleSize);
   s.ReadTitlesFromTags = OptionalBoolean(lines, 46, s.ReadTitlesFromTags);
+  s.AddFoldersWithSubfolders = OptionalBoolean(lines, 47, s.AddFoldersWithSubfolders);
   return s;
 }
 

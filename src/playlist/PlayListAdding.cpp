@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/FileDialogService.h"
@@ -56,12 +58,39 @@ bool IsPlayListFile(const QString& path) {
   return extensions.contains(GeneralFunctions::FileExtensionOfPath(path).toLower()) && QFileInfo(path).isFile();
 }
 
-// One entry per song; a playlist file gives the entries it holds.
+// The folder and "/", for the paths of the names in it.
+QString FolderPrefix(const QString& folder) {
+  const QString base = WithoutTrailingDelimiter(folder);
+  return base.endsWith('/') ? base : base + '/';
+}
+
+// The names of a folder's song files (any letter case of a scanned
+// extension) in name order, each with the index of its extension's mask.
+std::vector<std::pair<QString, size_t>> SongFileNames(const QString& folder) {
+  static const QHash<QString, size_t> maskOfExtension = [] {
+    QHash<QString, size_t> masks;
+    for (size_t i = 0; i < kFolderScanExtensions.size(); ++i) masks.insert(QLatin1String(kFolderScanExtensions[i]), i);
+    return masks;
+  }();
+  std::vector<std::pair<QString, size_t>> songs;
+  const QStringList names =
+      QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+  for (const QString& name : names) {
+    const auto mask = maskOfExtension.constFind(GeneralFunctions::FileExtensionOfPath(name).toLower());
+    if (mask != maskOfExtension.constEnd()) songs.emplace_back(name, *mask);
+  }
+  return songs;
+}
+
+// One entry per song; a folder gives the songs of its whole tree, a
+// playlist file the entries it holds.
 QStringList BuildEntries(const QStringList& paths) {
   QStringList entries;
   entries.reserve(paths.size());
   for (const QString& path : paths) {
-    if (IsPlayListFile(path)) {
+    if (QFileInfo(path).isDir()) {
+      for (const QString& song : ScanFolderTree(path)) entries.append(GeneralFunctions::BuildPlayListEntry(song));
+    } else if (IsPlayListFile(path)) {
       entries += PlayListFile::ReadPlayListFile(path).entries;
     } else {
       entries.append(GeneralFunctions::BuildPlayListEntry(path));
@@ -89,21 +118,32 @@ QString WithoutTrailingDelimiter(const QString& folder) {
 }
 
 QStringList ScanFolder(const QString& folder) {
-  QHash<QString, size_t> maskOfExtension;
-  for (size_t i = 0; i < kFolderScanExtensions.size(); ++i) {
-    maskOfExtension.insert(QLatin1String(kFolderScanExtensions[i]), i);
-  }
-  const QString base = WithoutTrailingDelimiter(folder);
-  const QString prefix = base.endsWith('/') ? base : base + '/';
-  const QStringList names =
-      QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+  const QString prefix = FolderPrefix(folder);
   std::vector<QStringList> byMask(kFolderScanExtensions.size());
-  for (const QString& name : names) {
-    const auto mask = maskOfExtension.constFind(GeneralFunctions::FileExtensionOfPath(name).toLower());
-    if (mask != maskOfExtension.constEnd()) byMask[*mask].append(prefix + name);
-  }
+  for (const auto& [name, mask] : SongFileNames(folder)) byMask[mask].append(prefix + name);
   QStringList paths;
   for (const QStringList& files : byMask) paths += files;
+  return paths;
+}
+
+QStringList ScanFolderTree(const QString& folder) {
+  QStringList paths;
+  QSet<QString> scanned;
+  std::vector<QString> pending{WithoutTrailingDelimiter(folder)};
+  while (!pending.empty()) {
+    const QString current = std::move(pending.back());
+    pending.pop_back();
+    // A link back up the tree would loop: every folder is scanned once.
+    const QString canonical = QFileInfo(current).canonicalFilePath();
+    if (scanned.contains(canonical)) continue;
+    scanned.insert(canonical);
+    const QString prefix = FolderPrefix(current);
+    for (const auto& song : SongFileNames(current)) paths.append(prefix + song.first);
+    const QStringList subfolders =
+        QDir(current).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    // Pushed last to first, so the first subfolder is scanned next.
+    for (auto name = subfolders.crbegin(); name != subfolders.crend(); ++name) pending.push_back(prefix + *name);
+  }
   return paths;
 }
 
@@ -121,12 +161,12 @@ void AddFilesToPlayList(PlayListModel& model, QString& lastFolder, QWidget* pare
   lastFolder = WithoutTrailingDelimiter(GeneralFunctions::FolderOfPath(files.first()));
 }
 
-void AddDirToPlayList(PlayListModel& model, QString& lastFolder, QWidget* parent,
-                      bool useFreedbSupport) {
+void AddDirToPlayList(PlayListModel& model, QString& lastFolder, QWidget* parent, bool useFreedbSupport,
+                      bool withSubfolders) {
   const QString folder = PlatformUi::FileDialogs().ExistingFolder(
       parent, QStringLiteral("Add Directory To Playlist"), lastFolder);
   if (folder.isEmpty()) return;
-  AddPathsToPlayList(model, ScanFolder(folder), useFreedbSupport);
+  AddPathsToPlayList(model, withSubfolders ? QStringList{folder} : ScanFolder(folder), useFreedbSupport);
   lastFolder = WithoutTrailingDelimiter(folder);
 }
 

@@ -17,9 +17,16 @@ QString AddFilesFilter();
 // by name; extensions match in any letter case.
 QStringList ScanFolder(const QString& folder);
 
+// The songs of a folder and of every folder below it, depth first: each
+// folder's songs in name order, then its subfolders in name order. Hidden
+// subfolders are left out; a folder reached again through a link is not
+// scanned twice.
+QStringList ScanFolderTree(const QString& folder);
+
 // Builds entries for the paths, runs the CD-track step on them and appends
-// them (files dropped from the desktop, stream addresses). A playlist file
-// (.pls, .m3u, .m3u8, such as a radio station's) adds the entries it holds.
+// them (files dropped from the desktop, stream addresses). A folder adds
+// the songs of its whole tree; a playlist file (.pls, .m3u, .m3u8, such as a
+// radio station's) adds the entries it holds.
 void AddPathsToPlayList(PlayListModel& model, const QStringList& paths, bool useFreedbSupport);
 
 // The "Add Files" dialog, opened in lastFolder; on OK the chosen files are
@@ -27,10 +34,11 @@ void AddPathsToPlayList(PlayListModel& model, const QStringList& paths, bool use
 void AddFilesToPlayList(PlayListModel& model, QString& lastFolder, QWidget* parent,
                         bool useFreedbSupport);
 
-// The folder chooser; on OK the folder's songs are added and lastFolder
-// becomes the folder, even when it holds no songs.
-void AddDirToPlayList(PlayListModel& model, QString& lastFolder, QWidget* parent,
-                      bool useFreedbSupport);
+// The folder chooser; on OK the folder's songs (with those of its subfolders
+// when asked) are added and lastFolder becomes the folder, even when it
+// holds no songs.
+void AddDirToPlayList(PlayListModel& model, QString& lastFolder, QWidget* parent, bool useFreedbSupport,
+                      bool withSubfolders);
 
 // A folder path without its trailing "/" (the root stays "/").
 QString WithoutTrailingDelimiter(const QString& folder);

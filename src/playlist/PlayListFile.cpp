@@ -15,6 +15,8 @@
 #include "platform/ui/TextFile.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListModel.h"
+#include "playlist/SongFacts.h"
+#include "playlist/StreamEntries.h"
 
 namespace PlayListFile {
 
@@ -22,7 +24,8 @@ namespace {
 
 constexpr qint64 kReadChunkBytes = 1024 * 1024;
 
-constexpr char kPlayListFilter[] = "PLS PlayList (*.pls);;M3U PlayList (*.m3u)";
+constexpr char kPlayListFilter[] =
+    "PLS PlayList (*.pls);;M3U PlayList (*.m3u);;M3U8 PlayList for other players (*.m3u8)";
 
 // Reads at most maxBytes, stopping at the first zero byte.
 QByteArray ReadBytesUpToZero(QFile& file, qint64 maxBytes, ReadStatus& status) {
@@ -72,12 +75,46 @@ QString PathOfForeignLine(const QString& line, const QString& folder) {
   return QDir::cleanPath(QDir(folder).filePath(line));
 }
 
-// The entry for a path of another program's playlist. A stream takes the
-// station's name that the playlist gives it as its title.
-QString StationEntry(const QString& path, const QString& title) {
+// The entry for a path of another program's playlist, named as the playlist
+// names it: a stream takes the name as its title (the station's name); a file
+// takes "Artist - Title" as its artist and title, a name without " - " as
+// its title. The file's own tags, read later, still win.
+QString EntryNamedByPlayList(const QString& path, const QString& playListName) {
   QString entry = GeneralFunctions::BuildPlayListEntry(path);
-  if (!title.isEmpty() && KestrelixAudioApi::IsStreamUrl(path)) GeneralFunctions::SetEntrySongTitle(title, entry);
+  const QString name = SongFacts::CleanTagText(playListName);
+  if (name.isEmpty()) return entry;
+  if (KestrelixAudioApi::IsStreamUrl(path)) {
+    GeneralFunctions::SetEntrySongTitle(name, entry);
+    return entry;
+  }
+  const GeneralFunctions::SongArtistTitle named =
+      GeneralFunctions::SplitStreamTitle(name, GeneralFunctions::GetEntrySongArtist(entry));
+  if (!named.artist.isEmpty()) GeneralFunctions::SetEntrySongArtist(named.artist, entry);
+  if (!named.title.isEmpty()) GeneralFunctions::SetEntrySongTitle(named.title, entry);
   return entry;
+}
+
+bool IsExtendedM3uName(const QString& path) {
+  return GeneralFunctions::FileExtensionOfPath(path).compare(QLatin1String(".m3u8"), Qt::CaseInsensitive) == 0;
+}
+
+// A station is named by its title alone; its artist is only the server.
+QString ExtendedM3uName(const QString& entry) {
+  const QString artist = GeneralFunctions::GetEntrySongArtist(entry);
+  const QString title = GeneralFunctions::GetEntrySongTitle(entry);
+  if (artist.isEmpty() || KestrelixAudioApi::IsStreamUrl(GeneralFunctions::GetEntrySongPath(entry))) return title;
+  return artist + QLatin1String(" - ") + title;
+}
+
+QStringList ExtendedM3uLines(const QStringList& entries, const SongSeconds& secondsOf) {
+  QStringList lines{QStringLiteral("#EXTM3U")};
+  for (const QString& entry : entries) {
+    const QString path = GeneralFunctions::GetEntrySongPath(entry);
+    if (path.isEmpty()) continue;
+    const int seconds = secondsOf ? secondsOf(entry) : -1;
+    lines << QStringLiteral("#EXTINF:%1,%2").arg(seconds).arg(ExtendedM3uName(entry)) << path;
+  }
+  return lines;
 }
 
 bool IsPlsFile(const QStringList& lines) {
@@ -128,13 +165,13 @@ QStringList EntriesFromLines(const QStringList& lines, const QString& folder) {
       if (text.isEmpty()) continue;
       plsEntryOfNumber.insert(number, entries.size());
     }
-    entries.append(StationEntry(PathOfForeignLine(text, folder), std::exchange(extinfTitle, QString())));
+    entries.append(EntryNamedByPlayList(PathOfForeignLine(text, folder), std::exchange(extinfTitle, QString())));
   }
   for (auto title = plsTitleOfNumber.cbegin(); title != plsTitleOfNumber.cend(); ++title) {
     const auto entry = plsEntryOfNumber.constFind(title.key());
     if (entry == plsEntryOfNumber.cend()) continue;
     QString& named = entries[*entry];
-    named = StationEntry(GeneralFunctions::GetEntrySongPath(named), title.value());
+    named = EntryNamedByPlayList(GeneralFunctions::GetEntrySongPath(named), title.value());
   }
   return entries;
 }
@@ -160,15 +197,16 @@ ReadResult ReadPlayListFile(const QString& path, qint64 maxBytes) {
   return result;
 }
 
-bool WritePlayListFile(const QString& path, const QStringList& entries) {
-  return PlatformUi::WriteTextLines(path, entries);
+bool WritePlayListFile(const QString& path, const QStringList& entries, const SongSeconds& secondsOf) {
+  return PlatformUi::WriteTextLines(path, IsExtendedM3uName(path) ? ExtendedM3uLines(entries, secondsOf) : entries);
 }
 
-void SavePlayList(const PlayListModel& model, const QString& folder, QWidget* parent) {
+void SavePlayList(const PlayListModel& model, const QString& folder, QWidget* parent,
+                  const SongSeconds& secondsOf) {
   const QString path = PlatformUi::FileDialogs().SaveFileName(
       parent, QStringLiteral("Save PlayList"), folder, QString::fromLatin1(kPlayListFilter));
   if (path.isEmpty()) return;
-  if (!WritePlayListFile(path, model.Entries())) {
+  if (!WritePlayListFile(path, model.Entries(), secondsOf)) {
     PlatformUi::ShowErrorMessage(QStringLiteral("Could not save the playlist to %1").arg(path));
   }
 }

@@ -3,8 +3,12 @@
 // accepts lone CR or LF line ends, a last line without an end and empty lines
 // (empty entries), and stops at the first zero byte. Lines written by other
 // programs (M3U/M3U8 paths, PLS "FileN=" lines) become entries for their paths.
+// A list saved under a name ending in ".m3u8" is written for other players,
+// as extended M3U.
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class PlayListModel;
 class QWidget;
@@ -23,8 +27,14 @@ struct ReadResult {
 
 ReadResult ReadPlayListFile(const QString& path, qint64 maxBytes = kMaxPlayListBytes);
 
+// The length of an entry's song in seconds, -1 when unknown.
+using SongSeconds = std::function<int(const QString& entry)>;
+
 // Atomic: the old file stays when the new one cannot be written completely.
-bool WritePlayListFile(const QString& path, const QStringList& entries);
+// A ".m3u8" name gets extended M3U in UTF-8 ("#EXTM3U", then per entry
+// "#EXTINF:seconds,Artist - Title" and its path); any other name the
+// player's own lines.
+bool WritePlayListFile(const QString& path, const QStringList& entries, const SongSeconds& secondsOf = {});
 
 // The lines of a file as entries: the player's own lines as they are, other
 // programs' playlist lines turned into entries for their paths (relative
@@ -32,7 +42,8 @@ bool WritePlayListFile(const QString& path, const QStringList& entries);
 QStringList EntriesFromLines(const QStringList& lines, const QString& folder);
 
 // "Save PlayList" and "Load PlayList": the dialogs and the file.
-void SavePlayList(const PlayListModel& model, const QString& folder, QWidget* parent);
+void SavePlayList(const PlayListModel& model, const QString& folder, QWidget* parent,
+                  const SongSeconds& secondsOf);
 void LoadPlayList(PlayListModel& model, const QString& folder, QWidget* parent);
 
 }  // namespace PlayListFile

@@ -30,6 +30,13 @@ int PlayListSongFacts::SecondsOf(const QString& entry) const {
   return facts ? facts->seconds : -1;
 }
 
+void PlayListSongFacts::LearnPlayingLength() {
+  namespace Audio = KestrelixAudioApi;
+  const Audio::SharedVariables& vars = Audio::vars;
+  if (vars.IsInternetStream || vars.FileKind == Audio::fkNone || vars.TotalSeconds <= 0) return;
+  Reader.LearnSeconds(GeneralFunctions::GetEntrySongPath(vars.CurrentSongEntry), static_cast<int>(vars.TotalSeconds));
+}
+
 void PlayListSongFacts::ApplyTagTitlesToAll() { ApplyTagTitles(rowsOfPath_.keys()); }
 
 void PlayListSongFacts::FactsArrived(const QStringList& paths) {

@@ -28,6 +28,9 @@ class PlayListSongFacts : public QObject {
   void ApplyTagTitlesToAll();
   // The length of an entry's song in seconds, -1 while unknown.
   int SecondsOf(const QString& entry) const;
+  // The song on the deck was loaded: the length its decoder found stands for
+  // its file in the list from now on.
+  void LearnPlayingLength();
 
   SongFactsReader Reader;
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <libopenmpt/libopenmpt.hpp>
 
@@ -22,6 +23,7 @@
 #include <taglib/xmfile.h>
 
 #include "audio/KestrelixAudioApi.h"
+#include "platform/bass/Mpg123Decoder.h"
 #include "platform/cdaccess/CdAccess.h"
 #include "playlist/PlayListEntry.h"
 
@@ -95,6 +97,18 @@ bool IsModule(const QString& path) {
   return KestrelixAudioApi::FileKindOfPath(path).fileKind == KestrelixAudioApi::fkMusic;
 }
 
+bool HasMpegExtension(const QString& path) {
+  static const QStringList extensions{QStringLiteral(".mp1"), QStringLiteral(".mp2"), QStringLiteral(".mp3")};
+  return extensions.contains(GeneralFunctions::FileExtensionOfPath(path).toLower());
+}
+
+// Only a Xing or VBRI header states an MPEG file's length; without one TagLib
+// guesses it from the first frame's bit rate, and a free-format file has none.
+bool MpegLengthEstimated(TagLib::File* file) {
+  auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file);
+  return mpeg && (!mpeg->audioProperties() || !mpeg->audioProperties()->xingHeader());
+}
+
 }  // namespace
 
 QString CleanTagText(const QString& text) {
@@ -126,6 +140,17 @@ bool ApplyTagsToEntry(const Facts& facts, QString& entry) {
   return entry != before;
 }
 
+void ScanExactLength(const QString& path, Facts& facts) {
+  if (!facts.lengthEstimated) return;
+  facts.lengthEstimated = false;
+  const std::optional<Bass::Mpg123Scan> scan = Bass::ScanMpg123File(QFile::encodeName(path).toStdString());
+  if (!scan) return;
+  facts.seconds = static_cast<int>(std::lround(static_cast<double>(scan->frames) / static_cast<double>(scan->rate)));
+  if (facts.sampleRate <= 0) facts.sampleRate = static_cast<int>(scan->rate);
+  if (facts.channels <= 0) facts.channels = scan->channels;
+  if (facts.format.isEmpty()) facts.format = QStringLiteral("MPEG audio");
+}
+
 Facts ReadSongFacts(const QString& path, Detail detail) {
   if (GeneralFunctions::FileExtensionOfPath(path).compare(QLatin1String(".cda"), Qt::CaseInsensitive) == 0)
     return CdTrackFacts(path);
@@ -136,12 +161,15 @@ Facts ReadSongFacts(const QString& path, Detail detail) {
   TagLib::FileRef ref(name.constData(), true, TagLib::AudioProperties::Fast);
   if (ref.isNull()) {
     if (IsModule(path)) AddModuleFacts(path, facts);
+    facts.lengthEstimated = HasMpegExtension(path);
     return facts;
   }
   facts.format = FormatOf(ref.file());
+  facts.lengthEstimated = MpegLengthEstimated(ref.file());
   if (const TagLib::Tag* tag = ref.tag()) {
     facts.artist = FromTagLib(tag->artist());
     facts.title = FromTagLib(tag->title());
+    facts.album = FromTagLib(tag->album());
   }
   if (const TagLib::AudioProperties* audio = ref.audioProperties()) {
     const int milliseconds = audio->lengthInMilliseconds();

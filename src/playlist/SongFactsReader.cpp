@@ -3,6 +3,7 @@
 #include <QMetaObject>
 
 #include <chrono>
+#include <tuple>
 
 namespace {
 
@@ -38,6 +39,20 @@ void SongFactsReader::Request(const QStringList& paths) {
   if (added > 0) wake_.notify_one();
 }
 
+void SongFactsReader::LearnSeconds(const QString& path, int seconds) {
+  if (path.isEmpty() || seconds < 0) return;
+  {
+    std::lock_guard lock(mutex_);
+    std::erase_if(scanQueue_, [&path](const auto& scan) { return scan.first == path; });
+    learntSeconds_.insert(path, seconds);
+  }
+  SongFacts::Facts& facts = facts_[path];
+  if (facts.seconds == seconds && !facts.lengthEstimated) return;
+  facts.seconds = seconds;
+  facts.lengthEstimated = false;
+  emit FactsArrived({path});
+}
+
 const SongFacts::Facts* SongFactsReader::Find(const QString& path) const {
   const auto found = facts_.constFind(path);
   return found == facts_.constEnd() ? nullptr : &found.value();
@@ -45,22 +60,36 @@ const SongFacts::Facts* SongFactsReader::Find(const QString& path) const {
 
 bool SongFactsReader::Idle() const {
   std::lock_guard lock(mutex_);
-  return queue_.empty() && done_.empty() && !reading_;
+  return queue_.empty() && scanQueue_.empty() && done_.empty() && !reading_;
 }
 
 void SongFactsReader::Run() {
   auto lastHandOver = std::chrono::steady_clock::now();
   std::unique_lock lock(mutex_);
   for (;;) {
-    wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+    wake_.wait(lock, [this] { return stopping_ || !queue_.empty() || !scanQueue_.empty(); });
     if (stopping_) return;
-    const QString path = queue_.front();
-    queue_.pop_front();
+    // Tags first: a scan reads a whole file, a tag read only its ends.
+    const bool scanning = queue_.empty();
+    QString path;
+    SongFacts::Facts facts;
+    if (scanning) {
+      std::tie(path, facts) = std::move(scanQueue_.front());
+      scanQueue_.pop_front();
+    } else {
+      path = queue_.front();
+      queue_.pop_front();
+    }
     reading_ = true;
     lock.unlock();
-    SongFacts::Facts facts = SongFacts::ReadSongFacts(path);
+    if (scanning) {
+      SongFacts::ScanExactLength(path, facts);
+    } else {
+      facts = SongFacts::ReadSongFacts(path);
+    }
     lock.lock();
     reading_ = false;
+    if (facts.lengthEstimated && !learntSeconds_.contains(path)) scanQueue_.emplace_back(path, facts);
     done_.emplace_back(path, std::move(facts));
     const auto now = std::chrono::steady_clock::now();
     const bool due = queue_.empty() || done_.size() >= kBatchSize || now - lastHandOver >= kBatchInterval;
@@ -78,6 +107,12 @@ void SongFactsReader::HandOver() {
     std::lock_guard lock(mutex_);
     batch.swap(done_);
     handOverPosted_ = false;
+    for (auto& [path, facts] : batch) {
+      if (const auto learnt = learntSeconds_.constFind(path); learnt != learntSeconds_.constEnd()) {
+        facts.seconds = *learnt;
+        facts.lengthEstimated = false;
+      }
+    }
   }
   QStringList paths;
   paths.reserve(static_cast<qsizetype>(batch.size()));

@@ -33,7 +33,9 @@ std::vector<std::pair<QString, QString>> FileInfoRows(const QString& path, const
 
 TFileInfoForm::TFileInfoForm(const QString& path, QWidget* parent) : QDialog(parent), InfoTable(new QTableWidget(this)) {
   setWindowTitle(QStringLiteral("File Info"));
-  const auto rows = FileInfoRows(path, SongFacts::ReadSongFacts(path, SongFacts::Detail::AllTags));
+  SongFacts::Facts facts = SongFacts::ReadSongFacts(path, SongFacts::Detail::AllTags);
+  SongFacts::ScanExactLength(path, facts);  // the length the list shows too
+  const auto rows = FileInfoRows(path, facts);
   InfoTable->setColumnCount(2);
   InfoTable->setRowCount(static_cast<int>(rows.size()));
   InfoTable->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -84,7 +84,12 @@ void TPlayListEditorForm::AddFilesToPlayList() {
 }
 
 void TPlayListEditorForm::AddDirToPlayList() {
-  PlayListAdding::AddDirToPlayList(PlayList, LastFolder, this, UseFreedbSupport());
+  PlayListAdding::AddDirToPlayList(PlayList, LastFolder, this, UseFreedbSupport(),
+                                   Settings && Settings->AddFoldersWithSubfolders);
+}
+
+void TPlayListEditorForm::AddDirTreeToPlayList() {
+  PlayListAdding::AddDirToPlayList(PlayList, LastFolder, this, UseFreedbSupport(), true);
 }
 
 void TPlayListEditorForm::AddUrlToPlayList() {
@@ -105,7 +110,10 @@ void TPlayListEditorForm::AddDroppedFiles(const QStringList& paths) {
   PlayListAdding::AddPathsToPlayList(PlayList, songs, UseFreedbSupport());
 }
 
-void TPlayListEditorForm::SavePlayList() { PlayListFile::SavePlayList(PlayList, LastFolder, this); }
+void TPlayListEditorForm::SavePlayList() {
+  PlayListFile::SavePlayList(PlayList, LastFolder, this,
+                             [this](const QString& entry) { return TagReading.SecondsOf(entry); });
+}
 
 void TPlayListEditorForm::LoadPlayList() { PlayListFile::LoadPlayList(PlayList, LastFolder, this); }
 
@@ -141,6 +149,7 @@ void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
   const PlayListPlayback::DeckPlaySettings play{Settings->RepeatOn, Settings->ShuffleOn,
                                                 deck->VolumeSliderRecord.Value, deck->BalanceSliderRecord.Value};
   PlayListPlayback::PlayPlayListSong(PlayList, mode, play);
+  TagReading.LearnPlayingLength();
 }
 
 void TPlayListEditorForm::SetPanel1Size(int width, int height) {

@@ -57,7 +57,10 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   // run) and the display options reset. Shutdown saves the list again.
   void InitializePlayList();
   void AddFilesToPlayList();
+  // "Add Dir": one folder, with its subfolders when the option says so.
   void AddDirToPlayList();
+  // "Play Folder…": a folder with its subfolders.
+  void AddDirTreeToPlayList();
   // "Add Url": an internet radio address, or a station playlist's.
   void AddUrlToPlayList();
   // Files dropped from the desktop are appended; LastFolder stays. A

@@ -40,4 +40,6 @@ struct SavedSettings {
   // Lines after the first 44, which older builds read past.
   bool DoubleSize = false;
   bool ReadTitlesFromTags = true;
+  // "Add Dir" also adds the songs of the folder's subfolders.
+  bool AddFoldersWithSubfolders = false;
 };

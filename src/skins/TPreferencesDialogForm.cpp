@@ -212,11 +212,13 @@ QWidget* TPreferencesDialogForm::MakeOptionsPage() {
   UseFreedbSupportCheckBox = new QCheckBox(QStringLiteral("Use freedb Support"));
   DoubleSizeCheckBox = new QCheckBox(QStringLiteral("Double Size"));
   ReadTitlesFromTagsCheckBox = new QCheckBox(QStringLiteral("Read titles from tags"));
+  AddFoldersWithSubfoldersCheckBox = new QCheckBox(QStringLiteral("Add folders with their subfolders"));
   auto* layout = new QVBoxLayout(page);
   for (const auto& option : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop},
                              std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport},
                              std::pair{DoubleSizeCheckBox, &DoubleSize},
-                             std::pair{ReadTitlesFromTagsCheckBox, &ReadTitlesFromTags}}) {
+                             std::pair{ReadTitlesFromTagsCheckBox, &ReadTitlesFromTags},
+                             std::pair{AddFoldersWithSubfoldersCheckBox, &AddFoldersWithSubfolders}}) {
     DeckFlag* flag = option.second;
     layout->addWidget(option.first);
     connect(option.first, &QCheckBox::clicked, this, [flag](bool checked) {
@@ -254,6 +256,7 @@ void TPreferencesDialogForm::PageShown(int page) {
     UseFreedbSupportCheckBox->setChecked(UseFreedbSupport.Get && UseFreedbSupport.Get());
     DoubleSizeCheckBox->setChecked(DoubleSize.Get && DoubleSize.Get());
     ReadTitlesFromTagsCheckBox->setChecked(ReadTitlesFromTags.Get && ReadTitlesFromTags.Get());
+    AddFoldersWithSubfoldersCheckBox->setChecked(AddFoldersWithSubfolders.Get && AddFoldersWithSubfolders.Get());
   }
 }
 

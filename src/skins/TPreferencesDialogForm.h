@@ -33,6 +33,7 @@ class TPreferencesDialogForm : public QWidget {
   DeckFlag UseFreedbSupport;
   DeckFlag DoubleSize;
   DeckFlag ReadTitlesFromTags;
+  DeckFlag AddFoldersWithSubfolders;
 
   // Centres the dialog on the screen and shows it.
   void ShowDialog();
@@ -49,6 +50,7 @@ class TPreferencesDialogForm : public QWidget {
   QCheckBox* UseFreedbSupportCheckBox;
   QCheckBox* DoubleSizeCheckBox;
   QCheckBox* ReadTitlesFromTagsCheckBox;
+  QCheckBox* AddFoldersWithSubfoldersCheckBox;
   // Shown only for the links the build was given.
   QLabel* WebPageLink;
   QLabel* CommentsLink;

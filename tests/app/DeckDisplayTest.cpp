@@ -266,15 +266,16 @@ TEST_F(DeckDisplay, DroppedFilesOfAnyKindJoinThePlayList) {
 
 TEST_F(DeckDisplay, CommandLineSongsAndFoldersAreAddedAndTheFirstPlays) {
   const QString folder = TestSupport::ProgramFolder() + "album";
-  QDir().mkpath(folder);
+  QDir().mkpath(folder + "/cd 1");
   const QString first = WriteSong("first.wav", 2.0);
   QFile::copy(first, folder + "/b.wav");
-  QFile::copy(first, folder + "/a.wav");
+  QFile::copy(first, folder + "/cd 1/a.wav");
   UsePlayList({WriteSong("old.wav", 1.0)});
   EXPECT_EQ(AddCommandLineSongs({first, folder}), 3);
   const PlayListModel& list = PlayListEditorForm->PlayList;
   ASSERT_EQ(list.TotalFiles(), 4);
-  EXPECT_TRUE(GeneralFunctions::GetEntrySongPath(list.Entry(2)).endsWith("album/a.wav"));
+  EXPECT_TRUE(GeneralFunctions::GetEntrySongPath(list.Entry(2)).endsWith("album/b.wav"));
+  EXPECT_TRUE(GeneralFunctions::GetEntrySongPath(list.Entry(3)).endsWith("album/cd 1/a.wav"));
   EXPECT_EQ(list.CurrentSongIndex, 1);
   EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
   EXPECT_EQ(GeneralFunctions::GetEntrySongPath(vars.CurrentSongEntry), first);

@@ -16,6 +16,8 @@
 #include "app/MprisService.h"
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
+#include "mediagen/Mp3Writer.h"
+#include "mediagen/TaggedFiles.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "support/TestEnvironment.h"
 
@@ -168,6 +170,23 @@ TEST_F(Mpris, MetadataFollowsTheSongAndIsAnnounced) {
     return found;
   }();
   EXPECT_EQ(last.value("xesam:title").toString(), "Two");
+}
+
+TEST_F(Mpris, TheAlbumOfTheTagsIsInTheMetadata) {
+  StartOnBus();
+  const QString tagged = TestSupport::ProgramFolder() + "Gamma - Three.mp3";
+  MediaGen::ToneSpec spec;
+  spec.seconds = 2.0;
+  ASSERT_TRUE(MediaGen::WriteMp3(tagged.toStdString(), MediaGen::MakeTone(spec), 64));
+  ASSERT_TRUE(MediaGen::WrapFile(tagged.toStdString(),
+                                 MediaGen::Id3v2Tag(3, {MediaGen::Id3TextFrame("TALB", 0, "Some Album")}), {}));
+  UsePlayList({songs_[0], tagged});
+  ASSERT_TRUE(QTest::qWaitFor([] { return PlayListEditorForm->TagReading.Reader.Idle(); }));
+  Call("Play");
+  EXPECT_FALSE(Metadata().contains("xesam:album"));
+  Call("Next");
+  EXPECT_EQ(Metadata().value("xesam:album").toString(), "Some Album");
+  EXPECT_EQ(Metadata().value("xesam:title").toString(), "Three");
 }
 
 TEST_F(Mpris, SeekAndSetPositionMoveThePausedSong) {

@@ -93,11 +93,14 @@ TEST_F(PreferencesDialogTest, OptionsChangeTheDecksSettingsAtOnce) {
   ShowPage("Options");
   EXPECT_FALSE(dialog->UseFreedbSupportCheckBox->isChecked());
   EXPECT_TRUE(dialog->ReadTitlesFromTagsCheckBox->isChecked());
-  for (QCheckBox* box : {dialog->UseFreedbSupportCheckBox, dialog->AlwaysOnTopCheckBox, dialog->ReadTitlesFromTagsCheckBox})
+  EXPECT_FALSE(dialog->AddFoldersWithSubfoldersCheckBox->isChecked());
+  for (QCheckBox* box : {dialog->UseFreedbSupportCheckBox, dialog->AlwaysOnTopCheckBox, dialog->ReadTitlesFromTagsCheckBox,
+                         dialog->AddFoldersWithSubfoldersCheckBox})
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, {8, box->height() / 2});
   EXPECT_TRUE(DeckForm->Settings.UseFreedbSupport);
   EXPECT_TRUE(DeckForm->Settings.AlwaysOnTop);
   EXPECT_FALSE(DeckForm->Settings.ReadTitlesFromTags);
+  EXPECT_TRUE(DeckForm->Settings.AddFoldersWithSubfolders);
   EXPECT_TRUE(DeckForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   ShowPage("What's New");
   EXPECT_TRUE(dialog->WhatsNewMemo->toPlainText().contains(QStringLiteral("What's New")));
@@ -121,7 +124,9 @@ TEST(PreferencesDialogLinksTest, EmptyLinksAreLeftOutAndAboutNamesVersionLicence
     for (const auto& link : shown) {
       EXPECT_EQ(link.label->isHidden(), link.address.isEmpty()) << link.address.toStdString();
       const QString href = QStringLiteral("href=\"%1%2\"").arg(QLatin1String(link.scheme), link.address);
-      if (!link.address.isEmpty()) EXPECT_TRUE(link.label->text().contains(href)) << link.label->text().toStdString();
+      if (!link.address.isEmpty()) {
+        EXPECT_TRUE(link.label->text().contains(href)) << link.label->text().toStdString();
+      }
     }
     const QString about = dialog.PageControl->widget(0)->findChild<QTextEdit*>()->toPlainText();
     EXPECT_TRUE(about.contains("Version 1.1.")) << about.toStdString();

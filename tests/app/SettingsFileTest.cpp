@@ -16,7 +16,8 @@ TEST(SavedSettings, DefaultFileLineByLine) {
                        "[EQ Variables]", "True", "381", "143", "[EQ Buttons Positions]"};
   for (int i = 0; i < 11; ++i) expected << "50";
   expected << "0" << "True" << "False" << "False" << "[PL Variables]" << "True" << "81" << "273"
-           << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True";
+           << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True"
+           << "False";
   EXPECT_EQ(DefaultLines(), expected);
   EXPECT_EQ(expected.size(), kWrittenSettingsLineCount);
 }
@@ -53,6 +54,7 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   s.SavedPLDisplayOptions = GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter;
   s.DoubleSize = true;
   s.ReadTitlesFromTags = false;
+  s.AddFoldersWithSubfolders = true;
 
   const auto back = SettingsFromLines(SettingsToLines(s));
   ASSERT_TRUE(back);
@@ -65,6 +67,7 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   EXPECT_EQ(lines[43], "[doSongArtistTitle][doHideCounter]");
   EXPECT_EQ(lines[45], "True");
   EXPECT_EQ(lines[46], "False");
+  EXPECT_EQ(lines[47], "True");
 }
 
 TEST(SavedSettings, BooleansReadInAnyCaseOrAsNumbers) {
@@ -116,20 +119,25 @@ TEST(SavedSettings, FilesOfOlderAndNewerBuildsReadBothWays) {
   s.DoubleSize = true;
   s.PLHeight = 300;
   s.ReadTitlesFromTags = false;
+  s.AddFoldersWithSubfolders = true;
   const QStringList lines = SettingsToLines(s);
   const auto older = SettingsFromLines(lines.mid(0, kSettingsLineCount));
   ASSERT_TRUE(older);
   EXPECT_FALSE(older->DoubleSize);
   EXPECT_TRUE(older->ReadTitlesFromTags);
+  EXPECT_FALSE(older->AddFoldersWithSubfolders);
   EXPECT_EQ(older->PLHeight, 300);
   QStringList junk = lines;
   junk[45] = "perhaps";
   junk[46] = "";
+  junk[47] = "sometimes";
   ASSERT_TRUE(SettingsFromLines(junk));
   EXPECT_FALSE(SettingsFromLines(junk)->DoubleSize);
   EXPECT_TRUE(SettingsFromLines(junk)->ReadTitlesFromTags);
+  EXPECT_FALSE(SettingsFromLines(junk)->AddFoldersWithSubfolders);
   EXPECT_TRUE(SettingsFromLines(lines)->DoubleSize);
   EXPECT_FALSE(SettingsFromLines(lines)->ReadTitlesFromTags);
+  EXPECT_TRUE(SettingsFromLines(lines)->AddFoldersWithSubfolders);
 }
 
 TEST(SavedSettings, ModesAndSliderValuesAreClampedToTheirRange) {

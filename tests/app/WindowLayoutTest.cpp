@@ -3,6 +3,8 @@
 // scale at 2 (double size): every position below is in skin pixels and must
 // come out the same.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QTest>
@@ -16,6 +18,7 @@
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/TextFile.h"
+#include "playlist/PlayListEntry.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "support/TestEnvironment.h"
 
@@ -150,6 +153,18 @@ TEST_F(WindowLayoutTest, TheDecksMenuAndKeys) {
   EXPECT_FALSE(PlayListEditorForm->isVisible());
   QTest::keyClick(EqualizerFormSkinned, Qt::Key_E, Qt::AltModifier);
   EXPECT_FALSE(EqualizerFormSkinned->isVisible());
+
+  // "Play Folder…" takes the folder with its subfolders and plays its first song.
+  const QString album = TestSupport::ProgramFolder() + "album/";
+  ASSERT_TRUE(QDir().mkpath(album + "cd 2"));
+  ASSERT_TRUE(QFile::copy(WriteSong("c.wav", 2), album + "cd 2/x.wav"));
+  ASSERT_TRUE(QFile::copy(album + "cd 2/x.wav", album + "y.wav"));
+  TestSupport::FileDialogs().answers.push_back({album});
+  menu->actions()[1]->trigger();
+  EXPECT_EQ(PlayListEditorForm->PlayList.TotalFiles(), 4);
+  EXPECT_EQ(PlayListEditorForm->PlayList.Entry(3), GeneralFunctions::BuildPlayListEntry(album + "cd 2/x.wav"));
+  EXPECT_EQ(GeneralFunctions::GetEntrySongPath(KestrelixAudioApi::vars.CurrentSongEntry), album + "y.wav");
+  EXPECT_EQ(status(), KestrelixAudioApi::psPlaying);
 }
 
 // Positions saved for a screen that is gone: the deck and the windows at its

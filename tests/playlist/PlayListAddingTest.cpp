@@ -45,29 +45,54 @@ TEST(PlayListFolderScan, MasksInFixedOrderNamesSortedAnyLetterCaseNoSubfolders) 
   EXPECT_TRUE(PlayListAdding::ScanFolder(folder + "/missing").isEmpty());
 }
 
+// A dropped folder, or one added with its subfolders: each folder's songs by
+// name, then its subfolders by name; hidden folders and links back up the
+// tree are left out.
+TEST(PlayListFolderScan, TreesAreScannedDepthFirstInNameOrder) {
+  const QString root = MakeFolder("tree", {"b.wav", "A.mp3", "notes.txt", ".h.ogg"});
+  MakeFolder("tree/Disc 2", {"02.mp3", "01.ogg"});
+  MakeFolder("tree/disc 1", {"x.flac"});
+  MakeFolder("tree/disc 1/bonus", {"z.mp3"});
+  MakeFolder("tree/.hidden", {"h.mp3"});
+  ASSERT_TRUE(QFile::link(root, root + "/disc 1/loop"));
+  QStringList expected;
+  for (const char* name : {".h.ogg", "A.mp3", "b.wav", "disc 1/x.flac", "disc 1/bonus/z.mp3", "Disc 2/01.ogg", "Disc 2/02.mp3"})
+    expected.append(root + "/" + name);
+  EXPECT_EQ(PlayListAdding::ScanFolderTree(root + "/"), expected);
+
+  PlayListModel dropped;
+  PlayListAdding::AddPathsToPlayList(dropped, {root + "/Disc 2", root + "/A.mp3"}, false);
+  EXPECT_EQ(PathsOf(dropped), QStringList({expected[5], expected[6], expected[1]}));
+}
+
 TEST(PlayListAddDir, AddsTheFolderAndRemembersIt) {
   const QString folder = MakeFolder("dir", {"z.mp3", "a.wav"});
+  MakeFolder("dir/sub", {"c.mp3"});
   const QString empty = MakeFolder("empty", {});
   PlayListModel model;
   model.Append({BuildPlayListEntry("/old.mp3")});
   model.CurrentSongIndex = 0;
   QString lastFolder = "/start";
 
-  PlayListAdding::AddDirToPlayList(model, lastFolder, nullptr, false);  // cancelled
+  PlayListAdding::AddDirToPlayList(model, lastFolder, nullptr, false, false);  // cancelled
   EXPECT_EQ(model.TotalFiles(), 1);
   EXPECT_EQ(lastFolder, "/start");
   EXPECT_EQ(TestSupport::FileDialogs().calls.at(0).title, "Add Directory To Playlist");
 
   TestSupport::FileDialogs().answers.push_back({folder + "/"});
-  PlayListAdding::AddDirToPlayList(model, lastFolder, nullptr, false);
+  PlayListAdding::AddDirToPlayList(model, lastFolder, nullptr, false, false);
   EXPECT_EQ(PathsOf(model), QStringList({"/old.mp3", folder + "/z.mp3", folder + "/a.wav"}));
   EXPECT_EQ(lastFolder, folder);
 
   TestSupport::FileDialogs().answers.push_back({empty});
-  PlayListAdding::AddDirToPlayList(model, lastFolder, nullptr, false);
+  PlayListAdding::AddDirToPlayList(model, lastFolder, nullptr, false, false);
   EXPECT_EQ(model.TotalFiles(), 3);
   EXPECT_EQ(lastFolder, empty);
   EXPECT_EQ(model.CurrentSongIndex, 0);
+
+  TestSupport::FileDialogs().answers.push_back({folder});
+  PlayListAdding::AddDirToPlayList(model, lastFolder, nullptr, false, true);
+  EXPECT_EQ(PathsOf(model).mid(3), QStringList({folder + "/a.wav", folder + "/z.mp3", folder + "/sub/c.mp3"}));
 }
 
 TEST(PlayListAddFiles, DialogOffersTheSongKindsAndAppendsInOrder) {

@@ -85,14 +85,54 @@ TEST(PlayListFiles, ForeignPlaylistLinesBecomePlayableEntries) {
   for (const QString& entry : read.entries) paths.append(GetEntrySongPath(entry));
   EXPECT_EQ(paths, QStringList({folder + "sub/abba - sos.mp3", "/abs/path/x.ogg",
                                 TestSupport::ProgramFolder() + "up.wav", "/music/with blank.mod"}));
-  EXPECT_EQ(read.entries[0], BuildPlayListEntry(folder + "sub/abba - sos.mp3"));
 
   WriteBytes(folder + "radio.pls",
              "[playlist]\nNumberOfEntries=2\nFile1=/m/one.mp3\nTitle1=One\nLength1=-1\n\n"
              "file2=two.ogg\nVersion=2\n");
   read = ReadPlayListFile(folder + "radio.pls");
-  EXPECT_EQ(read.entries, QStringList({BuildPlayListEntry("/m/one.mp3"),
-                                       BuildPlayListEntry(folder + "two.ogg")}));
+  paths.clear();
+  for (const QString& entry : read.entries) paths.append(GetEntrySongPath(entry));
+  EXPECT_EQ(paths, QStringList({"/m/one.mp3", folder + "two.ogg"}));
+}
+
+// "#EXTINF" and "TitleN" names: "Artist - Title" for a file, the station's
+// name for a stream; a file's name gives what they leave out.
+TEST(PlayListFiles, NamesOfOtherPlayersListsNameTheEntries) {
+  struct Case {
+    QStringList lines;
+    QString artist, title;
+  };
+  const Case cases[] = {
+      {{"#EXTM3U", "#EXTINF:123,Some Band - Some Song", "/m/abba - sos.mp3"}, "Some Band", "Some Song"},
+      {{"#EXTINF:5,Only A Title", "/m/x - y.mp3"}, "X", "Only A Title"},
+      {{"#EXTINF:5,", "/m/x - y.mp3"}, "X", "Y"},
+      {{"#EXTINF:5,Cut;PL_SONGTITLE_ID=Short", "/m/x - y.mp3"}, "X", "CutShort"},
+      {{"#EXTINF:-1,Radio C", "http://c.example/c.ogg"}, "c.example", "Radio C"},
+      {{"[playlist]", "File1=/m/one.mp3", "Title1=Band - One"}, "Band", "One"},
+      {{"[playlist]", "Title1=Radio A - Jazz", "File1=http://a.example/live"}, "a.example", "Radio A - Jazz"},
+  };
+  for (const Case& named : cases) {
+    SCOPED_TRACE(named.lines.join('|').toStdString());
+    const QStringList entries = PlayListFile::EntriesFromLines(named.lines, "/lists/");
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(GeneralFunctions::GetEntrySongArtist(entries[0]), named.artist);
+    EXPECT_EQ(GeneralFunctions::GetEntrySongTitle(entries[0]), named.title);
+  }
+}
+
+TEST(PlayListFiles, M3u8IsExtendedM3uForOtherPlayersAndReadsBack) {
+  QString station = BuildPlayListEntry("http://radio.example/live");
+  GeneralFunctions::SetEntrySongTitle("Radio", station);
+  const QStringList entries{kThreeEntries[0], "", kThreeEntries[2], station};
+  const auto seconds = [](const QString& entry) { return entry == kThreeEntries[0] ? 65 : -1; };
+  for (const QString& name : {"mix.m3u8", "MIX.M3U8"}) {
+    const QString path = PathInProgramFolder(name);
+    ASSERT_TRUE(PlayListFile::WritePlayListFile(path, entries, seconds));
+    EXPECT_EQ(ReadBytes(path), "#EXTM3U\r\n#EXTINF:65,A - One\r\n/m/a - one.mp3\r\n"
+                               "#EXTINF:-1,\xC3\xA7 - Three\r\n/m/\xC3\xA7 - three.wav\r\n"
+                               "#EXTINF:-1,Radio\r\nhttp://radio.example/live\r\n");
+    EXPECT_EQ(ReadPlayListFile(path).entries, QStringList({kThreeEntries[0], kThreeEntries[2], station}));
+  }
 }
 
 TEST(PlayListFiles, BadInputNeitherCrashesNorHangs) {
@@ -211,9 +251,10 @@ TEST(PlayListDialogs, SaveAndLoadGoThroughTheirDialogs) {
   model.CurrentSongIndex = 2;
   const QString path = PathInProgramFolder("mine.m3u");
   TestSupport::FileDialogs().answers.push_back({path});
-  PlayListFile::SavePlayList(model, "/start", nullptr);
+  PlayListFile::SavePlayList(model, "/start", nullptr, {});
   EXPECT_EQ(TestSupport::FileDialogs().calls.at(0).title, "Save PlayList");
-  EXPECT_EQ(TestSupport::FileDialogs().calls.at(0).filter, "PLS PlayList (*.pls);;M3U PlayList (*.m3u)");
+  EXPECT_EQ(TestSupport::FileDialogs().calls.at(0).filter,
+            "PLS PlayList (*.pls);;M3U PlayList (*.m3u);;M3U8 PlayList for other players (*.m3u8)");
 
   model.Clear();
   PlayListFile::LoadPlayList(model, "/start", nullptr);  // cancelled
@@ -225,7 +266,7 @@ TEST(PlayListDialogs, SaveAndLoadGoThroughTheirDialogs) {
   EXPECT_EQ(model.CurrentSongIndex, 2);
 
   TestSupport::FileDialogs().answers.push_back({PathInProgramFolder("no/such/folder/x.pls")});
-  PlayListFile::SavePlayList(model, "/start", nullptr);
+  PlayListFile::SavePlayList(model, "/start", nullptr, {});
   ASSERT_EQ(TestSupport::MessageBoxes().shown.size(), 1u);
   EXPECT_EQ(TestSupport::MessageBoxes().shown[0].caption, "Error");
 }

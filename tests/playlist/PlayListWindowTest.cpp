@@ -2,6 +2,8 @@
 // player with its default skin.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTest>
 #include <QWheelEvent>
@@ -9,6 +11,8 @@
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "app/DeckTestKit.h"
+#include "audio/KestrelixAudioApi.h"
+#include "mediagen/Mp3Writer.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListView.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -258,6 +262,23 @@ TEST_F(PlayListWindowTest, SortAndDisplayMenus) {
   actions[0]->trigger();
   actions[4]->trigger();
   EXPECT_EQ(form->DisplayOptions, GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter);
+}
+
+// A file cut short after its Xing header was written lists the header's
+// length until it is played, then the length its decoder found.
+TEST_F(PlayListWindowTest, APlayedSongListsTheLengthItsDecoderFound) {
+  MediaGen::ToneSpec spec;
+  spec.seconds = 8.0;
+  const QString song = TestSupport::ProgramFolder() + "cut.mp3";
+  ASSERT_TRUE(MediaGen::WriteMp3(song.toStdString(), MediaGen::MakeTone(spec), 128));
+  ASSERT_TRUE(QFile(song).resize(QFileInfo(song).size() / 2));
+  UsePlayList({song});
+  const auto listed = [this] { return form->TagReading.SecondsOf(form->PlayList.Entry(0)); };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->TagReading.Reader.Idle() && listed() >= 0; }));
+  EXPECT_EQ(listed(), 8);
+  Click(DeckForm->PlayButton);
+  EXPECT_EQ(KestrelixAudioApi::vars.TotalSeconds, 4);
+  EXPECT_EQ(listed(), 4);
 }
 
 TEST_F(PlayListWindowTest, CloseButtonHidesTheWindowAndTheDeckButtonFollows) {

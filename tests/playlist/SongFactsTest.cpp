@@ -47,6 +47,32 @@ std::string TaggedMp3(const std::string& name, const std::string& before, const 
   return path;
 }
 
+// Two seconds of silence, then a rich chord: at a variable bit rate the first
+// frames are far smaller than the rest, so a length guessed from the first
+// frame is far off.
+PcmAudio QuietThenRich(double seconds) {
+  ToneSpec quiet;
+  quiet.seconds = 2.0;
+  quiet.amplitude = 0.0;
+  ToneSpec rich;
+  rich.seconds = seconds - 2.0;
+  rich.frequencies = {110.0, 1375.0, 3520.0, 7040.0, 11000.0, 15500.0};
+  PcmAudio audio = MakeTone(quiet);
+  Append(audio, MakeTone(rich));
+  return audio;
+}
+
+std::string Mp3File(const std::string& name, const PcmAudio& audio, bool vbr, bool lameTag, bool freeFormat = false) {
+  Mp3Options options;
+  options.variableBitRate = vbr;
+  options.lameTag = lameTag;
+  options.freeFormat = freeFormat;
+  if (freeFormat) options.kilobitsPerSecond = 200;  // no bit-rate index has it
+  const std::string path = InFolder(name);
+  EXPECT_TRUE(WriteMp3(path, audio, options));
+  return path;
+}
+
 std::string Utf16(const std::u16string& text) {
   std::string bytes;
   for (char16_t c : text) bytes += {char(c & 0xFF), char(c >> 8)};
@@ -153,6 +179,31 @@ TEST(SongFacts, LyingTagsAndDamagedFilesGiveCleanTextOrNothing) {
   }
 }
 
+// Only a Xing/VBRI header states an MP3's length; every other file is
+// scanned, and then every one has the length it plays for.
+TEST(SongFacts, MpegLengthsAreExactWithOrWithoutAHeaderStatingThem) {
+  const PcmAudio audio = QuietThenRich(10.0);
+  struct Case {
+    std::string path;
+    bool estimated;  // the header states no length
+  };
+  for (const Case& song : {Case{Mp3File("cbr-tag.mp3", audio, false, true), false},
+                           Case{Mp3File("vbr-tag.mp3", audio, true, true), false},
+                           Case{Mp3File("cbr.mp3", audio, false, false), true},
+                           Case{Mp3File("vbr.mp3", audio, true, false), true},
+                           Case{Mp3File("free.mp3", audio, false, false, true), true}}) {
+    SCOPED_TRACE(song.path);
+    SongFacts::Facts facts = ReadSongFacts(QString::fromStdString(song.path));
+    EXPECT_EQ(facts.lengthEstimated, song.estimated);
+    SongFacts::ScanExactLength(QString::fromStdString(song.path), facts);
+    EXPECT_FALSE(facts.lengthEstimated);
+    EXPECT_EQ(facts.seconds, 10);
+    EXPECT_EQ(facts.sampleRate, 44100);
+  }
+  // The fixture is what it claims: the first frame's guess is off.
+  EXPECT_NE(ReadSongFacts(QString::fromStdString(InFolder("vbr.mp3"))).seconds, 10);
+}
+
 TEST(SongFacts, LengthTextsInMinutesOrHours) {
   const std::pair<int, const char*> cases[] = {{-1, ""},        {0, "0:00"},       {59, "0:59"},   {61, "1:01"},
                                                {3599, "59:59"}, {3600, "1:00:00"}, {3723, "1:02:03"}, {36000, "10:00:00"}};
@@ -224,6 +275,22 @@ TEST_F(PlayListSongFactsTest, EntriesAndThePlayingSongTakeTheTagTitlesAndLengths
   EXPECT_TRUE(facts.Reader.Idle());
   EXPECT_EQ(GeneralFunctions::GetEntrySongTitle(model.Entry(2)), "Real Title");
   EXPECT_EQ(facts.SecondsOf(model.Entry(2)), 3);
+}
+
+TEST_F(PlayListSongFactsTest, EstimatedLengthsAreScannedAndALearntLengthWins) {
+  const QString vbr = QString::fromStdString(Mp3File("vbr.mp3", QuietThenRich(6.0), true, false));
+  model.Append({GeneralFunctions::BuildPlayListEntry(vbr), GeneralFunctions::BuildPlayListEntry(tagged)});
+  WaitUntilRead();
+  EXPECT_EQ(facts.SecondsOf(model.Entry(0)), 6);
+
+  // What the decoder found while playing stands over what is read, before or after.
+  facts.Reader.LearnSeconds(vbr, 5);
+  facts.Reader.LearnSeconds(untagged, 4);
+  model.Append({GeneralFunctions::BuildPlayListEntry(untagged)});
+  WaitUntilRead();
+  EXPECT_EQ(facts.SecondsOf(model.Entry(0)), 5);
+  EXPECT_EQ(facts.SecondsOf(model.Entry(2)), 4);
+  EXPECT_EQ(facts.SecondsOf(model.Entry(1)), 3);
 }
 
 TEST_F(PlayListSongFactsTest, WithTheOptionOffOnlyLengthsArriveUntilItIsSwitchedOn) {

@@ -9,6 +9,12 @@
 namespace MediaGen {
 
 bool WriteMp3(const std::string& path, const PcmAudio& audio, int kilobitsPerSecond) {
+  Mp3Options options;
+  options.kilobitsPerSecond = kilobitsPerSecond;
+  return WriteMp3(path, audio, options);
+}
+
+bool WriteMp3(const std::string& path, const PcmAudio& audio, const Mp3Options& options) {
   if (audio.channels < 1 || audio.channels > 2) return false;
   std::unique_ptr<lame_global_flags, decltype(&lame_close)> lame(lame_init(), &lame_close);
   if (!lame) return false;
@@ -16,9 +22,15 @@ bool WriteMp3(const std::string& path, const PcmAudio& audio, int kilobitsPerSec
   lame_set_out_samplerate(lame.get(), audio.sampleRate);
   lame_set_num_channels(lame.get(), audio.channels);
   lame_set_mode(lame.get(), audio.channels == 1 ? MONO : JOINT_STEREO);
-  lame_set_brate(lame.get(), kilobitsPerSecond);
-  lame_set_VBR(lame.get(), vbr_off);
-  lame_set_bWriteVbrTag(lame.get(), 1);
+  if (options.variableBitRate) {
+    lame_set_VBR(lame.get(), vbr_default);
+    lame_set_VBR_quality(lame.get(), 2);
+  } else {
+    lame_set_VBR(lame.get(), vbr_off);
+    lame_set_brate(lame.get(), options.kilobitsPerSecond);
+  }
+  lame_set_free_format(lame.get(), options.freeFormat ? 1 : 0);
+  lame_set_bWriteVbrTag(lame.get(), options.lameTag ? 1 : 0);
   if (lame_init_params(lame.get()) < 0) return false;
 
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -45,7 +57,7 @@ bool WriteMp3(const std::string& path, const PcmAudio& audio, int kilobitsPerSec
   file.write(reinterpret_cast<const char*>(out.data()), tail);
 
   // The Xing/LAME tag goes into the first frame, reserved at the start.
-  std::vector<unsigned char> tag(lame_get_lametag_frame(lame.get(), nullptr, 0));
+  std::vector<unsigned char> tag(options.lameTag ? lame_get_lametag_frame(lame.get(), nullptr, 0) : 0);
   if (!tag.empty() && lame_get_lametag_frame(lame.get(), tag.data(), tag.size()) == tag.size()) {
     file.seekp(0);
     file.write(reinterpret_cast<const char*>(tag.data()), std::streamsize(tag.size()));

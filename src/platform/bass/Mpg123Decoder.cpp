@@ -69,20 +69,42 @@ mpg123_handle* NewMpg123Handle(long flags) {
   return handle;
 }
 
-OpenResult OpenMpg123Decoder(const std::string& path) {
-  mpg123_handle* handle = NewMpg123Handle(MPG123_GAPLESS);
-  if (!handle) return {nullptr, BASS_ERROR_MEM};
+namespace {
 
-  long rate = 0;
-  int channels = 0, encoding = 0;
+// The file opened on a new handle and scanned to its end. BASS_ERROR_FORMAT
+// when mpg123 cannot read it or it has more than two channels.
+int OpenScanned(const std::string& path, mpg123_handle*& handle, Mpg123Scan& scan) {
+  handle = NewMpg123Handle(MPG123_GAPLESS);
+  if (!handle) return BASS_ERROR_MEM;
+  int encoding = 0;
   off_t length = 0;
   if (mpg123_open(handle, path.c_str()) != MPG123_OK ||
-      mpg123_getformat(handle, &rate, &channels, &encoding) != MPG123_OK || mpg123_scan(handle) != MPG123_OK ||
-      (length = mpg123_length(handle)) <= 0 || channels < 1 || channels > 2) {
+      mpg123_getformat(handle, &scan.rate, &scan.channels, &encoding) != MPG123_OK ||
+      mpg123_scan(handle) != MPG123_OK || (length = mpg123_length(handle)) <= 0 || scan.channels < 1 ||
+      scan.channels > 2) {
     mpg123_delete(handle);
-    return {nullptr, BASS_ERROR_FORMAT};
+    handle = nullptr;
+    return BASS_ERROR_FORMAT;
   }
-  return {std::make_unique<Mpg123Decoder>(handle, rate, channels, static_cast<uint64_t>(length)), BASS_OK};
+  scan.frames = static_cast<uint64_t>(length);
+  return BASS_OK;
+}
+
+}  // namespace
+
+std::optional<Mpg123Scan> ScanMpg123File(const std::string& path) {
+  Mpg123Scan scan;
+  mpg123_handle* handle = nullptr;
+  if (OpenScanned(path, handle, scan) != BASS_OK) return std::nullopt;
+  mpg123_delete(handle);
+  return scan;
+}
+
+OpenResult OpenMpg123Decoder(const std::string& path) {
+  Mpg123Scan scan;
+  mpg123_handle* handle = nullptr;
+  if (const int error = OpenScanned(path, handle, scan); error != BASS_OK) return {nullptr, error};
+  return {std::make_unique<Mpg123Decoder>(handle, scan.rate, scan.channels, scan.frames), BASS_OK};
 }
 
 }  // namespace Bass
