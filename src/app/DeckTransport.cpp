@@ -164,7 +164,13 @@ void TDeckForm::Timer1Timer() {
 
 void TDeckForm::Timer2Timer() {
   Audio::AudioCheckEndOfSong();
-  if (Audio::vars.SongEndedEvent != 1) return;
-  Audio::vars.SongEndedEvent = 0;
-  if (Audio::vars.PlayStatus == Audio::psEnded) ForwardButtonClick();
+  if (Audio::vars.SongJoinedEvent == 1) {
+    Audio::vars.SongJoinedEvent = 0;
+    PlayListEditorForm->TakeJoinedSong();
+  }
+  if (Audio::vars.SongEndedEvent == 1) {
+    Audio::vars.SongEndedEvent = 0;
+    if (Audio::vars.PlayStatus == Audio::psEnded) ForwardButtonClick();
+  }
+  PlayListEditorForm->KeepNextSongPrepared();
 }

@@ -54,6 +54,13 @@ bool OptionalBoolean(const QStringList& lines, int index, bool byDefault) {
   return index < lines.size() ? ParseSettingsBoolean(lines[index]).value_or(byDefault) : byDefault;
 }
 
+// The same for a number, which must lie within [low, high].
+int32_t OptionalInteger(const QStringList& lines, int index, int32_t low, int32_t high, int32_t byDefault) {
+  bool converted = false;
+  const int value = index < lines.size() ? lines[index].trimmed().toInt(&converted) : 0;
+  return converted && value >= low && value <= high ? value : byDefault;
+}
+
 constexpr int32_t kIntMin = INT32_MIN;
 constexpr int32_t kIntMax = INT32_MAX;
 
@@ -100,7 +107,9 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << QString::number(s.PLHeight)
         << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions)
         << QStringLiteral("[Window Options]") << BooleanText(s.DoubleSize)
-        << BooleanText(s.ReadTitlesFromTags);
+        << BooleanText(s.ReadTitlesFromTags) << QStringLiteral("[Playback Options]")
+        << BooleanText(s.GaplessPlayback) << QString::number(s.ReplayGainMode)
+        << QString::number(s.ReplayGainPreAmpDb);
   return lines;
 }
 
@@ -139,6 +148,9 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   if (!in.ok()) return std::nullopt;
   s.DoubleSize = OptionalBoolean(lines, 45, s.DoubleSize);
   s.ReadTitlesFromTags = OptionalBoolean(lines, 46, s.ReadTitlesFromTags);
+  s.GaplessPlayback = OptionalBoolean(lines, 48, s.GaplessPlayback);
+  s.ReplayGainMode = static_cast<uint8_t>(OptionalInteger(lines, 49, 0, 2, s.ReplayGainMode));
+  s.ReplayGainPreAmpDb = OptionalInteger(lines, 50, -15, 15, s.ReplayGainPreAmpDb);
   return s;
 }
 

@@ -40,4 +40,7 @@ struct SavedSettings {
   // Lines after the first 44, which older builds read past.
   bool DoubleSize = false;
   bool ReadTitlesFromTags = true;
+  bool GaplessPlayback = true;
+  uint8_t ReplayGainMode = 0;        // 0 off, 1 track, 2 album
+  int32_t ReplayGainPreAmpDb = 0;    // for songs without ReplayGain, -15..15
 };

@@ -6,10 +6,12 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QFileSystemModel;
 class QGroupBox;
 class QLabel;
 class QModelIndex;
+class QSpinBox;
 class QTabWidget;
 class QTextEdit;
 class QTreeView;
@@ -31,6 +33,13 @@ class TPreferencesDialogForm : public QWidget {
   DeckFlag UseFreedbSupport;
   DeckFlag DoubleSize;
   DeckFlag ReadTitlesFromTags;
+  DeckFlag GaplessPlayback;
+  struct DeckValue {
+    std::function<int()> Get;
+    std::function<void(int)> Set;
+  };
+  DeckValue ReplayGainMode;   // 0 off, 1 track, 2 album
+  DeckValue ReplayGainPreAmp; // dB for songs without ReplayGain
 
   // Centres the dialog on the screen and shows it.
   void ShowDialog();
@@ -47,6 +56,9 @@ class TPreferencesDialogForm : public QWidget {
   QCheckBox* UseFreedbSupportCheckBox;
   QCheckBox* DoubleSizeCheckBox;
   QCheckBox* ReadTitlesFromTagsCheckBox;
+  QCheckBox* GaplessPlaybackCheckBox;
+  QComboBox* ReplayGainComboBox;
+  QSpinBox* ReplayGainPreAmpSpinBox;
 
   void SkinsTreeViewClick(const QModelIndex& index);
   void SkinsTreeViewDblClick(const QModelIndex& index);

@@ -16,7 +16,8 @@ TEST(SavedSettings, DefaultFileLineByLine) {
                        "[EQ Variables]", "True", "381", "143", "[EQ Buttons Positions]"};
   for (int i = 0; i < 11; ++i) expected << "50";
   expected << "0" << "True" << "False" << "False" << "[PL Variables]" << "True" << "81" << "273"
-           << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True";
+           << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True"
+           << "[Playback Options]" << "True" << "0" << "0";
   EXPECT_EQ(DefaultLines(), expected);
   EXPECT_EQ(expected.size(), kWrittenSettingsLineCount);
 }
@@ -53,6 +54,9 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   s.SavedPLDisplayOptions = GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter;
   s.DoubleSize = true;
   s.ReadTitlesFromTags = false;
+  s.GaplessPlayback = false;
+  s.ReplayGainMode = 2;
+  s.ReplayGainPreAmpDb = -6;
 
   const auto back = SettingsFromLines(SettingsToLines(s));
   ASSERT_TRUE(back);
@@ -65,6 +69,7 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   EXPECT_EQ(lines[43], "[doSongArtistTitle][doHideCounter]");
   EXPECT_EQ(lines[45], "True");
   EXPECT_EQ(lines[46], "False");
+  EXPECT_EQ(lines.mid(48), QStringList({"False", "2", "-6"}));
 }
 
 TEST(SavedSettings, BooleansReadInAnyCaseOrAsNumbers) {
@@ -116,20 +121,35 @@ TEST(SavedSettings, FilesOfOlderAndNewerBuildsReadBothWays) {
   s.DoubleSize = true;
   s.PLHeight = 300;
   s.ReadTitlesFromTags = false;
+  s.GaplessPlayback = false;
+  s.ReplayGainMode = 1;
+  s.ReplayGainPreAmpDb = 3;
   const QStringList lines = SettingsToLines(s);
   const auto older = SettingsFromLines(lines.mid(0, kSettingsLineCount));
   ASSERT_TRUE(older);
   EXPECT_FALSE(older->DoubleSize);
   EXPECT_TRUE(older->ReadTitlesFromTags);
+  EXPECT_TRUE(older->GaplessPlayback);
+  EXPECT_EQ(older->ReplayGainMode, 0);
+  EXPECT_EQ(older->ReplayGainPreAmpDb, 0);
   EXPECT_EQ(older->PLHeight, 300);
   QStringList junk = lines;
   junk[45] = "perhaps";
   junk[46] = "";
+  junk[48] = "perhaps";
+  junk[49] = "3";     // no such mode
+  junk[50] = "-99";   // beyond the pre-amp's range
   ASSERT_TRUE(SettingsFromLines(junk));
+  EXPECT_TRUE(SettingsFromLines(junk)->GaplessPlayback);
+  EXPECT_EQ(SettingsFromLines(junk)->ReplayGainMode, 0);
+  EXPECT_EQ(SettingsFromLines(junk)->ReplayGainPreAmpDb, 0);
   EXPECT_FALSE(SettingsFromLines(junk)->DoubleSize);
   EXPECT_TRUE(SettingsFromLines(junk)->ReadTitlesFromTags);
   EXPECT_TRUE(SettingsFromLines(lines)->DoubleSize);
   EXPECT_FALSE(SettingsFromLines(lines)->ReadTitlesFromTags);
+  EXPECT_FALSE(SettingsFromLines(lines)->GaplessPlayback);
+  EXPECT_EQ(SettingsFromLines(lines)->ReplayGainMode, 1);
+  EXPECT_EQ(SettingsFromLines(lines)->ReplayGainPreAmpDb, 3);
 }
 
 TEST(SavedSettings, ModesAndSliderValuesAreClampedToTheirRange) {
