@@ -156,8 +156,9 @@ void TPlayListEditorForm::dropEvent(QDropEvent* event) {
 std::optional<PlayListPlayback::DeckPlaySettings> TPlayListEditorForm::DeckSettings() const {
   const DeckSkinControls* deck = SkinUnit::Windows.deck;
   if (!Settings || !deck) return std::nullopt;
-  return PlayListPlayback::DeckPlaySettings{Settings->RepeatOn, Settings->ShuffleOn, deck->VolumeSliderRecord.Value,
-                                            deck->BalanceSliderRecord.Value, Settings->SkipUnplayableSongs, Settings->GaplessPlayback};
+  return PlayListPlayback::DeckPlaySettings{Settings->RepeatOn,           Settings->ShuffleOn,
+                                            deck->VolumeSliderRecord.Value, deck->BalanceSliderRecord.Value,
+                                            Settings->SkipUnplayableSongs,  Settings->GaplessPlayback};
 }
 
 void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
