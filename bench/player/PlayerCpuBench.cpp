@@ -1,7 +1,8 @@
 // The whole player's CPU cost, read from /proc: the real program runs on the
 // display in $DISPLAY (a virtual one such as Xvfb is fine) with the silent
 // output, stopped, playing a 128 kbps MP3 with the visual effects off,
-// playing it with the spectrum showing, and playing the same MP3 as an
+// playing it with the spectrum showing, playing it under a Winamp skin with
+// the deck's analyzer off and showing, and playing the same MP3 as an
 // internet stream from a station on 127.0.0.1 sending in real time. Prints
 // the share of one core per thread and in total, and the wake-ups per second
 // (context switches).
@@ -27,8 +28,11 @@
 namespace {
 
 constexpr int kWarmUpMs = 3000;
+constexpr int kSkinsFolderLine = 2, kSkinNameLine = 3;
 constexpr int kModeLine = 33;   // the visual-effects mode; the level meter follows it
 constexpr int kSpectrum = 2, kEffectsOff = 3;
+constexpr int kDeckVisualizationLine = 47;
+constexpr int kDeckAnalyzer = 0, kDeckVisualizationOff = 2;
 
 struct ThreadSample {
   QString name;
@@ -55,17 +59,31 @@ std::map<QString, ThreadSample> SampleThreads(qint64 pid) {
   return threads;
 }
 
-bool SetEffectsMode(const QString& ini, int mode) {
+// Replaces lines of the settings file by their index.
+bool EditSettings(const QString& ini, const std::map<int, QString>& values) {
   QFile file(ini);
   if (!file.open(QIODevice::ReadOnly)) return false;
   QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
   file.close();
-  if (lines.size() <= kModeLine) return false;
-  lines[kModeLine] = QString::number(mode);
-  lines[kModeLine + 1] = mode == kEffectsOff ? QStringLiteral("False") : QStringLiteral("True");
+  for (const auto& [index, value] : values) {
+    if (index >= lines.size()) return false;
+    lines[index] = value;
+  }
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
   file.write(lines.join(QStringLiteral("\r\n")).toUtf8());
   return true;
+}
+
+bool SetEffectsMode(const QString& ini, int mode) {
+  return EditSettings(ini, {{kModeLine, QString::number(mode)},
+                            {kModeLine + 1, mode == kEffectsOff ? QStringLiteral("False") : QStringLiteral("True")}});
+}
+
+// The base skin in the Winamp layout, with the deck's visualization in the given mode.
+bool WearWinampSkin(const QString& ini, const QString& home, int deckMode) {
+  return EditSettings(ini, {{kSkinsFolderLine, home + QStringLiteral("/skins/Default")},
+                            {kSkinNameLine, QStringLiteral("Winamp")},
+                            {kDeckVisualizationLine, QString::number(deckMode)}});
 }
 
 QProcess* StartPlayer(const QString& home, const QStringList& songs) {
@@ -148,6 +166,12 @@ int main(int argc, char** argv) {
   Measure("playing, visual effects off", home.path(), {song}, seconds);
   SetEffectsMode(ini, kSpectrum);
   Measure("playing, spectrum showing", home.path(), {song}, seconds);
+  SetEffectsMode(ini, kEffectsOff);
+  WearWinampSkin(ini, home.path(), kDeckVisualizationOff);
+  Measure("Winamp skin, playing, deck visualization off", home.path(), {song}, seconds);
+  WearWinampSkin(ini, home.path(), kDeckAnalyzer);
+  Measure("Winamp skin, playing, deck analyzer showing", home.path(), {song}, seconds);
+  EditSettings(ini, {{kSkinsFolderLine, home.path() + QStringLiteral("/skins")}, {kSkinNameLine, QStringLiteral("Default")}});
 
   TestSupport::RadioShow show;
   QFile encoded(song);

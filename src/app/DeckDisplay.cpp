@@ -4,6 +4,7 @@
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "app/WindowShade.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "playlist/PlayListHooks.h"
@@ -203,6 +204,8 @@ void TDeckForm::SetControlsToNewPositions() {
   if (SkinUnit::RebuildPlayListView) SkinUnit::RebuildPlayListView();
 
   DisplayFileType();
+  RestartVisualization();
+  WindowShade::ApplyAfterSkinLoad();
 }
 
 void TDeckForm::InstallPlayListHooks() {

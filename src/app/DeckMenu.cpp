@@ -11,6 +11,7 @@
 #include "app/Forms.h"
 #include "app/PlayerStartup.h"
 #include "app/TDeckForm.h"
+#include "app/WindowShade.h"
 #include "cddb/TAddAudioCDForm.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/InstalledSkins.h"
@@ -111,6 +112,12 @@ void InstallDeckMenuAndShortcuts() {
                 [deck] { deck->EqualizerButtonClick(); }),
       NewAction(QStringLiteral("Playlist Editor"), QKeySequence(Qt::ALT | Qt::Key_P),
                 [deck] { deck->PlaylistButtonClick(); }),
+      NewAction(QStringLiteral("Windowshade Mode"), QKeySequence(Qt::CTRL | Qt::Key_W),
+                [] { WindowShade::ToggleShade(WindowShade::wiDeck); }),
+      NewAction(QStringLiteral("Equalizer Windowshade"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_W),
+                [] { WindowShade::ToggleShade(WindowShade::wiEqualizer); }),
+      NewAction(QStringLiteral("Playlist Windowshade"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+                [] { WindowShade::ToggleShade(WindowShade::wiPlayList); }),
   };
   for (QWidget* window : PlayerWindows()) window->addActions(shortcuts);
   QMenu* menu = MakeDeckMenu(shortcuts);

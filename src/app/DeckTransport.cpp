@@ -4,6 +4,7 @@
 #include "app/DeckStreamDisplay.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "app/WindowShade.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/MillisecondClock.h"
@@ -32,6 +33,7 @@ void TDeckForm::ShowPlayState(int sprite, const QString& status, bool transmissi
   StatusText = status;
   DrawStatusText();
   TransmissionImage->setVisible(transmission);
+  UpdateVisualizationTimer();
 }
 
 void TDeckForm::ShowPlaying() {
@@ -156,6 +158,7 @@ void TDeckForm::Timer1Timer() {
     DrawPositionSlider();
   }
   ShowInternetStream(*this);
+  WindowShade::RefreshShadedStrips();
   if (vars.PlayStatus == Audio::psStopped || vars.PlayStatus == Audio::psEnded) {
     DisplayFileTypeEffect();
   }

@@ -54,6 +54,13 @@ bool OptionalBoolean(const QStringList& lines, int index, bool byDefault) {
   return index < lines.size() ? ParseSettingsBoolean(lines[index]).value_or(byDefault) : byDefault;
 }
 
+int32_t OptionalInteger(const QStringList& lines, int index, int32_t low, int32_t high, int32_t byDefault) {
+  if (index >= lines.size()) return byDefault;
+  bool converted = false;
+  const qlonglong value = lines[index].trimmed().toLongLong(&converted, 10);
+  return converted ? static_cast<int32_t>(std::clamp<qlonglong>(value, low, high)) : byDefault;
+}
+
 constexpr int32_t kIntMin = INT32_MIN;
 constexpr int32_t kIntMax = INT32_MAX;
 
@@ -100,7 +107,8 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << QString::number(s.PLHeight)
         << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions)
         << QStringLiteral("[Window Options]") << BooleanText(s.DoubleSize)
-        << BooleanText(s.ReadTitlesFromTags);
+        << BooleanText(s.ReadTitlesFromTags) << QString::number(s.SavedDeckVisualizationMode)
+        << BooleanText(s.DeckShaded) << BooleanText(s.EQShaded) << BooleanText(s.PLShaded);
   return lines;
 }
 
@@ -139,6 +147,10 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   if (!in.ok()) return std::nullopt;
   s.DoubleSize = OptionalBoolean(lines, 45, s.DoubleSize);
   s.ReadTitlesFromTags = OptionalBoolean(lines, 46, s.ReadTitlesFromTags);
+  s.SavedDeckVisualizationMode = static_cast<uint8_t>(OptionalInteger(lines, 47, 0, 2, s.SavedDeckVisualizationMode));
+  s.DeckShaded = OptionalBoolean(lines, 48, s.DeckShaded);
+  s.EQShaded = OptionalBoolean(lines, 49, s.EQShaded);
+  s.PLShaded = OptionalBoolean(lines, 50, s.PLShaded);
   return s;
 }
 

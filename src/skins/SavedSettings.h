@@ -40,4 +40,8 @@ struct SavedSettings {
   // Lines after the first 44, which older builds read past.
   bool DoubleSize = false;
   bool ReadTitlesFromTags = true;
+  uint8_t SavedDeckVisualizationMode = 0;  // 0 analyzer, 1 oscilloscope, 2 off
+  bool DeckShaded = false;
+  bool EQShaded = false;
+  bool PLShaded = false;
 };

@@ -16,7 +16,8 @@ TEST(SavedSettings, DefaultFileLineByLine) {
                        "[EQ Variables]", "True", "381", "143", "[EQ Buttons Positions]"};
   for (int i = 0; i < 11; ++i) expected << "50";
   expected << "0" << "True" << "False" << "False" << "[PL Variables]" << "True" << "81" << "273"
-           << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True";
+           << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True"
+           << "0" << "False" << "False" << "False";
   EXPECT_EQ(DefaultLines(), expected);
   EXPECT_EQ(expected.size(), kWrittenSettingsLineCount);
 }
@@ -53,6 +54,10 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   s.SavedPLDisplayOptions = GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter;
   s.DoubleSize = true;
   s.ReadTitlesFromTags = false;
+  s.SavedDeckVisualizationMode = 1;
+  s.DeckShaded = true;
+  s.EQShaded = true;
+  s.PLShaded = true;
 
   const auto back = SettingsFromLines(SettingsToLines(s));
   ASSERT_TRUE(back);
@@ -141,6 +146,7 @@ TEST(SavedSettings, ModesAndSliderValuesAreClampedToTheirRange) {
   lines[11] = "-1";    // volume
   lines[22] = "101";   // preamp
   lines[33] = "9";     // visual-effects mode
+  lines[47] = "7";     // the deck's visualization mode
   const auto parsed = SettingsFromLines(lines);
   ASSERT_TRUE(parsed);
   EXPECT_EQ(parsed->SavedTimeDisplayMode, 1);
@@ -150,4 +156,5 @@ TEST(SavedSettings, ModesAndSliderValuesAreClampedToTheirRange) {
   EXPECT_EQ(parsed->SavedVolume, 0);
   EXPECT_EQ(parsed->SavedEQSliders[0], 100);
   EXPECT_EQ(parsed->SavedVisualEffectsMode, 3);
+  EXPECT_EQ(parsed->SavedDeckVisualizationMode, 2);
 }
