@@ -2,7 +2,8 @@
 // display in $DISPLAY (a virtual one such as Xvfb is fine) with the silent
 // output, stopped, playing a 128 kbps MP3 with the visual effects and the
 // level meter off, with the level meter alone, with the spectrum and the
-// meter, playing the same MP3 as an internet stream from a station on
+// meter, under the Winamp base skin with the deck's analyzer off and showing,
+// playing the same MP3 as an internet stream from a station on
 // 127.0.0.1 sending in real time, and, when `pulseaudio` can be started,
 // through a private PulseAudio server's null sink (a real sound server's
 // timing, nothing heard). Prints for each case the share of one core per
@@ -47,6 +48,9 @@ constexpr int kWindowMs = 100;
 constexpr int kModeLine = 33;  // the visual-effects mode, then whether the level meter is on
 constexpr int kSpectrum = 2, kEffectsOff = 3;
 constexpr int kFirstWindowTimeoutMs = 10000;
+constexpr int kSkinsFolderLine = 2, kSkinNameLine = 3;
+constexpr int kDeckVisualizationLine = 54;
+constexpr int kDeckAnalyzer = 0, kDeckVisualizationOff = 2;
 
 struct ThreadSample {
   QString name;
@@ -181,17 +185,32 @@ struct Setup {
   int seconds = 20;
 };
 
-bool SetEffects(const QString& ini, int mode, bool levelMeter) {
+// Replaces lines of the settings file by their index.
+bool EditSettings(const QString& ini, const std::map<int, QString>& values) {
   QFile file(ini);
   if (!file.open(QIODevice::ReadOnly)) return false;
   QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
   file.close();
-  if (lines.size() <= kModeLine + 1) return false;
-  lines[kModeLine] = QString::number(mode);
-  lines[kModeLine + 1] = levelMeter ? QStringLiteral("True") : QStringLiteral("False");
+  for (const auto& [index, value] : values) {
+    if (index >= lines.size()) return false;
+    lines[index] = value;
+  }
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
   file.write(lines.join(QStringLiteral("\r\n")).toUtf8());
   return true;
+}
+
+bool SetEffects(const QString& ini, int mode, bool levelMeter) {
+  return EditSettings(ini, {{kModeLine, QString::number(mode)},
+                            {kModeLine + 1, levelMeter ? QStringLiteral("True") : QStringLiteral("False")}});
+}
+
+// The skin in the given folder (the base skin in the Winamp layout, or the
+// default one), with the deck's visualization in the given mode.
+bool WearSkin(const QString& ini, const QString& folder, const QString& name, int deckMode = kDeckVisualizationOff) {
+  return EditSettings(ini, {{kSkinsFolderLine, folder},
+                            {kSkinNameLine, name},
+                            {kDeckVisualizationLine, QString::number(deckMode)}});
 }
 
 QProcessEnvironment SilentOutput() {
@@ -336,6 +355,13 @@ int main(int argc, char** argv) {
   Measure("playing, level meter only", setup, {song});
   SetEffects(ini, kSpectrum, true);
   Measure("playing, spectrum and level meter", setup, {song});
+  SetEffects(ini, kEffectsOff, false);
+  const QString skins = home.filePath(QStringLiteral("skins"));
+  WearSkin(ini, skins + QStringLiteral("/Default"), QStringLiteral("Winamp"), kDeckVisualizationOff);
+  Measure("Winamp skin, playing, deck visualization off", setup, {song});
+  WearSkin(ini, skins + QStringLiteral("/Default"), QStringLiteral("Winamp"), kDeckAnalyzer);
+  Measure("Winamp skin, playing, deck analyzer showing", setup, {song});
+  WearSkin(ini, skins, QStringLiteral("Default"));
   SetEffects(ini, kEffectsOff, false);
   MeasureInternetStream(setup, song);
   SetEffects(ini, kEffectsOff, false);

@@ -89,5 +89,7 @@ void TDeckForm::ConnectControls() {
   connect(SongCurrectPlayingTimeWindow, &PlatformUi::PaintBox::Click, this,
           &TDeckForm::SongCurrectPlayingTimeWindowClick);
   connect(SongArtistWindow, &PlatformUi::PaintBox::Click, this, &TDeckForm::SongArtistWindowClick);
+  connect(VisualizationDrawingCanvas, &PlatformUi::PaintBox::Click, this,
+          &TDeckForm::VisualizationDrawingCanvasClick);
   connect(SongTitleWindow, &PlatformUi::PaintBox::Click, this, &TDeckForm::SongTitleWindowClick);
 }

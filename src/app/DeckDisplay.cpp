@@ -6,6 +6,7 @@
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "app/WindowDockingSetup.h"
+#include "app/WindowShade.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "playlist/PlayListHooks.h"
@@ -214,6 +215,8 @@ void TDeckForm::SetControlsToNewPositions() {
 
   DisplayFileType();
   RedrawTextWindows();
+  RestartVisualization();
+  WindowShade::ApplyAfterSkinLoad();
 }
 
 void TDeckForm::FitScrollLinesToWindows() {

@@ -11,6 +11,7 @@
 #include "app/Forms.h"
 #include "app/PlayerStartup.h"
 #include "app/TDeckForm.h"
+#include "app/WindowShade.h"
 #include "cddb/TAddAudioCDForm.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "playlist/TPlayListEditorForm.h"
@@ -116,6 +117,12 @@ void InstallDeckMenuAndShortcuts() {
       NewAction(QStringLiteral("Queue"), QKeySequence(Qt::Key_Q),
                 [] { PlayListEditorForm->PlayList.QueueSelectedItems(); }),
       NewAction(QStringLiteral("Jump to File…"), QKeySequence(Qt::Key_J), [] { PlayListEditorForm->JumpToFile(); }),
+      NewAction(QStringLiteral("Windowshade Mode"), QKeySequence(Qt::CTRL | Qt::Key_W),
+                [] { WindowShade::ToggleShade(WindowShade::wiDeck); }),
+      NewAction(QStringLiteral("Equalizer Windowshade"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_W),
+                [] { WindowShade::ToggleShade(WindowShade::wiEqualizer); }),
+      NewAction(QStringLiteral("Playlist Windowshade"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+                [] { WindowShade::ToggleShade(WindowShade::wiPlayList); }),
   };
   for (QWidget* window : PlayerWindows()) window->addActions(shortcuts);
   // The playlist editor keeps the arrow keys for its list.

@@ -179,12 +179,16 @@ void TDeckForm::BalanceButtonMouseUp() {
   ReleaseLevelButton(*BalanceButton, BalanceButtonImageList, ScrollTextEnabled);
 }
 
+void TDeckForm::SetBalanceLevel(int value) {
+  GeneralFunctions::SetBalanceSlider(*BalanceButton, *BalanceImage, BalanceImageList,
+                                     BalanceSliderRecord, value);
+  Audio::vars.BalanceValue = BalanceSliderRecord.Value;
+  Audio::AudioSetBalance();
+}
+
 void TDeckForm::BalanceButtonDblClick() {
   constexpr int kCentre = 50;
-  GeneralFunctions::SetBalanceSlider(*BalanceButton, *BalanceImage, BalanceImageList,
-                                     BalanceSliderRecord, kCentre);
-  Audio::vars.BalanceValue = kCentre;
-  Audio::AudioSetBalance();
+  SetBalanceLevel(kCentre);
   ScrollTextEnabled = false;
   ShowInArtistWindow(BalanceText(kCentre));
 }

@@ -6,6 +6,7 @@
 #include "app/DeckStreamDisplay.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "app/WindowShade.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/MillisecondClock.h"
@@ -34,6 +35,7 @@ void TDeckForm::ShowPlayState(int sprite, const QString& status, bool transmissi
   StatusText = status;
   DrawStatusText();
   TransmissionImage->setVisible(transmission);
+  UpdateVisualizationTimer();
 }
 
 void TDeckForm::ShowEngineState() {
@@ -159,6 +161,7 @@ void TDeckForm::Timer1Timer() {
     DrawPositionSlider();
   }
   ShowInternetStream(*this);
+  WindowShade::RefreshShadedStrips();
   if (vars.PlayStatus == Audio::psStopped || vars.PlayStatus == Audio::psEnded) {
     DisplayFileTypeEffect();
   }

@@ -12,6 +12,7 @@
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "app/WindowDockingSetup.h"
+#include "app/WindowShade.h"
 #include "app/WindowPlacement.h"
 #include "app/WindowStacking.h"
 #include "audio/KestrelixAudioApi.h"
@@ -67,6 +68,7 @@ bool InitializePlayer() {
   DeckForm->Timer2->start();
   EqualizerFormSkinned->Timer1->start();
   WindowDocking::InstallWindowDocking();
+  WindowShade::InstallWindowShade();
   BringPlayerWindowsOntoScreens();
   WindowDocking::CheckAllWindows();
   InstallRaiseTogether();

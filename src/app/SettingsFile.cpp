@@ -111,7 +111,9 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << BooleanText(s.ReadTitlesFromTags) << BooleanText(s.AddFoldersWithSubfolders)
         << BooleanText(s.SkipUnplayableSongs) << QStringLiteral("[Playback Options]")
         << BooleanText(s.GaplessPlayback) << QString::number(s.ReplayGainMode)
-        << QString::number(s.ReplayGainPreAmpDb);
+        << QString::number(s.ReplayGainPreAmpDb)
+        << QStringLiteral("[Display Options]") << QString::number(s.SavedDeckVisualizationMode)
+        << BooleanText(s.DeckShaded) << BooleanText(s.EQShaded) << BooleanText(s.PLShaded);
   return lines;
 }
 
@@ -155,6 +157,10 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   s.GaplessPlayback = OptionalBoolean(lines, 50, s.GaplessPlayback);
   s.ReplayGainMode = static_cast<uint8_t>(OptionalInteger(lines, 51, 0, 2, s.ReplayGainMode));
   s.ReplayGainPreAmpDb = OptionalInteger(lines, 52, -15, 15, s.ReplayGainPreAmpDb);
+  s.SavedDeckVisualizationMode = static_cast<uint8_t>(OptionalInteger(lines, 54, 0, 2, s.SavedDeckVisualizationMode));
+  s.DeckShaded = OptionalBoolean(lines, 55, s.DeckShaded);
+  s.EQShaded = OptionalBoolean(lines, 56, s.EQShaded);
+  s.PLShaded = OptionalBoolean(lines, 57, s.PLShaded);
   return s;
 }
 

@@ -4,10 +4,13 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QTimer>
 
 #include "app/DroppedFiles.h"
 #include "app/Forms.h"
+#include "app/WindowShade.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/EQPresetsFile.h"
 #include "equalizer/TEqualizerFormSkinned.h"
@@ -19,13 +22,15 @@
 
 namespace {
 constexpr int kDeckTimerIntervalMs = 400;
+constexpr int kVisualizationIntervalMs = 20;
 }  // namespace
 
 TDeckForm::TDeckForm(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
       DeckSkinControls(this),
       Timer1(new QTimer(this)),
-      Timer2(new QTimer(this)) {
+      Timer2(new QTimer(this)),
+      VisualizationTimer(new QTimer(this)) {
   FormCreate();
 }
 
@@ -39,11 +44,25 @@ void TDeckForm::FormCreate() {
   connect(Timer1, &QTimer::timeout, this, &TDeckForm::Timer1Timer);
   connect(Timer2, &QTimer::timeout, this, &TDeckForm::Timer2Timer);
   playStatusObserver_ = KestrelixAudioApi::AddPlayStatusObserver([this] { FollowPlayStatus(); });
+  VisualizationTimer->setInterval(kVisualizationIntervalMs);
+  VisualizationTimer->setTimerType(Qt::PreciseTimer);
+  connect(VisualizationTimer, &QTimer::timeout, this, &TDeckForm::VisualizationTimerTimer);
   ConnectControls();
   InstallPlayListHooks();
 }
 
+void TDeckForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  UpdateVisualizationTimer();
+}
+
+void TDeckForm::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  UpdateVisualizationTimer();
+}
+
 void TDeckForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) UpdateVisualizationTimer();
   if (event->type() == QEvent::ActivationChange) {
     if (isActiveWindow()) {
       FormActivate();
@@ -75,6 +94,7 @@ void TDeckForm::FormDestroy() {
   Timer1->stop();
   Timer2->stop();
   KestrelixAudioApi::RemovePlayStatusObserver(playStatusObserver_);
+  VisualizationTimer->stop();
   RemovePlayListHooks();
   EqualizerPresets::SavePresetsFile();
   SaveControlsPositions();
@@ -120,6 +140,10 @@ void TDeckForm::SaveControlsPositions() {
   Settings.SavedTimeDisplayMode = TimeDisplayMode;
   Settings.SavedArtistScrollMode = ArtistWindowInfo.ScrollMode;
   Settings.SavedTitleScrollMode = TitleWindowInfo.ScrollMode;
+  Settings.SavedDeckVisualizationMode = VisualizationMode;
+  Settings.DeckShaded = WindowShade::IsShaded(WindowShade::wiDeck);
+  Settings.EQShaded = WindowShade::IsShaded(WindowShade::wiEqualizer);
+  Settings.PLShaded = WindowShade::IsShaded(WindowShade::wiPlayList);
 }
 
 void TDeckForm::LoadControlsPositions() {
@@ -132,6 +156,8 @@ void TDeckForm::LoadControlsPositions() {
   TimeDisplayMode = Settings.SavedTimeDisplayMode;
   ArtistWindowInfo.ScrollMode = Settings.SavedArtistScrollMode;
   TitleWindowInfo.ScrollMode = Settings.SavedTitleScrollMode;
+  VisualizationMode = DeckVisualization::Mode(Settings.SavedDeckVisualizationMode);
+  WindowShade::SetSavedStates(Settings.DeckShaded, Settings.EQShaded, Settings.PLShaded);
 }
 
 void TDeckForm::SaveFromAllFormsControlsPositions() {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "app/DeckVisualization.h"
 #include "app/SettingsFile.h"
 #include "skins/DeckSkinControls.h"
 #include "skins/ScrollingText.h"
@@ -49,6 +50,12 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   // Both 400 ms timers; started at the end of start-up.
   QTimer* Timer1;
   QTimer* Timer2;
+
+  // The deck's own visualization under Winamp skins, drawn every 20 ms while
+  // a song plays and the deck shows, and until its last frame has decayed.
+  DeckVisualization::Mode VisualizationMode = DeckVisualization::dmAnalyzer;
+  DeckVisualization::Analyzer VisualizationAnalyzer;
+  QTimer* VisualizationTimer;
 
   // Opens the preferences dialog without blocking the other windows; the
   // preferences dialog installs it. Until then the main-menu button only
@@ -107,6 +114,8 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   static constexpr int kSeekStepSeconds = 5;
   void StepVolume(int by);
   void SeekBy(int seconds);
+  // Puts the balance slider and the output balance at a value 0..100.
+  void SetBalanceLevel(int value);
 
   // Display.
   void DrawSongTimeText(int mode);
@@ -134,9 +143,21 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   // audio engine is doing now.
   void ShowEngineState();
 
+  // Visualization.
+  void VisualizationDrawingCanvasClick();
+  void VisualizationTimerTimer();
+  // Starts the visualization's timer when there is something to draw, and
+  // stops it otherwise; after a skin load, a change of play state or of the
+  // deck's visibility.
+  void UpdateVisualizationTimer();
+  // After a skin load or a change of mode: an empty display, drawn afresh.
+  void RestartVisualization();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
@@ -165,6 +186,8 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void PlaceVolumeSlider(int value);
   int wheelTurn_ = 0;  // eighths of a degree not yet stepped
   void MoveSongPosition();
+  bool VisualizationShows() const;
+  void DrawVisualizationFrame(bool playing);
 
   int playStatusObserver_ = 0;
   // The message in the artist line and the text it stands in for.

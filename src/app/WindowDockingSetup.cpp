@@ -48,14 +48,16 @@ void InstallWindowDocking() {
   // Showing or hiding the equalizer or the playlist editor runs both checks.
   EqualizerFormSkinned->CheckDockingOfAllWindows = CheckAllWindows;
   PlayListEditorForm->CheckDockingOfAllWindows = CheckAllWindows;
-  using PlatformUi::ImageControl;
-  ImageControl* titleBar = DeckForm->TitleBarImage;
-  QObject::connect(titleBar, &ImageControl::MouseDown, DeckForm,
-                   [](int x, int y) { deckDragStart = QPoint(x, y); });
-  QObject::connect(titleBar, &ImageControl::MouseMove, DeckForm, [](int x, int y, bool leftHeld) {
-    if (leftHeld) DragDeck(PlayerWindows(), CurrentDocking(), deckDragStart, QPoint(x, y));
-  });
-  QObject::connect(titleBar, &ImageControl::MouseUp, DeckForm, [] { CheckAllWindows(); });
+  // The windowshade strip moves the deck like the title bar it covers.
+  using PlatformUi::SkinnedControl;
+  for (SkinnedControl* titleBar : std::initializer_list<SkinnedControl*>{DeckForm->TitleBarImage, DeckForm->DeckShadeStrip}) {
+    QObject::connect(titleBar, &SkinnedControl::MouseDown, DeckForm,
+                     [](int x, int y) { deckDragStart = QPoint(x, y); });
+    QObject::connect(titleBar, &SkinnedControl::MouseMove, DeckForm, [](int x, int y, bool leftHeld) {
+      if (leftHeld) DragDeck(PlayerWindows(), CurrentDocking(), deckDragStart, QPoint(x, y));
+    });
+    QObject::connect(titleBar, &SkinnedControl::MouseUp, DeckForm, [] { CheckAllWindows(); });
+  }
 }
 
 }  // namespace WindowDocking

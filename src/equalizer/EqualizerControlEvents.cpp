@@ -44,11 +44,15 @@ void TEqualizerFormSkinned::ConnectControls() {
       this, EQCloseWindowButton, EQTitleBarButtonsImageList, 2,
       Handler(this, &TEqualizerFormSkinned::EQCloseWindowButtonClick));
 
-  connect(EQTitleBarImage, &ImageControl::MouseDown, this,
-          &TEqualizerFormSkinned::EQTitleBarImageMouseDown);
-  connect(EQTitleBarImage, &ImageControl::MouseMove, this, [this](int x, int y, bool leftHeld) {
-    if (leftHeld) EQTitleBarImageMouseMove(x, y);
-  });
+  // The windowshade strip moves the window like the title bar it covers.
+  for (PlatformUi::SkinnedControl* titleBar :
+       std::initializer_list<PlatformUi::SkinnedControl*>{EQTitleBarImage, EQShadeStrip}) {
+    connect(titleBar, &PlatformUi::SkinnedControl::MouseDown, this,
+            &TEqualizerFormSkinned::EQTitleBarImageMouseDown);
+    connect(titleBar, &PlatformUi::SkinnedControl::MouseMove, this, [this](int x, int y, bool leftHeld) {
+      if (leftHeld) EQTitleBarImageMouseMove(x, y);
+    });
+  }
   connect(EQDiagramImageCanvas, &PlatformUi::PaintBox::Click, this,
           &TEqualizerFormSkinned::EQDiagramImageCanvasClick);
   connect(EQVolLevelCanvas, &PlatformUi::PaintBox::Click, this,

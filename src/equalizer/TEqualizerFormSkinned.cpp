@@ -38,7 +38,7 @@ TEqualizerFormSkinned::~TEqualizerFormSkinned() { FormDestroy(); }
 void TEqualizerFormSkinned::FormCreate() {
   setWindowTitle(QStringLiteral("Equalizer"));
   EQTitleBarImage->setToolTip(QStringLiteral("Solvane Audio Player Equalizer Title Bar"));
-  EQToggleWindowButton->setToolTip(QStringLiteral("Toggle Equalizer Window (Not Yet Supported)"));
+  EQToggleWindowButton->setToolTip(QStringLiteral("Toggle Windowshade Mode"));
   EQCloseWindowButton->setToolTip(QStringLiteral("Close Equalizer"));
   EQOnButton->setToolTip(QStringLiteral("On/Off Equalizer"));
   EQAutoButton->setToolTip(QStringLiteral("Auto Equalizer Settings"));

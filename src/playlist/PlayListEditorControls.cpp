@@ -166,7 +166,8 @@ void TPlayListEditorForm::ConnectControls() {
           &TPlayListEditorForm::PLBottomRightImageMouseUp);
 
   for (PlatformUi::SkinnedControl* titleBar :
-       std::initializer_list<PlatformUi::SkinnedControl*>{PLTitleBarLeftImage, PLTopCanvas, PLTitleBarRightImage}) {
+       std::initializer_list<PlatformUi::SkinnedControl*>{PLTitleBarLeftImage, PLTopCanvas, PLTitleBarRightImage,
+                                                           PLShadeStrip}) {
     connect(titleBar, &PlatformUi::SkinnedControl::MouseDown, this, &TPlayListEditorForm::PLTitleBarMouseDown);
     connect(titleBar, &PlatformUi::SkinnedControl::MouseMove, this, [this](int x, int y, bool leftHeld) {
       if (leftHeld) PLTitleBarMouseMove(x, y);
@@ -175,7 +176,7 @@ void TPlayListEditorForm::ConnectControls() {
   ConnectPressSprites(this, PLMainMenuButton, PLTitleBarButtonsImageList, 0);
   ConnectPressSprites(this, PLCloseWindowButton, PLTitleBarButtonsImageList, 2);
   connect(PLCloseWindowButton, &ImageControl::Click, this, &TPlayListEditorForm::PLCloseWindowButtonClick);
-  PLToggleWindowButton->setToolTip(QStringLiteral("Toggle Playlist Window (Not Yet Supported)"));
+  PLToggleWindowButton->setToolTip(QStringLiteral("Toggle Windowshade Mode"));
   ConnectMenuButtons();
 }
 

@@ -46,4 +46,8 @@ struct SavedSettings {
   bool GaplessPlayback = true;
   uint8_t ReplayGainMode = 0;        // 0 off, 1 track, 2 album
   int32_t ReplayGainPreAmpDb = 0;    // for songs without ReplayGain, -15..15
+  uint8_t SavedDeckVisualizationMode = 0;  // 0 analyzer, 1 oscilloscope, 2 off
+  bool DeckShaded = false;
+  bool EQShaded = false;
+  bool PLShaded = false;
 };

@@ -40,4 +40,5 @@ DeckSkinControls::DeckSkinControls(QWidget* window)
       KhzTextWindow(new Canvas(window)),
       SongArtistWindow(new Canvas(window)),
       SongTitleWindow(new Canvas(window)),
-      PlayerStatusWindow(new Canvas(window)) {}
+      PlayerStatusWindow(new Canvas(window)),
+      DeckShadeStrip(new SkinUnit::ShadeStrip(window)) {}

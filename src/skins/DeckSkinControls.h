@@ -6,6 +6,7 @@
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/PaintBox.h"
+#include "skins/ShadeStrip.h"
 #include "skins/Sliders.h"
 
 struct DeckSkinControls {
@@ -53,6 +54,8 @@ struct DeckSkinControls {
   Canvas* SongArtistWindow;
   Canvas* SongTitleWindow;
   Canvas* PlayerStatusWindow;
+  // Covers the top of the deck while it is rolled up; on top of every control.
+  SkinUnit::ShadeStrip* DeckShadeStrip;
 
   List PlayerMainButtonsImageList;
   List TitleBarImageList;
@@ -72,6 +75,12 @@ struct DeckSkinControls {
   List NumbersImageList;
   List FontSmallImageList;
   List MP3MODCDImageList;
+  // Windowshade: the strip (0 active, 1 inactive; empty when the skin has
+  // none, and then the deck does not roll up), the small position bar and
+  // its knob (at the left end, between, at the right end).
+  List ShadeImageList;
+  List ShadePosBarImageList;
+  List ShadePosThumbImageList;
 
   GeneralFunctions::SliderRecord BalanceSliderRecord;
   GeneralFunctions::SliderRecord VolumeSliderRecord;

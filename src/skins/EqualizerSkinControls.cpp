@@ -36,7 +36,8 @@ EqualizerSkinControls::EqualizerSkinControls(QWidget* window)
       EQBandButton9(new Image(window)),
       EQBandImage10(new Image(window)),
       EQBandButton10(new Image(window)),
-      EQVolLevelCanvas(new Canvas(window)) {
+      EQVolLevelCanvas(new Canvas(window)),
+      EQShadeStrip(new SkinUnit::ShadeStrip(window)) {
   EQDiagramPreAmpLine->hide();
 }
 

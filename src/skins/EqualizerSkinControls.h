@@ -8,6 +8,7 @@
 
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/ImageList.h"
+#include "skins/ShadeStrip.h"
 #include "platform/ui/PaintBox.h"
 #include "skins/Sliders.h"
 
@@ -52,6 +53,7 @@ struct EqualizerSkinControls {
   Image* EQBandImage10;
   Image* EQBandButton10;
   Canvas* EQVolLevelCanvas;
+  SkinUnit::ShadeStrip* EQShadeStrip;  // covers the window's top while rolled up
 
   // Bands 1..10 in order.
   std::array<Image*, 10> EQBandImages() const;
@@ -67,6 +69,11 @@ struct EqualizerSkinControls {
   List EQTitleBarImageList;
   List EQVisualEffectsImageList;
   List EQVisualEffectsVolLevelImageList;
+  // Windowshade: the strip (0 active, 1 inactive; empty when the skin has
+  // none), and the small volume knob (0 to 2: at the left end, between, at
+  // the right end) and balance knob (3 to 5, the same).
+  List EQShadeImageList;
+  List EQShadeKnobImageList;
 
   GeneralFunctions::SliderRecord PreAmpSliderRecord;
   std::array<GeneralFunctions::SliderRecord, 10> BandSliderRecords;

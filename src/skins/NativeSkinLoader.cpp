@@ -6,6 +6,7 @@
 #include "skins/BitmapText.h"
 #include "skins/SkinCursors.h"
 #include "skins/SkinLoading.h"
+#include "skins/ShadeSprites.h"
 #include "skins/SkinTextFiles.h"
 #include "skins/SkinUnit.h"
 #include "skins/SpriteFunctions.h"
@@ -401,6 +402,7 @@ void LoadNativeSkin(const QString& folder, DeckSkinControls& deck, EqualizerSkin
   if (RebuildPlayListView) RebuildPlayListView();
   ReadPlaylistColours(files, QStringLiteral("Playlist.txt"));
   LoadSkinCursors(folder, deck, eq, pl);
+  CutNativeShadeSprites(files, deck, eq, pl);
 
   deck.SkinWindow->resize(kWindowWidth, kWindowHeight);
   eq.SkinWindow->resize(kWindowWidth, kWindowHeight);

@@ -103,6 +103,7 @@ PlayListSkinControls::PlayListSkinControls(QWidget* window)
       PLTitleBarHorizontalImage(NewSource(window, 25, 20)),
       PLBottomExtraImage1(NewSource(window, 25, 38)),
       PLBottomExtraImage2(NewSource(window, 75, 38)),
+      PLShadeStrip(new SkinUnit::ShadeStrip(window)),
       panel1_(window) {
   PLScrollImage->move(kScrollTrackLeft, 0);
   PLScrollButton->move(kScrollTrackLeft, 0);

@@ -11,6 +11,7 @@
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/PaintBox.h"
+#include "skins/ShadeStrip.h"
 
 struct PlayListSkinControls {
   explicit PlayListSkinControls(QWidget* window);
@@ -93,6 +94,13 @@ struct PlayListSkinControls {
   List PLTitleBarButtonsImageList;
   List PLScrollButtonImageList;
   List PLMenuButtonsImageList;
+  // Windowshade, 50 x 14 sprites: 0 the strip's left end and 1 its tile
+  // (25 pixels wide each), 2 and 3 its right end, active and inactive;
+  // empty when the skin has none.
+  List PLShadeImageList;
+  // Covers the window's top while rolled up; a child of the window itself,
+  // above Panel1.
+  SkinUnit::ShadeStrip* PLShadeStrip;
 
   // The smallest Panel1 the loaded skin allows.
   QSize PLMinimumSize{275, 116};

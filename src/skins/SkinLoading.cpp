@@ -26,6 +26,11 @@ std::optional<QImage> SkinFileSource::OwnBitmap(const QString& name) const {
   return BitmapIn(skinFolder_, name);
 }
 
+std::optional<QImage> SkinFileSource::OptionalBitmap(const QString& name) const {
+  if (auto own = OwnBitmap(name)) return own;
+  return BitmapIn(defaultFolder_, name);
+}
+
 std::optional<QImage> SkinFileSource::Bitmap(const QString& name) {
   if (auto own = OwnBitmap(name)) return own;
   if (auto fallback = BitmapIn(defaultFolder_, name)) return fallback;
@@ -33,9 +38,17 @@ std::optional<QImage> SkinFileSource::Bitmap(const QString& name) {
   return std::nullopt;
 }
 
+std::optional<QStringList> SkinFileSource::OwnText(const QString& name) const {
+  return ReadSkinText(FindSkinFile(skinFolder_, name));
+}
+
+std::optional<QStringList> SkinFileSource::DefaultText(const QString& name) const {
+  return ReadSkinText(FindSkinFile(defaultFolder_, name));
+}
+
 std::optional<QStringList> SkinFileSource::Text(const QString& name) {
-  if (auto own = ReadSkinText(FindSkinFile(skinFolder_, name))) return own;
-  if (auto fallback = ReadSkinText(FindSkinFile(defaultFolder_, name))) return fallback;
+  if (auto own = OwnText(name)) return own;
+  if (auto fallback = DefaultText(name)) return fallback;
   missing_.append(name);
   return std::nullopt;
 }

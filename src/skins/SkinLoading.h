@@ -26,8 +26,14 @@ class SkinFileSource {
   // usable file of that name.
   std::optional<QImage> Bitmap(const QString& name);
   std::optional<QStringList> Text(const QString& name);
+  // The bitmap from the skin folder, else the default folder; nothing is
+  // remembered when neither has it (for files a skin may do without).
+  std::optional<QImage> OptionalBitmap(const QString& name) const;
   // The bitmap from the skin folder only (no fallback, nothing remembered).
   std::optional<QImage> OwnBitmap(const QString& name) const;
+  // A text file from the skin folder only, or from the default folder only.
+  std::optional<QStringList> OwnText(const QString& name) const;
+  std::optional<QStringList> DefaultText(const QString& name) const;
 
   const QStringList& Missing() const { return missing_; }
   // One error box naming every file that could not be loaded, if any.

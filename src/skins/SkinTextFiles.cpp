@@ -68,6 +68,7 @@ std::optional<QColor> VisColourLine(QString rest) {
 
 VisColourSettings::VisColourSettings() {
   for (int i = 0; i < 16; ++i) Levels[static_cast<size_t>(i)] = QColor(16 * i, 255 - 8 * i, 0);
+  for (int i = 0; i < 5; ++i) Scope[static_cast<size_t>(i)] = QColor(255 - 25 * i, 255 - 25 * i, 255 - 25 * i);
 }
 
 void ApplyPlaylistColourLine(const QString& line, PlaylistColourSettings& colours) {
@@ -89,8 +90,8 @@ void ReadPlaylistColours(SkinFileSource& files, const QString& fileName) {
   for (const QString& line : *lines) ApplyPlaylistColourLine(line, PlaylistColours);
 }
 
-VisColourSettings ParseVisColours(const QStringList& lines) {
-  VisColourSettings colours;
+VisColourSettings ParseVisColours(const QStringList& lines, const VisColourSettings& fallback) {
+  VisColourSettings colours = fallback;
   const auto entry = [&](int lineIndex, QColor& target) {
     if (lineIndex >= lines.size()) return;
     if (auto colour = VisColourLine(lines[lineIndex])) target = *colour;
@@ -98,11 +99,15 @@ VisColourSettings ParseVisColours(const QStringList& lines) {
   entry(0, colours.Background);
   entry(1, colours.Grid);
   for (int i = 0; i < 16; ++i) entry(2 + i, colours.Levels[static_cast<size_t>(15 - i)]);
+  for (int i = 0; i < 5; ++i) entry(18 + i, colours.Scope[static_cast<size_t>(i)]);
+  entry(23, colours.Peak);
   return colours;
 }
 
 void ReadVisColours(SkinFileSource& files) {
-  if (const auto lines = files.Text(QStringLiteral("viscolor.txt"))) VisColours = ParseVisColours(*lines);
+  const QString name = QStringLiteral("viscolor.txt");
+  const VisColourSettings base = ParseVisColours(files.DefaultText(name).value_or(QStringList()));
+  VisColours = ParseVisColours(files.OwnText(name).value_or(QStringList()), base);
 }
 
 }  // namespace SkinUnit

@@ -34,17 +34,24 @@ struct VisColourSettings {
   QColor Background{0, 0, 0};
   QColor Grid{24, 33, 41};
   std::array<QColor, 16> Levels;  // entry 0 the lowest level
+  std::array<QColor, 5> Scope;    // entry 0 at the centre line, 4 at the edges
+  QColor Peak{150, 150, 150};     // the analyzer's peak dots
   VisColourSettings();
 };
 
 extern VisColourSettings VisColours;
 
-// The colours of a "viscolor.txt": line 1 background, line 2 grid, lines 3 to
-// 18 the level ramp from the top down. Unreadable or missing lines keep the
-// default colour of their entry.
-VisColourSettings ParseVisColours(const QStringList& lines);
+// The 24 colours of a "viscolor.txt": line 1 background, line 2 grid dots,
+// lines 3 to 18 the analyzer from its top row down, lines 19 to 23 the
+// oscilloscope from the centre line outwards, line 24 the peak dots. A line
+// that is missing or does not hold a colour keeps the colour `fallback` has
+// for it.
+VisColourSettings ParseVisColours(const QStringList& lines,
+                                  const VisColourSettings& fallback = VisColourSettings());
 
-// Reads "viscolor.txt" (skin folder, else default skin folder) into VisColours.
+// Reads "viscolor.txt" into VisColours line by line: each line of the skin's
+// own file that is missing or unreadable takes the base skin's colour, and
+// a line the base skin lacks too keeps the built-in colour.
 void ReadVisColours(SkinFileSource& files);
 
 }  // namespace SkinUnit

@@ -12,6 +12,7 @@
 #include "skins/SkinTextFiles.h"
 #include "skins/SkinUnit.h"
 #include "skins/SpriteFunctions.h"
+#include "skins/ShadeSprites.h"
 
 namespace SkinUnit {
 
@@ -292,6 +293,7 @@ void LoadWinampSkin(const QString& folder, DeckSkinControls& deck, EqualizerSkin
   if (RebuildPlayListView) RebuildPlayListView();
   ReadPlaylistColours(files, QStringLiteral("pledit.txt"));
   LoadSkinCursors(folder, deck, eq, pl);
+  CutWinampShadeSprites(files, deck, eq, pl);
 
   deck.SkinWindow->resize(kWindowWidth, kWindowHeight);
   eq.SkinWindow->resize(kWindowWidth, kWindowHeight);

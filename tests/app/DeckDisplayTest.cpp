@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include "DeckTestKit.h"
@@ -13,6 +14,7 @@
 #include "playlist/PlayListEntry.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/BitmapText.h"
+#include "skins/SkinTextFiles.h"
 #include "skins/SkinUnit.h"
 #include "support/TestEnvironment.h"
 
@@ -312,6 +314,44 @@ TEST_F(DeckDisplay, CommandLineSongsAndFoldersAreAddedAndTheFirstPlays) {
   EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
   EXPECT_EQ(GeneralFunctions::GetEntrySongPath(vars.CurrentSongEntry), first);
   EXPECT_EQ(AddCommandLineSongs({}), 0);
+}
+
+// Under a Winamp skin the deck's display shows the analyzer while a song
+// plays; a click moves on to the oscilloscope, which the next start keeps.
+// Once the song stops, the display is left empty and nothing more is drawn.
+TEST_F(DeckDisplay, WinampVisualizationRunsWhilePlayingAndKeepsItsMode) {
+  ASSERT_TRUE(SkinUnit::SwitchToSkin(SkinUnit::DefaultSkinPath + "/Winamp"));
+  QImage& display = DeckForm->VisualizationDrawingCanvas->Canvas();
+  const QRgb background = DeckVisualization::PaletteFrom(SkinUnit::VisColours).background;
+  EXPECT_EQ(display.pixel(0, 0), background);
+  UsePlayList({WriteSong("tone.wav", 20)});
+  DeckForm->PlayButtonClick();
+  ASSERT_TRUE(DeckForm->VisualizationTimer->isActive());
+  const auto lit = [&display, background] {
+    for (int y = 0; y < display.height(); ++y)
+      for (int x = 0; x < display.width(); x += 2)
+        if (display.pixel(x, y) != background && y % 2 == 0) return true;
+    return false;
+  };
+  // The test ticks the timers by hand.
+  EXPECT_TRUE(TickUntil([&lit] {
+    DeckForm->VisualizationTimerTimer();
+    return lit();
+  }, 3000));
+
+  DeckForm->StopButtonClick();
+  EXPECT_TRUE(TickUntil([] {
+    DeckForm->VisualizationTimerTimer();
+    return !DeckForm->VisualizationTimer->isActive();
+  }, 5000));
+  EXPECT_FALSE(lit());
+
+  Click(DeckForm->VisualizationDrawingCanvas);
+  EXPECT_EQ(DeckForm->VisualizationMode, DeckVisualization::dmScope);
+  Stop();
+  Start();
+  EXPECT_EQ(DeckForm->VisualizationMode, DeckVisualization::dmScope);
+  ASSERT_EQ(GeneralFunctions::SkinIsWinamp, 1);
 }
 
 TEST_F(DeckDisplay, AStatusLongerThanItsCellsIsShortenedWithAStop) {

@@ -17,7 +17,8 @@ TEST(SavedSettings, DefaultFileLineByLine) {
   for (int i = 0; i < 11; ++i) expected << "50";
   expected << "0" << "True" << "False" << "False" << "[PL Variables]" << "True" << "81" << "273"
            << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True"
-           << "False" << "True" << "[Playback Options]" << "True" << "0" << "0";
+           << "False" << "True" << "[Playback Options]" << "True" << "0" << "0"
+           << "[Display Options]" << "0" << "False" << "False" << "False";
   EXPECT_EQ(DefaultLines(), expected);
   EXPECT_EQ(expected.size(), kWrittenSettingsLineCount);
 }
@@ -59,6 +60,10 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   s.GaplessPlayback = false;
   s.ReplayGainMode = 2;
   s.ReplayGainPreAmpDb = -6;
+  s.SavedDeckVisualizationMode = 1;
+  s.DeckShaded = true;
+  s.EQShaded = true;
+  s.PLShaded = true;
 
   const auto back = SettingsFromLines(SettingsToLines(s));
   ASSERT_TRUE(back);
@@ -72,7 +77,7 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   EXPECT_EQ(lines[45], "True");
   EXPECT_EQ(lines[46], "False");
   EXPECT_EQ(lines[47], "True");
-  EXPECT_EQ(lines.mid(50), QStringList({"False", "2", "-6"}));
+  EXPECT_EQ(lines.mid(50), QStringList({"False", "2", "-6", "[Display Options]", "1", "True", "True", "True"}));
 }
 
 TEST(SavedSettings, BooleansReadInAnyCaseOrAsNumbers) {
@@ -148,12 +153,14 @@ TEST(SavedSettings, FilesOfOlderAndNewerBuildsReadBothWays) {
   junk[50] = "perhaps";
   junk[51] = "3";     // no such mode
   junk[52] = "-99";   // beyond the pre-amp's range
+  junk[54] = "7";     // no such visualization mode
   ASSERT_TRUE(SettingsFromLines(junk));
   EXPECT_TRUE(SettingsFromLines(junk)->SkipUnplayableSongs);
   EXPECT_FALSE(SettingsFromLines(lines)->SkipUnplayableSongs);
   EXPECT_TRUE(SettingsFromLines(junk)->GaplessPlayback);
   EXPECT_EQ(SettingsFromLines(junk)->ReplayGainMode, 0);
   EXPECT_EQ(SettingsFromLines(junk)->ReplayGainPreAmpDb, 0);
+  EXPECT_EQ(SettingsFromLines(junk)->SavedDeckVisualizationMode, 0);
   EXPECT_FALSE(SettingsFromLines(junk)->DoubleSize);
   EXPECT_TRUE(SettingsFromLines(junk)->ReadTitlesFromTags);
   EXPECT_FALSE(SettingsFromLines(junk)->AddFoldersWithSubfolders);

@@ -90,4 +90,36 @@ TEST(VisColoursTest, GarbageAndShortFilesKeepTheDefaults) {
   EXPECT_EQ(colours.Levels[0], defaults.Levels[0]);
 }
 
+// A skin's colour file that is empty, short or unreadable takes each missing
+// or unreadable line from the base skin's file, not from the built-in colours.
+TEST(VisColoursTest, EachUnreadableLineOfASkinTakesTheBaseSkinsColour) {
+  const QString skin = TestSupport::ProgramFolder() + "vis-skin";
+  const QString base = TestSupport::ProgramFolder() + "vis-base";
+  QDir().mkpath(skin);
+  QDir().mkpath(base);
+  QByteArray baseFile;
+  for (int line = 1; line <= 24; ++line) baseFile += QByteArray::number(line) + ",0,0\r\n";
+  SkinTests::WriteBytes(base + "/viscolor.txt", baseFile);
+  const struct {
+    QByteArray file;
+    int firstOwnLine, lastOwnLine;  // lines (from 1) that keep the skin's own colour
+  } cases[] = {
+      {"", 0, -1},
+      {"0,0,200\r\n0,0,201\r\n0,0,202\r\n", 1, 3},
+      {"red,green,blue\r\nthe background\r\n\xff\xfe", 0, -1},
+      {"0,0,200\r\n99999999999,1,1\r\n0,0,202", 1, 1},
+  };
+  for (const auto& test : cases) {
+    SkinTests::WriteBytes(skin + "/VISCOLOR.TXT", test.file);
+    SkinFileSource files(skin, base);
+    ReadVisColours(files);
+    const QColor background = VisColours.Background;
+    const QColor peak = VisColours.Peak;
+    EXPECT_EQ(background, test.firstOwnLine == 1 ? QColor(0, 0, 200) : QColor(1, 0, 0)) << test.file.constData();
+    EXPECT_EQ(VisColours.Grid, test.lastOwnLine >= 2 ? QColor(0, 0, 201) : QColor(2, 0, 0)) << test.file.constData();
+    EXPECT_EQ(VisColours.Scope[0], QColor(19, 0, 0));
+    EXPECT_EQ(peak, QColor(24, 0, 0));
+  }
+}
+
 }  // namespace

@@ -40,8 +40,12 @@ TEST_F(WinampSkinTest, DeckSpritesComeFromTheirRectangles) {
   EXPECT_EQ(At(deck.MainImage->Picture(), 274, 115), Pixel(274, 115));
   EXPECT_EQ(At(deck.TitleBarImageList.Sprite(0), 273, 13), Pixel(300, 13));
   EXPECT_EQ(At(deck.TitleBarImageList.Sprite(1)), Pixel(27, 15));
-  ASSERT_EQ(deck.TitleBarButtonsImageList.Count(), 8);
+  // The title bar's eight buttons, then the windowshade strip's unroll button.
+  ASSERT_EQ(deck.TitleBarButtonsImageList.Count(), 10);
   EXPECT_EQ(At(deck.TitleBarButtonsImageList.Sprite(7)), Pixel(9, 18));
+  EXPECT_EQ(At(deck.TitleBarButtonsImageList.Sprite(8)), Pixel(0, 27));
+  EXPECT_EQ(At(deck.ShadeImageList.Sprite(1), 274, 13), Pixel(301, 55));
+  EXPECT_EQ(At(deck.ShadePosThumbImageList.Sprite(2)), Pixel(26, 36));
   EXPECT_EQ(At(deck.ToggleWindowButton->Picture()), Pixel(0, 18));
   EXPECT_EQ(At(deck.CloseWindowButton->Picture()), Pixel(18, 0));
 
@@ -98,6 +102,8 @@ TEST_F(WinampSkinTest, EqualizerAndPlaylistSpritesComeFromTheirRectangles) {
   EXPECT_EQ(At(eq.EQDiagramImageList.Sprite(1)), Pixel(0, 294));
   EXPECT_EQ(At(eq.EQDiagramPreAmpLine->Picture(), 112, 0), Pixel(112, 314));
 
+  EXPECT_EQ(At(pl.PLShadeImageList.Sprite(1)), Pixel(72, 57));
+  EXPECT_EQ(At(pl.PLShadeImageList.Sprite(3), 49, 13), Pixel(148, 70));
   ASSERT_EQ(pl.PLTitleBarButtonsImageList.Count(), 4);
   EXPECT_EQ(At(pl.PLCloseWindowButton->Picture()), Pixel(167, 3));
   ASSERT_EQ(pl.PLMenuButtonsImageList.Count(), 32);

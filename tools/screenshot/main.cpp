@@ -7,6 +7,9 @@
 // displays show a running song (the audio goes to the silent output); the
 // equalizer is then also shot in each visual-effects mode. The equalizer is
 // always shot with its bands set to a preset and its response diagram showing.
+// Under a Winamp skin with a song playing, the deck is shot with its analyzer
+// and its oscilloscope running. Last, all three windows are rolled up into
+// their windowshade strips and shot (each alone and together).
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -19,11 +22,13 @@
 #include "app/Forms.h"
 #include "app/PlayerStartup.h"
 #include "app/TDeckForm.h"
+#include "app/WindowShade.h"
 #include "audio/BASSApi.h"
 #include "equalizer/EQPresets.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/MessageBoxService.h"
 #include "playlist/TPlayListEditorForm.h"
+#include "skins/BitmapText.h"
 #include "skins/SkinUnit.h"
 
 namespace {
@@ -90,6 +95,33 @@ bool ShootEqualizer(const QDir& output, bool playing) {
   return saved;
 }
 
+// The deck's own analyzer and oscilloscope of a playing song.
+bool ShootDeckVisualization(const QDir& output) {
+  const std::pair<DeckVisualization::Mode, const char*> modes[] = {
+      {DeckVisualization::dmAnalyzer, "deck-analyzer.png"}, {DeckVisualization::dmScope, "deck-scope.png"}};
+  bool saved = true;
+  for (const auto& [mode, name] : modes) {
+    DeckForm->VisualizationMode = mode;
+    DeckForm->RestartVisualization();
+    Screenshot::RunEventLoopFor(1000);
+    saved = Save(Screenshot::Shoot(DeckForm), output, QString::fromLatin1(name)) && saved;
+  }
+  DeckForm->VisualizationMode = DeckVisualization::dmAnalyzer;
+  DeckForm->RestartVisualization();
+  return saved;
+}
+
+// The three windows rolled up, each alone and all together, then unrolled.
+bool ShootShaded(const std::vector<Screenshot::WindowShot>& shots, const QDir& output) {
+  for (int window = 0; window < WindowShade::kWindowCount; ++window) WindowShade::SetShaded(window, true);
+  Screenshot::RunEventLoopFor(1500);
+  bool saved = true;
+  for (const auto& shot : shots) saved = Save(Screenshot::Shoot(shot.window), output, "shaded-" + shot.name) && saved;
+  saved = Save(Screenshot::ShootTogether(shots), output, QStringLiteral("player-shaded.png")) && saved;
+  for (int window = 0; window < WindowShade::kWindowCount; ++window) WindowShade::SetShaded(window, false);
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -143,6 +175,8 @@ int main(int argc, char* argv[]) {
   for (const auto& shot : shots) saved = Save(Screenshot::Shoot(shot.window), output, shot.name) && saved;
   saved = Save(Screenshot::ShootTogether(shots), output, QStringLiteral("player.png")) && saved;
   saved = ShootEqualizer(output, !options.songs.isEmpty()) && saved;
+  if (!options.songs.isEmpty() && GeneralFunctions::SkinIsWinamp == 1) saved = ShootDeckVisualization(output) && saved;
+  saved = ShootShaded(shots, output) && saved;
   PlayListEditorForm->SetPanel1Size(450, 375);
   saved = Save(Screenshot::Shoot(PlayListEditorForm), output, QStringLiteral("playlist-large.png")) && saved;
   DestroyForms();

@@ -158,6 +158,28 @@ QImage PlayPauseSheet() {
   return sheet;
 }
 
+// The rolled-up deck (older builds never read it): a title bar with the
+// title bar's buttons and a well for the time right of the caption; the
+// active strip above the inactive one.
+QImage DeckShade(bool active) {
+  QImage strip = TitleBar(WindowWidth, 14, QStringLiteral("SOLVANE"), active, -1);
+  QPainter painter(&strip);
+  DisplayWell(painter, QRect(200, 0, 50, 14));
+  painter.end();
+  Place(strip, TitleButton(Icons::MainMenu(), false), 3, 3);
+  Place(strip, TitleButton(Icons::ToggleSize(), false), DeckToggleButtonX, 3);
+  Place(strip, TitleButton(Icons::Minimize(), false), 276, 3);
+  Place(strip, TitleButton(Icons::Close(), false), 288, 3);
+  return strip;
+}
+
+QImage DeckShadeSheet() {
+  QImage sheet = NewBitmap(WindowWidth, 29, Palette::ChassisDark);
+  Place(sheet, DeckShade(true), 0, 0);
+  Place(sheet, DeckShade(false), 0, 15);
+  return sheet;
+}
+
 std::vector<NamedBitmap> DeckBitmaps() {
   return {
       {QStringLiteral("DeckMain.bmp"), DeckMainSheet()},
@@ -167,6 +189,7 @@ std::vector<NamedBitmap> DeckBitmaps() {
       {QStringLiteral("MP3MODCD.bmp"), FileTypeSheet()},
       {QStringLiteral("MonoStereo.bmp"), MonoStereoSheet()},
       {QStringLiteral("playpaus.bmp"), PlayPauseSheet()},
+      {QStringLiteral("DeckShade.bmp"), DeckShadeSheet()},
   };
 }
 

@@ -49,6 +49,7 @@ QStringList ReadmeLines() {
       QString(),
       QStringLiteral("Files"),
       QStringLiteral("  DeckMain.bmp       deck background, title bars, title-bar buttons"),
+      QStringLiteral("  DeckShade.bmp      the deck rolled up (windowshade), active and inactive"),
       QStringLiteral("  PlayButtons.bmp    previous, play, pause, stop, next, eject"),
       QStringLiteral("  ShuffleRepeat.bmp  repeat and shuffle toggles"),
       QStringLiteral("  EQPLButtons.bmp    equalizer and playlist toggles"),

@@ -49,10 +49,45 @@ QImage MainBackground() {
 
 QImage MainTitle(bool active) { return TitleBar(274, 14, QStringLiteral("SOLVANE AUDIO PLAYER"), active, -1); }
 
+// The rolled-up deck: the title bar's buttons, small transport buttons, and
+// wells for the small visualization and the time.
+QImage MainShade(bool active) {
+  QImage strip = TitleStrip(275, 14, {QString(), 18, 76, -1, true, true}, active);
+  QPainter painter(&strip);
+  DisplayWell(painter, QRect(78, 4, 40, 7));
+  DisplayWell(painter, QRect(121, 3, 32, 8));
+  const IconPainter transport[] = {Icons::Previous(), Icons::Play(), Icons::Pause(),
+                                   Icons::Stop(), Icons::Next(), Icons::Eject()};
+  const QRect buttons[] = {{169, 2, 8, 10}, {177, 2, 10, 10}, {187, 2, 10, 10},
+                           {197, 2, 9, 10}, {206, 2, 8, 10}, {216, 2, 9, 10}};
+  for (int k = 0; k < 6; ++k) transport[k](painter, QRectF(buttons[k]).adjusted(2, 2.5, -2, -2.5), Palette::DisplayText);
+  painter.end();
+  Place(strip, TitleButton(Icons::MainMenu(), false), 6, 3);
+  Place(strip, TitleButton(Icons::Minimize(), false), 244, 3);
+  Place(strip, TitleButton(Icons::Close(), false), 264, 3);
+  return strip;
+}
+
+// The small position bar: a groove, and its knob at the left end, between
+// and at the right end.
+QImage ShadePositionBar() {
+  QImage bar = NewBitmap(17, 7, Palette::ChassisBottom);
+  QPainter painter(&bar);
+  painter.fillRect(QRect(0, 2, 17, 3), Palette::Groove);
+  Bevel(painter, QRect(0, 2, 17, 3), Palette::ChassisDark, Palette::ChassisLight);
+  return bar;
+}
+
 QImage TitleBarSheet() {
   QImage sheet = Sheet(344, 87);
   Place(sheet, MainTitle(true), 27, 0);
   Place(sheet, MainTitle(false), 27, 15);
+  Place(sheet, MainShade(true), 27, 29);
+  Place(sheet, MainShade(false), 27, 42);
+  Place(sheet, TitleButton(Icons::ToggleSize(), false), 0, 27);
+  Place(sheet, TitleButton(Icons::ToggleSize(), true), 9, 27);
+  Place(sheet, ShadePositionBar(), 0, 36);
+  for (int k = 0; k < 3; ++k) Place(sheet, SliderKnob(3, 7, k == 1), 20 + 3 * k, 36);
   // Each button released with its pressed look below it; the size toggle's two looks side by side.
   const IconPainter icons[] = {Icons::MainMenu(), Icons::Minimize(), Icons::Close()};
   for (int k = 0; k < 3; ++k) {
@@ -215,6 +250,32 @@ QImage BandBackground(int k) {
   return band;
 }
 
+// The rolled-up equalizer: grip lines, wells for the small volume and
+// balance bars, and its buttons; then the small knobs (volume, balance: at
+// the left end, between, at the right end).
+QImage EqualizerShade(bool active) {
+  QImage strip = TitleStrip(275, 14, {QString(), 18, 56, -1, true, true}, active);
+  QPainter painter(&strip);
+  DisplayWell(painter, QRect(60, 4, 99, 7));
+  DisplayWell(painter, QRect(163, 4, 45, 7));
+  painter.fillRect(185, 5, 1, 5, Palette::DisplayGrid);
+  painter.end();
+  Place(strip, TitleButton(Icons::ToggleSize(), false), 254, 3);
+  Place(strip, TitleButton(Icons::Close(), false), 264, 3);
+  return strip;
+}
+
+QImage EqualizerShadeSheet() {
+  QImage sheet = Sheet(275, 48);
+  Place(sheet, EqualizerShade(true), 0, 0);
+  Place(sheet, EqualizerShade(false), 0, 15);
+  for (int k = 0; k < 3; ++k) {
+    Place(sheet, SliderKnob(3, 7, k == 1), 1 + 3 * k, 30);
+    Place(sheet, SliderKnob(3, 7, k == 1), 11 + 3 * k, 30);
+  }
+  return sheet;
+}
+
 QImage EqualizerSheet() {
   QImage sheet = Sheet(275, 315);
   Place(sheet, EqualizerBackground(), 0, 0);
@@ -291,6 +352,16 @@ QImage PlaylistSheet() {
   Place(sheet, TitleButton(Icons::Close(), true), 52, 42);
   Place(sheet, SliderKnob(8, 18, false), 52, 53);
   Place(sheet, SliderKnob(8, 18, true), 61, 53);
+  // The rolled-up playlist: its left end and tile, then the right end with
+  // the unroll and close buttons, active and inactive.
+  Place(sheet, TitleStrip(25, 14, {QString(), 2, 22, -1, true, false}, true), 72, 42);
+  Place(sheet, TitleStrip(25, 14, {QString(), 0, 25, -1, false, false}, true), 72, 57);
+  for (int row = 0; row < 2; ++row) {
+    QImage right = TitleStrip(50, 14, {QString(), 0, 26, -1, false, true}, row == 0);
+    Place(right, TitleButton(Icons::ToggleSize(), false), 30, 3);
+    Place(right, TitleButton(Icons::Close(), false), 39, 3);
+    Place(sheet, right, 99, 42 + 15 * row);
+  }
   Place(sheet,
         PlaylistBottom(125, {{14, QStringLiteral("ADD")}, {43, QStringLiteral("REM")}, {72, QStringLiteral("SEL")},
                              {101, QStringLiteral("MISC")}},
@@ -332,6 +403,7 @@ std::vector<NamedBitmap> WinampBitmaps() {
       {QStringLiteral("text.bmp"), TextSheet()},
       {QStringLiteral("numbers.bmp"), NumbersSheet()},
       {QStringLiteral("eqmain.bmp"), EqualizerSheet()},
+      {QStringLiteral("eq_ex.bmp"), EqualizerShadeSheet()},
       {QStringLiteral("pledit.bmp"), PlaylistSheet()},
   };
 }
