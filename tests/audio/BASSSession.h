@@ -31,9 +31,19 @@ class BASSSession : public ::testing::Test {
   // CurrentSongEntry := the entry of `path`; AudioLoadSong.
   static void Load(const QString& path);
 
-  // AudioPlay, then polls AudioCheckEndOfSong until the song ended or the
-  // timeout passed; returns whether it ended.
+  // Polls AudioGetPosition until the song has played `seconds`.
+  static bool WaitForElapsed(int64_t seconds);
+  // AudioPlay, then WaitForEnd.
   static bool PlayToEnd(double timeoutSeconds = 20);
+  // Polls AudioCheckEndOfSong until the song is no longer playing or the
+  // timeout passed; returns whether it ended.
+  static bool WaitForEnd(double timeoutSeconds = 20);
+  // The mixer's CPU figure covers its last half second of wall time: it shows
+  // work once a window with a mixed block has closed, and falls to zero only
+  // after a whole window in which the mixer woke but mixed no block. A paused
+  // song is thus seen to stay paused without betting on the clock.
+  static bool WaitForMixerWork();
+  static bool WaitForMixerRest();
 
   // Ends the session (flushing the WAV output) and reads the mixed output.
   MediaGen::PcmAudio HeardOutput();

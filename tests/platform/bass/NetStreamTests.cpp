@@ -66,7 +66,7 @@ TEST_F(NetStreamTest, Mp3WithIcyMetadataSoundsAndItsTitlesChange) {
   RadioServer station(Mp3Show());
   const HSTREAM stream = PlayUrl(station.Url());
   std::vector<std::string> titles;
-  ASSERT_TRUE(WaitFor([&] {
+  ASSERT_TRUE(WaitUntil([&] {
     const std::string meta = Tag(stream, BASS_TAG_META);
     if (!meta.empty() && (titles.empty() || titles.back() != meta)) titles.push_back(meta);
     return titles.size() >= 2;
