@@ -20,6 +20,8 @@
 
 namespace {
 
+constexpr int kMixRate = 44100;
+
 std::atomic<long> allocations{0};
 
 double ThreadCpuSeconds() {
@@ -60,12 +62,12 @@ void Frame(Panel& p, DWORD channel, int mode) {
       break;
     case VisualEffects::vmBandBars:
       BASS_ChannelGetData(channel, p.spectrum.data(), BASS_DATA_FFT1024);
-      VisualEffects::ComputeBandPeaks(p.spectrum, p.centres, p.peaks);
+      VisualEffects::ComputeBandPeaks(p.spectrum, kMixRate, p.centres, p.peaks);
       VisualEffects::DrawBandBars(p.peaks, p.bars, p.canvas);
       break;
     default:
       BASS_ChannelGetData(channel, p.spectrum.data(), BASS_DATA_FFT1024);
-      VisualEffects::DrawSpectrum(p.spectrum, p.backgrounds, p.ramp, p.canvas);
+      VisualEffects::DrawSpectrum(p.spectrum, kMixRate, p.backgrounds, p.ramp, p.canvas);
       break;
   }
   VisualEffects::DrawLevelMeter(BASS_ChannelGetLevel(channel), true, p.levels, p.meter);
@@ -88,7 +90,7 @@ int main(int argc, char** argv) {
   MediaGen::ToneSpec spec;
   spec.frequencies = {110, 440, 1760, 7040};
   spec.seconds = 10;
-  if (!MediaGen::WriteWav(song, MediaGen::MakeTone(spec)) || !BASS_Init(-1, 44100, 0, nullptr) || !BASS_Start()) {
+  if (!MediaGen::WriteWav(song, MediaGen::MakeTone(spec)) || !BASS_Init(-1, kMixRate, 0, nullptr) || !BASS_Start()) {
     std::fprintf(stderr, "cannot start the audio library\n");
     return 1;
   }

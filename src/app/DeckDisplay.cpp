@@ -1,9 +1,11 @@
 // The deck's face: time digits, read-outs, lamps, the position bar, the
 // scrolling lines, and the redraw of every window's controls from the model.
 #include <algorithm>
+#include <memory>
 
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "app/WindowDockingSetup.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "playlist/PlayListHooks.h"
@@ -157,6 +159,14 @@ void TDeckForm::SetArtistScrollText(const QString& text) {
   ArtistScrollText.Text = text;
   ArtistScrollText.Step = 0;
   ArtistScrollText.Enabled = 1;
+  notice_.ticksLeft = 0;
+}
+
+void TDeckForm::ShowNotice(const QString& text) {
+  const QString songText = ArtistScrollText.Text;
+  SetArtistScrollText(text);
+  // One pass: the text runs in at the right and out at the left.
+  notice_ = {songText, static_cast<int>(text.size()) + ArtistWindowInfo.WidthInChars + 1};
 }
 
 void TDeckForm::SetTitleScrollText(const QString& text) {
@@ -203,6 +213,29 @@ void TDeckForm::SetControlsToNewPositions() {
   if (SkinUnit::RebuildPlayListView) SkinUnit::RebuildPlayListView();
 
   DisplayFileType();
+  RedrawTextWindows();
+}
+
+void TDeckForm::FitScrollLinesToWindows() {
+  const int charWidth = std::max(1, FontSmallImageList.Width());
+  ArtistWindowInfo.WidthInChars = SongArtistWindow->width() / charWidth;
+  TitleWindowInfo.WidthInChars = SongTitleWindow->width() / charWidth;
+}
+
+// A skin brings its own window sizes and fonts, and its background shows
+// wherever nothing is drawn: every text window starts empty and is drawn
+// afresh, the scrolling lines from the start of their cycle at the next tick.
+void TDeckForm::RedrawTextWindows() {
+  for (PlatformUi::PaintBox* window : {SongCurrectPlayingTimeWindow, SongTotalTimeWindow, KbpsTextWindow,
+                                       KhzTextWindow, SongArtistWindow, SongTitleWindow, PlayerStatusWindow}) {
+    window->Canvas().fill(Qt::transparent);
+    window->Changed();
+  }
+  FitScrollLinesToWindows();
+  ArtistScrollText.Step = 0;
+  TitleScrollText.Step = 0;
+  DrawSongTimeText(TimeDisplayMode);
+  DrawRateTexts();
 }
 
 void TDeckForm::InstallPlayListHooks() {
@@ -218,18 +251,26 @@ void TDeckForm::InstallPlayListHooks() {
   };
   hooks.DisplayFileType = [this] { DisplayFileType(); };
   hooks.DrawPositionSlider = [this] { DrawPositionSlider(); };
-  hooks.ShowPlaying = [this] { ShowPlaying(); };
+  hooks.ShowEngineState = [this] { ShowEngineState(); };
+  hooks.ShowNotice = [this](const QString& text) { ShowNotice(text); };
   hooks.PlayListShown = [this](bool shown) {
     PlaylistButtonState = shown ? 6 : 4;
     GeneralFunctions::ShowSprite(*PlaylistButton, EQPLButtonImageList, PlaylistButtonState);
   };
   SkinUnit::SetControlsToNewPositions = [this] { SetControlsToNewPositions(); };
-  SkinUnit::KeepWindowState = [this] {
+  // The new skin may give the windows other sizes: the windows docked before
+  // the switch are docked again against the new sizes.
+  auto layoutBeforeSwitch = std::make_shared<WindowDocking::Layout>();
+  SkinUnit::KeepWindowState = [this, layoutBeforeSwitch] {
     Settings.EQVisible = EqualizerFormSkinned->isVisible();
     Settings.PLVisible = PlayListEditorForm->isVisible();
+    *layoutBeforeSwitch = WindowDocking::CurrentLayout();
     SaveFromAllFormsControlsPositions();
   };
-  SkinUnit::RestoreWindowState = [this] { LoadFromAllFormsControlsPositions(); };
+  SkinUnit::RestoreWindowState = [this, layoutBeforeSwitch] {
+    LoadFromAllFormsControlsPositions();
+    WindowDocking::KeepWindowsDocked(*layoutBeforeSwitch);
+  };
 }
 
 void TDeckForm::RemovePlayListHooks() {

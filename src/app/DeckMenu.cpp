@@ -12,6 +12,7 @@
 #include "app/PlayerStartup.h"
 #include "app/TDeckForm.h"
 #include "cddb/TAddAudioCDForm.h"
+#include "equalizer/TEqualizerFormSkinned.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/InstalledSkins.h"
 #include "skins/SkinUnit.h"
@@ -68,6 +69,7 @@ QMenu* MakeDeckMenu(const QList<QAction*>& shortcuts) {
     PlayChosen(&TPlayListEditorForm::AddDirTreeToPlayList);
   }));
   menu->addAction(NewAction(QStringLiteral("Add Audio CD..."), {}, AddAudioCD));
+  menu->addAction(shortcuts.value(11));  // Jump to File…
   menu->addSeparator();
   menu->addAction(shortcuts.value(1));  // Preferences…
   QMenu* skins = menu->addMenu(QStringLiteral("Skins"));
@@ -111,8 +113,24 @@ void InstallDeckMenuAndShortcuts() {
                 [deck] { deck->EqualizerButtonClick(); }),
       NewAction(QStringLiteral("Playlist Editor"), QKeySequence(Qt::ALT | Qt::Key_P),
                 [deck] { deck->PlaylistButtonClick(); }),
+      NewAction(QStringLiteral("Queue"), QKeySequence(Qt::Key_Q),
+                [] { PlayListEditorForm->PlayList.QueueSelectedItems(); }),
+      NewAction(QStringLiteral("Jump to File…"), QKeySequence(Qt::Key_J), [] { PlayListEditorForm->JumpToFile(); }),
   };
   for (QWidget* window : PlayerWindows()) window->addActions(shortcuts);
+  // The playlist editor keeps the arrow keys for its list.
+  const QList<QAction*> arrows{
+      NewAction(QStringLiteral("Volume Up"), QKeySequence(Qt::Key_Up),
+                [deck] { deck->StepVolume(TDeckForm::kVolumeStep); }),
+      NewAction(QStringLiteral("Volume Down"), QKeySequence(Qt::Key_Down),
+                [deck] { deck->StepVolume(-TDeckForm::kVolumeStep); }),
+      NewAction(QStringLiteral("Forward 5 Seconds"), QKeySequence(Qt::Key_Right),
+                [deck] { deck->SeekBy(TDeckForm::kSeekStepSeconds); }),
+      NewAction(QStringLiteral("Back 5 Seconds"), QKeySequence(Qt::Key_Left),
+                [deck] { deck->SeekBy(-TDeckForm::kSeekStepSeconds); }),
+  };
+  for (QWidget* window : {static_cast<QWidget*>(deck), static_cast<QWidget*>(EqualizerFormSkinned)})
+    window->addActions(arrows);
   QMenu* menu = MakeDeckMenu(shortcuts);
   deck->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(deck, &QWidget::customContextMenuRequested, menu,

@@ -1,6 +1,11 @@
-// The deck's position, volume and balance sliders. While the volume or the
-// balance button is held, the artist window shows its value instead of the
-// scrolling text.
+// The deck's position, volume and balance sliders, and the wheel and keys
+// that step the volume and the position. While the volume or the balance
+// button is held, the artist window shows its value instead of the scrolling
+// text.
+#include <QWheelEvent>
+
+#include <algorithm>
+
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "skins/BitmapText.h"
@@ -112,6 +117,29 @@ void TDeckForm::SetVolumeLevel(int value) {
   PlaceVolumeSlider(value);
   Audio::vars.VolumeValue = VolumeSliderRecord.Value;
   Audio::AudioSetVolume();
+}
+
+void TDeckForm::StepVolume(int by) {
+  SetVolumeLevel(std::clamp(VolumeSliderRecord.Value + by, 0, 100));
+  ShowInArtistWindow(VolumeText(VolumeSliderRecord.Value));
+}
+
+// A station has no position to move to; a song stops short of its end and of its start.
+void TDeckForm::SeekBy(int seconds) {
+  const auto& vars = Audio::vars;
+  if (vars.IsInternetStream == 1 || vars.TotalSeconds <= 0) return;
+  const int64_t elapsed = Audio::HMSToSeconds(vars.ElapsedHours, vars.ElapsedMinutes, vars.ElapsedSeconds60);
+  SeekToSecond(std::clamp<int64_t>(elapsed + seconds, 0, vars.TotalSeconds));
+}
+
+void TDeckForm::wheelEvent(QWheelEvent* event) {
+  // One notch of a wheel is 120; finer wheels and touchpads add up to it.
+  constexpr int kNotch = 120;
+  wheelTurn_ += event->angleDelta().y();
+  const int notches = wheelTurn_ / kNotch;
+  wheelTurn_ %= kNotch;
+  if (notches != 0) StepVolume(notches * kVolumeStep);
+  event->accept();
 }
 
 void TDeckForm::VolumeButtonMouseUp() {

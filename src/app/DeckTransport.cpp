@@ -1,6 +1,8 @@
 // The deck's transport: play, pause, stop, skip, the toggles, the title-bar
 // buttons and the two timers that keep the display current and move on when a
 // song ends. Every choice of song goes to the playlist editor.
+#include <QTimer>
+
 #include "app/DeckStreamDisplay.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
@@ -34,9 +36,13 @@ void TDeckForm::ShowPlayState(int sprite, const QString& status, bool transmissi
   TransmissionImage->setVisible(transmission);
 }
 
-void TDeckForm::ShowPlaying() {
-  ShowPlayState(kPlayingSprite, QStringLiteral("Playing"), true);
-  Paused = false;
+void TDeckForm::ShowEngineState() {
+  switch (Audio::vars.PlayStatus) {
+    case Audio::psPlaying: ShowPlayState(kPlayingSprite, QStringLiteral("Playing"), true); break;
+    case Audio::psPaused: ShowPlayState(kPausedSprite, QStringLiteral("Paused"), false); break;
+    default: ShowPlayState(kStoppedSprite, QStringLiteral("Stopped"), false); break;
+  }
+  Paused = Audio::vars.PlayStatus == Audio::psPaused;
 }
 
 void TDeckForm::ResumePausedSong() {
@@ -52,13 +58,13 @@ void TDeckForm::PlayButtonClick() {
   } else {
     PlayListEditorForm->PlayPlayListSong(pmPlay);
   }
-  ShowPlaying();
+  ShowEngineState();
 }
 
 void TDeckForm::PauseButtonClick() {
   if (Paused) {
     ResumePausedSong();
-    ShowPlaying();
+    ShowEngineState();
     return;
   }
   Audio::AudioPause();
@@ -73,22 +79,18 @@ void TDeckForm::StopButtonClick() {
   Audio::AudioStop();
 }
 
+// The list running out without repeat, or songs that cannot be played,
+// leave the engine stopped, and the deck shows it.
 void TDeckForm::ForwardButtonClick() {
   ShowStateSprite(kStoppedSprite);
-  StatusText = QStringLiteral("Playing");
   PlayListEditorForm->PlayPlayListSong(pmNext);
-  DrawStatusText();
-  // The playlist says "Stopped" when the list ran out without repeat.
-  const bool playing = StatusText == QLatin1String("Playing");
-  ShowStateSprite(playing ? kPlayingSprite : kStoppedSprite);
-  TransmissionImage->setVisible(playing);
-  Paused = false;
+  ShowEngineState();
 }
 
 void TDeckForm::BackwardButtonClick() {
   ShowStateSprite(kStoppedSprite);
   PlayListEditorForm->PlayPlayListSong(pmPrevious);
-  ShowPlaying();
+  ShowEngineState();
 }
 
 void TDeckForm::EjectButtonClick() {
@@ -141,6 +143,7 @@ void TDeckForm::Timer1Timer() {
   if (ScrollTextEnabled) {
     GeneralFunctions::StepScrollingText(ArtistScrollText, 0, 0, ArtistWindowInfo, *SongArtistWindow,
                                         FontSmallImageList);
+    if (notice_.ticksLeft > 0 && --notice_.ticksLeft == 0) SetArtistScrollText(notice_.songText);
     if (GeneralFunctions::SkinIsWinamp == 0) {
       GeneralFunctions::StepScrollingText(TitleScrollText, 0, 0, TitleWindowInfo, *SongTitleWindow,
                                           FontSmallImageList);
@@ -164,7 +167,22 @@ void TDeckForm::Timer1Timer() {
 
 void TDeckForm::Timer2Timer() {
   Audio::AudioCheckEndOfSong();
-  if (Audio::vars.SongEndedEvent != 1) return;
-  Audio::vars.SongEndedEvent = 0;
-  if (Audio::vars.PlayStatus == Audio::psEnded) ForwardButtonClick();
+  if (Audio::vars.SongJoinedEvent == 1) {
+    Audio::vars.SongJoinedEvent = 0;
+    PlayListEditorForm->TakeJoinedSong();
+  }
+  if (Audio::vars.SongEndedEvent == 1) {
+    Audio::vars.SongEndedEvent = 0;
+    if (Audio::vars.PlayStatus == Audio::psEnded) ForwardButtonClick();
+  }
+  PlayListEditorForm->KeepNextSongPrepared();
+  FollowPlayStatus();
+}
+
+void TDeckForm::FollowPlayStatus() {
+  if (Audio::vars.PlayStatus != Audio::psPlaying) {
+    Timer2->stop();
+  } else if (Timer1->isActive() && !Timer2->isActive()) {
+    Timer2->start();
+  }
 }

@@ -1,12 +1,17 @@
 #include "DoubleSize.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QList>
+#include <QScreen>
 
 #include "app/Forms.h"
 #include "app/SettingsFile.h"
 #include "app/TDeckForm.h"
+#include "app/WindowDockingSetup.h"
+#include "app/WindowScaling.h"
 #include "audio/KestrelixAudioApi.h"
+#include "equalizer/TEqualizerFormSkinned.h"
 #include "platform/ui/ProgramRestart.h"
 #include "playlist/TPlayListEditorForm.h"
 
@@ -27,6 +32,12 @@ QByteArray CurrentPlayback() {
          QByteArray::number(static_cast<qlonglong>(second)) + ' ' + QByteArray::number(vars.PlayStatus);
 }
 
+QList<ScreenArea> ScreenAreas() {
+  QList<ScreenArea> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) areas.append({screen->geometry(), screen->availableGeometry()});
+  return areas;
+}
+
 }  // namespace
 
 bool SavedDoubleSize() {
@@ -36,10 +47,20 @@ bool SavedDoubleSize() {
 }
 
 void ToggleDoubleSize() {
-  DeckForm->Settings.DoubleSize = !DeckForm->Settings.DoubleSize;
+  TDeckForm& deck = *DeckForm;
+  deck.Settings.DoubleSize = !deck.Settings.DoubleSize;
+  // The windows are saved at their places in the coordinates of the new
+  // scale, so that the next start shows them where they are now.
+  const double ratio = deck.Settings.DoubleSize ? 0.5 : 2.0;
+  const WindowDocking::Layout places =
+      LayoutForScale(WindowDocking::CurrentLayout(), WindowDocking::CurrentDocking(), ratio, ScreenAreas());
   resumeState = CurrentPlayback();
   restartAsked = true;
-  DeckForm->close();
+  deck.close();
+  // Out of sight first: at the old scale those places are elsewhere.
+  EqualizerFormSkinned->hide();
+  PlayListEditorForm->hide();
+  WindowDocking::MovePlayerWindows(places);
 }
 
 void RestartForDoubleSizeIfAsked() {

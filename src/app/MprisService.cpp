@@ -13,7 +13,6 @@ namespace {
 const char* const kObjectPath = "/org/mpris/MediaPlayer2";
 const char* const kBusName = "org.mpris.MediaPlayer2.solvane";
 const char* const kPlayerInterface = "org.mpris.MediaPlayer2.Player";
-constexpr int kPollMs = 250;
 // The deck counts whole seconds, refreshed every 400 ms: a playing song's
 // position may stray this far from the clock without having been moved.
 constexpr qlonglong kPositionJumpUs = 2'500'000;
@@ -25,8 +24,6 @@ MprisService::MprisService(QDBusConnection bus, QObject* parent)
   new MprisRootAdaptor(this);
   player_ = new MprisPlayerAdaptor(this, [this] { PublishChanges(); });
   connect(player_, &MprisPlayerAdaptor::Seeked, this, &MprisService::NotePosition);
-  poll_.setInterval(kPollMs);
-  connect(&poll_, &QTimer::timeout, this, &MprisService::PublishChanges);
 }
 
 MprisService::~MprisService() {
@@ -52,7 +49,6 @@ bool MprisService::Register() {
   }
   published_ = CurrentMprisPlayerState();
   NotePosition(CurrentMprisPositionUs());
-  poll_.start();
   return true;
 }
 
@@ -88,8 +84,9 @@ bool MprisService::PositionJumped(const MprisPlayerState& now, qlonglong positio
   return std::abs(positionUs - expected) > kPositionJumpUs;
 }
 
-std::unique_ptr<MprisService> StartMprisOnSessionBus() {
+std::unique_ptr<MprisService> StartMprisOnSessionBus(const QTimer& tick) {
   auto service = std::make_unique<MprisService>(QDBusConnection::sessionBus());
-  if (!service->Register()) service.reset();
+  if (!service->Register()) return nullptr;
+  QObject::connect(&tick, &QTimer::timeout, service.get(), &MprisService::PublishChanges);
   return service;
 }

@@ -26,8 +26,9 @@ class MprisService : public QObject, public QDBusContext {
   QString BusName() const { return busName_; }
 
   // Announces with PropertiesChanged what changed since the last call, and
-  // with Seeked a position that jumped; run by a timer, so changes made in
-  // the windows are announced too.
+  // with Seeked a position that jumped; run at each tick of the deck's
+  // display timer, so changes made in the windows are announced too, without
+  // waking the player more often than its display does.
   void PublishChanges();
 
  private:
@@ -36,7 +37,6 @@ class MprisService : public QObject, public QDBusContext {
 
   QDBusConnection bus_;
   QString busName_;
-  QTimer poll_;
   MprisPlayerState published_;
   MprisPlayerAdaptor* player_;
   // The position last announced or moved to, and the time since.
@@ -44,6 +44,6 @@ class MprisService : public QObject, public QDBusContext {
   QElapsedTimer sinceNoted_;
 };
 
-// The running program's player on the session bus, or none when there is no
-// session bus.
-std::unique_ptr<MprisService> StartMprisOnSessionBus();
+// The running program's player on the session bus, announcing changes at
+// each `tick`, or none when there is no session bus.
+std::unique_ptr<MprisService> StartMprisOnSessionBus(const QTimer& tick);

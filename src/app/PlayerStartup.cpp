@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/AutoSave.h"
 #include "app/DeckMenu.h"
 #include "app/DoubleSize.h"
 #include "app/Forms.h"
@@ -19,11 +20,22 @@
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "platform/VersionInfo.h"
+#include "platform/ui/MessageBoxService.h"
 #include "platform/ui/ProgramFolder.h"
 #include "platform/ui/RandomGenerator.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinUnit.h"
 #include "skins/TPreferencesDialogForm.h"
+
+namespace {
+
+// The front-end reads them when it loads a song.
+void UseReplayGainSettings(const SavedSettings& settings) {
+  KestrelixAudioApi::vars.ReplayGainMode = settings.ReplayGainMode;
+  KestrelixAudioApi::vars.ReplayGainPreAmpDb = settings.ReplayGainPreAmpDb;
+}
+
+}  // namespace
 
 bool InitializePlayer() {
   QGuiApplication::setApplicationDisplayName(QStringLiteral("%1 v%2").arg(
@@ -35,6 +47,7 @@ bool InitializePlayer() {
   PlatformUi::SeedRandomGeneratorFromClock();
 
   PlatformUi::PrepareUserFolders();
+  TellOfUnwritableProgramFolder();
   DeckForm->ReadSettingsFile();
   SkinUnit::SkinsFolder = DeckForm->Settings.SavedSkinsFolder;
   SkinUnit::SkinName = DeckForm->Settings.SavedSkinName;
@@ -44,6 +57,7 @@ bool InitializePlayer() {
   InitializeDeckVariables();
   HideAllDebuggingControls();
   KestrelixAudioApi::LoadSelectedAudioAPI();
+  UseReplayGainSettings(DeckForm->Settings);
   DeckForm->LoadFromAllFormsControlsPositions();
   DeckForm->SetControlsToNewPositions();
   LoadEqualizerPresets();
@@ -57,7 +71,18 @@ bool InitializePlayer() {
   WindowDocking::CheckAllWindows();
   InstallRaiseTogether();
   InstallPreferencesDialog();
+  InstallAutoSave();
   return true;
+}
+
+void TellOfUnwritableProgramFolder() {
+  const QString folder = PlatformUi::LeaveUnwritableProgramFolder();
+  if (folder.isEmpty()) return;
+  PlatformUi::ShowMessage(
+      QStringLiteral("The player cannot write into its folder\n%1\n\nUntil it ends, its settings, "
+                     "playlist and presets are kept in\n%2")
+          .arg(folder, PlatformUi::CurrentProgramFolders().config),
+      QGuiApplication::applicationDisplayName(), QMessageBox::Warning);
 }
 
 void InstallPreferencesDialog() {
@@ -82,6 +107,24 @@ void InstallPreferencesDialog() {
   PreferencesDialogForm->AddFoldersWithSubfolders = {
       [&settings] { return settings.AddFoldersWithSubfolders; },
       [&settings](bool withSubfolders) { settings.AddFoldersWithSubfolders = withSubfolders; }};
+  PreferencesDialogForm->SkipUnplayableSongs = {[&settings] { return settings.SkipUnplayableSongs; },
+                                                [&settings](bool skip) { settings.SkipUnplayableSongs = skip; }};
+  PreferencesDialogForm->GaplessPlayback = {[&settings] { return settings.GaplessPlayback; },
+                                            [&settings](bool gapless) {
+                                              settings.GaplessPlayback = gapless;
+                                              PlayListEditorForm->KeepNextSongPrepared();
+                                            }};
+  // ReplayGain applies from the next song loaded on.
+  PreferencesDialogForm->ReplayGainMode = {[&settings] { return int(settings.ReplayGainMode); },
+                                           [&settings](int mode) {
+                                             settings.ReplayGainMode = uint8_t(mode);
+                                             UseReplayGainSettings(settings);
+                                           }};
+  PreferencesDialogForm->ReplayGainPreAmp = {[&settings] { return int(settings.ReplayGainPreAmpDb); },
+                                             [&settings](int dB) {
+                                               settings.ReplayGainPreAmpDb = dB;
+                                               UseReplayGainSettings(settings);
+                                             }};
 }
 
 void InitializeDeckVariables() {
@@ -93,9 +136,7 @@ void InitializeDeckVariables() {
   DeckForm->SetTitleScrollText(QLatin1String(VersionInfo::ProductNotice));
   DeckForm->ArtistScrollText.ShownText.clear();
   DeckForm->TitleScrollText.ShownText.clear();
-  const int charWidth = std::max(1, DeckForm->FontSmallImageList.Width());
-  DeckForm->ArtistWindowInfo.WidthInChars = DeckForm->SongArtistWindow->width() / charWidth;
-  DeckForm->TitleWindowInfo.WidthInChars = DeckForm->SongTitleWindow->width() / charWidth;
+  DeckForm->FitScrollLinesToWindows();
   DeckForm->ScrollTextEnabled = true;
   DeckForm->TimeDisplayMode = 0;
   DeckForm->Paused = false;

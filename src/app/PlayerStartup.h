@@ -5,6 +5,10 @@
 // has been told): the caller then ends the program.
 bool InitializePlayer();
 void InitializeDeckVariables();
+// A program folder that cannot be written would lose every change at exit:
+// the user is told once, in a box naming it, and the XDG folders serve for
+// this run.
+void TellOfUnwritableProgramFolder();
 // The ten built-in presets and the user presets file, into the presets dialog.
 void LoadEqualizerPresets();
 void HideAllDebuggingControls();

@@ -38,6 +38,7 @@ void TDeckForm::FormCreate() {
   Timer2->setInterval(kDeckTimerIntervalMs);
   connect(Timer1, &QTimer::timeout, this, &TDeckForm::Timer1Timer);
   connect(Timer2, &QTimer::timeout, this, &TDeckForm::Timer2Timer);
+  playStatusObserver_ = KestrelixAudioApi::AddPlayStatusObserver([this] { FollowPlayStatus(); });
   ConnectControls();
   InstallPlayListHooks();
 }
@@ -73,6 +74,7 @@ void TDeckForm::closeEvent(QCloseEvent* event) {
 void TDeckForm::FormDestroy() {
   Timer1->stop();
   Timer2->stop();
+  KestrelixAudioApi::RemovePlayStatusObserver(playStatusObserver_);
   RemovePlayListHooks();
   EqualizerPresets::SavePresetsFile();
   SaveControlsPositions();

@@ -101,6 +101,12 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void SeekToSecond(int64_t seconds);
   // Puts the volume slider and the output volume at a value 0..100.
   void SetVolumeLevel(int value);
+  // The wheel and the arrow keys: the volume up or down by `by` (within
+  // 0..100, shown in the artist window), the song on or back by `seconds`.
+  static constexpr int kVolumeStep = 5;
+  static constexpr int kSeekStepSeconds = 5;
+  void StepVolume(int by);
+  void SeekBy(int seconds);
 
   // Display.
   void DrawSongTimeText(int mode);
@@ -110,6 +116,8 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void DisplayFileTypeEffect();
   void DrawPositionSlider();
   void SetControlsToNewPositions();
+  // The scrolling lines' widths in characters, from the windows and the font.
+  void FitScrollLinesToWindows();
   void SetEQControlsToValues();
   void SongCurrectPlayingTimeWindowClick();
   void SongArtistWindowClick();
@@ -119,12 +127,19 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void SetTitleScrollText(const QString& text);
   // Shows a slider's value ("Volume:78") in the artist window.
   void ShowInArtistWindow(const QString& text);
+  // Shows a message in the artist line for one pass of its scrolling; then
+  // the line's own text comes back, unless a new song has set another.
+  void ShowNotice(const QString& text);
+  // The play-state sprite, status word and transmission lamp of what the
+  // audio engine is doing now.
+  void ShowEngineState();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void FormCreate();
@@ -138,11 +153,23 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   void RemovePlayListHooks();
   // Resume after a pause: the paused time does not count for a tracker music.
   void ResumePausedSong();
+  // Timer2 only has work while a song plays: it runs beside Timer1 then and
+  // stops otherwise, so a stopped or paused player wakes only for its display.
+  void FollowPlayStatus();
   void ShowPlaying();
   // The play-state sprite, the status word and the transmission lamp.
   void ShowPlayState(int sprite, const QString& status, bool transmission);
   void ShowStateSprite(int sprite);
   void DrawRateTexts();
+  void RedrawTextWindows();
   void PlaceVolumeSlider(int value);
+  int wheelTurn_ = 0;  // eighths of a degree not yet stepped
   void MoveSongPosition();
+
+  int playStatusObserver_ = 0;
+  // The message in the artist line and the text it stands in for.
+  struct Notice {
+    QString songText;
+    int ticksLeft = 0;
+  } notice_;
 };

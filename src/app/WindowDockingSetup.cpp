@@ -27,6 +27,16 @@ void CheckAllWindows() {
   CheckIfPLFormIsSnappedToOtherForm(PlayerWindows(), CurrentDocking());
 }
 
+Layout CurrentLayout() { return LayoutOf(PlayerWindows()); }
+
+void MovePlayerWindows(const Layout& layout) { MoveWindows(PlayerWindows(), layout); }
+
+void KeepWindowsDocked(const Layout& before) {
+  if (!DeckForm || !EqualizerFormSkinned || !PlayListEditorForm) return;
+  MovePlayerWindows(KeepDocked(before, CurrentLayout(), CurrentDocking()));
+  CheckAllWindows();
+}
+
 void InstallWindowDocking() {
   CurrentDocking() = Docking{};
   PlayListEditorForm->CheckIfPLFormIsSnappedToOtherForm = [] {

@@ -33,14 +33,6 @@ int64_t DistanceSquared(const QPoint& point, const QRect& area) {
   return dx * dx + dy * dy;
 }
 
-// The window as close to where it was as fits inside the screen; a window
-// larger than the screen keeps its top-left corner on it.
-QPoint Inside(const QRect& window, const QRect& screen) {
-  const int x = std::max(screen.left(), std::min(window.left(), screen.right() + 1 - window.width()));
-  const int y = std::max(screen.top(), std::min(window.top(), screen.bottom() + 1 - window.height()));
-  return {x, y};
-}
-
 QList<QRect> AvailableScreenAreas() {
   QList<QRect> areas;
   for (const QScreen* screen : QGuiApplication::screens()) areas.append(screen->availableGeometry());
@@ -64,7 +56,13 @@ QPoint PositionOnScreens(const QRect& window, const QList<QRect>& screens) {
       nearest = &screen;
     }
   }
-  return Inside(window, *nearest);
+  return PositionInside(window, *nearest);
+}
+
+QPoint PositionInside(const QRect& window, const QRect& screen) {
+  const int x = std::max(screen.left(), std::min(window.left(), screen.right() + 1 - window.width()));
+  const int y = std::max(screen.top(), std::min(window.top(), screen.bottom() + 1 - window.height()));
+  return {x, y};
 }
 
 void BringPlayerWindowsOntoScreens() {

@@ -10,6 +10,10 @@
 // available areas), else the nearest spot inside the screen nearest to it.
 QPoint PositionOnScreens(const QRect& window, const QList<QRect>& screens);
 
+// The window as close to where it is as fits inside `screen`; a window larger
+// than the screen keeps its top-left corner on it.
+QPoint PositionInside(const QRect& window, const QRect& screen);
+
 // Applies that to the three player windows after their positions are loaded:
 // a lost deck brings the windows at its side along, so docked windows stay
 // docked; then a lost equalizer or playlist editor comes back on its own.

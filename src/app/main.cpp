@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
     DestroyForms();
     return 1;
   }
-  auto mpris = StartMprisOnSessionBus();
+  auto mpris = StartMprisOnSessionBus(*DeckForm->Timer1);
   // Songs, folders and CD drives named on the command line are added and the
   // first plays; later starts hand theirs over the same way, and a later
   // start without songs brings the player to the front.

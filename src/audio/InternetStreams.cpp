@@ -38,7 +38,34 @@ void SetAndMarkDirty(T& variable, U value) {
   vars.TextWindowsDirty = 1;
 }
 
+// The status of the server's last answer ("404 Not Found"), from the
+// status line that heads the HTTP tags; empty when there was none.
+QString ServerStatus(uint32_t handle) {
+  const char* tags = BASS_StreamGetTags(handle, BASS_TAG_HTTP);
+  if (!tags) return {};
+  const QString line = QString::fromLatin1(tags);
+  if (!line.startsWith(QLatin1String("HTTP/")) && !line.startsWith(QLatin1String("ICY "))) return {};
+  return line.section(' ', 1).trimmed();
+}
+
 }  // namespace
+
+QString UnreachableStationText(uint32_t handle) {
+  if (BASS_StreamGetFilePosition(handle, BASS_FILEPOS_DOWNLOAD) > 0) return {};
+  const QString unreachable = QStringLiteral("Can't reach the station: ");
+  switch (BASS_StreamGetNetError(handle)) {
+    case BASS_OK: return {};
+    case BASS_ERROR_TIMEOUT: return unreachable + QStringLiteral("no answer in time");
+    case BASS_ERROR_NONET: return unreachable + QStringLiteral("no network connection");
+    case BASS_ERROR_FILEFORM:
+      return QStringLiteral("Can't play the station: it sends no stream the player knows");
+    default: break;
+  }
+  const QString status = ServerStatus(handle);
+  return unreachable + (status.isEmpty() || status.startsWith(QLatin1String("200"))
+                            ? QStringLiteral("no connection could be made")
+                            : QStringLiteral("the server answered ") + status);
+}
 
 uint32_t CreateInternetStream(const QString& url) {
   vars.StreamName.clear();

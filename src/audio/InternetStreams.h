@@ -15,6 +15,10 @@ uint32_t CreateInternetStream(const QString& url);
 // read-outs keep what the playlist put there until the station's arrives.
 void AwaitStationFormat();
 
+// Why a station's stream that ended never played, in plain words ("Can't
+// reach the station: no answer in time"); empty when its sound did arrive.
+QString UnreachableStationText(uint32_t handle);
+
 // Called with every position query while a stream plays: the station's
 // sample rate, channels and bit rate (TextWindowsDirty when they change),
 // whether it is buffering, its name and the title on air.

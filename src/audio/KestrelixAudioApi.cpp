@@ -1,5 +1,8 @@
 #include "KestrelixAudioApi.h"
 
+#include <map>
+#include <vector>
+
 #include "audio/StreamUrl.h"
 #include "platform/ui/MessageBoxService.h"
 
@@ -9,11 +12,26 @@ Registry registry;
 OperationTable operations;
 SharedVariables vars;
 
+namespace {
+
+std::map<int, std::function<void()>> playStatusObservers;
+int nextObserverId = 1;
+
+}  // namespace
+
 void ResetAudioApi() {
   registry = Registry{};
   operations = OperationTable{};
   vars = SharedVariables{};
+  playStatusObservers.clear();
 }
+
+int AddPlayStatusObserver(std::function<void()> observer) {
+  playStatusObservers.emplace(nextObserverId, std::move(observer));
+  return nextObserverId++;
+}
+
+void RemovePlayStatusObserver(int id) { playStatusObservers.erase(id); }
 
 void RegisterAudioAPI(int index, AudioAPIToLoadStructure entry) {
   if (index < 0 || index >= kMaxAudioAPIs) return;
@@ -40,7 +58,19 @@ void LoadSelectedAudioAPI() {
 
 namespace {
 void Call(const AudioOperation& operation) {
-  if (operation) operation();
+  if (!operation) return;
+  const uint8_t before = vars.PlayStatus;
+  operation();
+  if (vars.PlayStatus == before) return;
+  // An observer may add or remove observers: run those present now.
+  std::vector<int> ids;
+  for (const auto& [id, observer] : playStatusObservers) ids.push_back(id);
+  for (const int id : ids) {
+    const auto found = playStatusObservers.find(id);
+    if (found == playStatusObservers.end()) continue;
+    const auto observer = found->second;  // it may remove itself while it runs
+    observer();
+  }
 }
 }  // namespace
 
@@ -58,6 +88,8 @@ void AudioGetFFTData() { Call(operations.AudioGetFFTData); }
 void AudioGetWaveData() { Call(operations.AudioGetWaveData); }
 void AudioGetLevel() { Call(operations.AudioGetLevel); }
 void AudioGetCPU() { Call(operations.AudioGetCPU); }
+void AudioPrepareNextSong() { Call(operations.AudioPrepareNextSong); }
+void AudioCancelNextSong() { Call(operations.AudioCancelNextSong); }
 void AttachEqualizer() { Call(operations.AttachEqualizer); }
 void DetachEqualizer() { Call(operations.DetachEqualizer); }
 void ApplyEqualizerSettings() { Call(operations.ApplyEqualizerSettings); }

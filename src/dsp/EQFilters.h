@@ -9,11 +9,19 @@
 // their coefficients, turns a boost of one band into a large boost of every
 // low frequency, so neither is done.)
 //
-// Threads: the design functions run on the user-interface thread and work on
-// a private table; each finished design is published whole to the mixer
-// thread, which picks up the newest set at the start of a buffer. Clearing the
-// filter history is likewise a request the mixer carries out between buffers.
-// So no buffer is ever filtered with a half-written coefficient set.
+// Sample rates: the sections are designed for the rate the buffers come at
+// (SetSampleRate), so a band sounds where its slider says at any rate. At the
+// reference rate of 44,100 Hz the design is the one every preset was made
+// with; at other rates each band is shaped to give the same response at its
+// centre and an octave either side, and a band at or above half the rate
+// stays flat.
+//
+// Threads: the design functions, SetSampleRate and ApplyEqualizerSettings run
+// on the user-interface thread and work on a private table; each finished
+// design is published whole to the mixer thread, which picks up the newest
+// set at the start of a buffer. Clearing the filter history is likewise a
+// request the mixer carries out between buffers. So no buffer is ever
+// filtered with a half-written coefficient set.
 #include <array>
 #include <cstdint>
 
@@ -24,6 +32,7 @@ constexpr int kOutputRecord = 10;  // holds the preamp multiplier
 constexpr int HistoryDepth = 4;    // input frames kept; entry HistoryDepth-1 is the newest
 constexpr double kBandWidth = 1.4;
 constexpr double kMaxGainParameter = 14.0;
+constexpr int kReferenceRate = 44100;  // Hz
 
 // Centre frequencies in Hz, in band order.
 extern const std::array<double, kBandCount> EQCentreFrequencies;
@@ -54,14 +63,20 @@ using BandHistories = std::array<SectionHistory, kBandCount>;
 
 double ClampSample(double x);
 
-// Designs one band-pass section (see the .cpp for the arithmetic).
+// Designs one band-pass section for buffers at `rate` Hz (see the .cpp for
+// the arithmetic).
 void CalcBandCoefficients(BandFilterRecord& record, double frequency, double width,
-                          double gainParameter);
+                          double gainParameter, double rate = kReferenceRate);
+
+// The rate in Hz of the buffers the DSP procedures are given from now on;
+// the channel's own rate, set before the procedure is installed on it.
+// Redesigns and publishes the table when the rate changes.
+void SetSampleRate(int rate);
 
 // Asks the mixer to zero the input and section histories before its next buffer.
 void ClearFilterHistory();
 
-// The table as last designed on the user-interface thread.
+// The table as last designed on the user-interface thread, for the current rate.
 const FilterTableType& FilterTable();
 
 // One output frame from the current input x0 and the input two frames back
@@ -83,7 +98,7 @@ double EQSliderToUnit(int32_t value);
 // Turns the equalizer's slider values (0..100, 50 flat) into filter settings.
 void ApplyEqualizerSettings(int32_t preAmpValue, const std::array<int32_t, kBandCount>& bandValues);
 
-// Back to the state right after start-up (for tests).
+// Back to the state right after start-up, at the reference rate (for tests).
 void ResetEqualizerFilters();
 
 }  // namespace EQFilters

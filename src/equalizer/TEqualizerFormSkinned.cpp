@@ -4,6 +4,7 @@
 #include <QHideEvent>
 #include <QShowEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include <cmath>
 
@@ -23,8 +24,6 @@ namespace Audio = KestrelixAudioApi;
 using GeneralFunctions::ShowSprite;
 
 constexpr int kEffectsIntervalMs = 20;
-// While nothing plays the timer only looks now and then whether a song started.
-constexpr int kIdleIntervalMs = 250;
 constexpr int kTitleActive = 0, kTitleInactive = 1;
 
 }  // namespace
@@ -67,12 +66,15 @@ void TEqualizerFormSkinned::FormCreate() {
     DrawEQDiagramImage();
     silentFrameShown_ = false;
     shownLevelSprites_ = kNoLevelSprites;
+    WakeVisualEffects();
   };
+  playStatusObserver_ = Audio::AddPlayStatusObserver([this] { WakeVisualEffects(); });
   ConnectControls();
 }
 
 void TEqualizerFormSkinned::FormDestroy() {
   Timer1->stop();
+  Audio::RemovePlayStatusObserver(playStatusObserver_);
   SkinUnit::RedrawEqualizerDiagram = nullptr;
   EQSaveControlsPositions();
 }
@@ -81,6 +83,12 @@ void TEqualizerFormSkinned::HideAllEqualizerFormSkinnedDebuggingControls() { EQD
 
 void TEqualizerFormSkinned::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // The window's exposure (shown, minimized, covered) decides whether the
+  // effects are drawn; the platform window exists from the first show on.
+  if (QWindow* window = windowHandle(); window && !exposureWatched_) {
+    window->installEventFilter(this);
+    exposureWatched_ = true;
+  }
   if (!event->spontaneous()) FormShow();
 }
 
@@ -92,10 +100,28 @@ void TEqualizerFormSkinned::hideEvent(QHideEvent* event) {
 void TEqualizerFormSkinned::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange)
     ShowSprite(*EQTitleBarImage, EQTitleBarImageList, isActiveWindow() ? kTitleActive : kTitleInactive);
+  if (event->type() == QEvent::WindowStateChange) WakeVisualEffects();
   QWidget::changeEvent(event);
 }
 
-void TEqualizerFormSkinned::FormShow() { VisibilityChanged(true); }
+// The filter sees the event before the window takes it in, so the new
+// exposure is read once the event has been handled.
+bool TEqualizerFormSkinned::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && watched == windowHandle())
+    QMetaObject::invokeMethod(this, &TEqualizerFormSkinned::ExposureChanged, Qt::QueuedConnection);
+  return QWidget::eventFilter(watched, event);
+}
+
+void TEqualizerFormSkinned::ExposureChanged() {
+  const QWindow* window = windowHandle();
+  covered_ = isVisible() && window && !window->isExposed();
+  WakeVisualEffects();
+}
+
+void TEqualizerFormSkinned::FormShow() {
+  VisibilityChanged(true);
+  WakeVisualEffects();
+}
 
 void TEqualizerFormSkinned::FormHide() { VisibilityChanged(false); }
 
@@ -173,27 +199,44 @@ void TEqualizerFormSkinned::EQDiagramImageCanvasClick() {
   VisualEffectsMode = uint8_t((VisualEffectsMode + 1) % 4);
   VisualEffects::CopySprite(EQDiagramImageList, 0, EQDiagramImageCanvas->Canvas(), 0, 0);
   silentFrameShown_ = false;
-  Timer1->setInterval(kEffectsIntervalMs);
   EQDiagramImageCanvas->Changed();
+  WakeVisualEffects();
 }
 
 void TEqualizerFormSkinned::EQVolLevelCanvasClick() {
   LevelMeterOn = !LevelMeterOn;
   silentFrameShown_ = false;
   shownLevelSprites_ = kNoLevelSprites;
+  WakeVisualEffects();
 }
 
-// Fifty frames a second while a song plays. Under a Winamp skin nothing is
-// drawn; while nothing plays (or the window is hidden, or neither an effect
-// nor the meter is on), one silent frame is drawn and the timer idles.
+bool TEqualizerFormSkinned::EffectsCanBeSeen() const {
+  return GeneralFunctions::SkinIsWinamp == 0 && isVisible() && !isMinimized() && !covered_;
+}
+
+bool TEqualizerFormSkinned::EffectsFollowTheSound() const {
+  return Audio::vars.PlayStatus == Audio::psPlaying &&
+         (VisualEffectsMode != VisualEffects::vmNone || LevelMeterOn);
+}
+
+void TEqualizerFormSkinned::WakeVisualEffects() {
+  if (Timer1->isActive() || !EffectsCanBeSeen()) return;
+  if (EffectsFollowTheSound() || !silentFrameShown_) Timer1->start();
+}
+
+// Fifty frames a second while a song plays and the window can be seen. Under
+// a Winamp skin nothing is drawn; while nothing plays (or neither an effect
+// nor the meter is on), one silent frame is drawn. With nothing (more) to
+// draw the timer stops; WakeVisualEffects starts it again.
 void TEqualizerFormSkinned::Timer1Timer() {
-  if (GeneralFunctions::SkinIsWinamp == 1) return;
-  const bool showing = isVisible() && (VisualEffectsMode != VisualEffects::vmNone || LevelMeterOn);
-  const bool playing = Audio::vars.PlayStatus == Audio::psPlaying && showing;
-  if (!playing && silentFrameShown_) return;
-  DrawVisualEffectsFrame(playing);
+  if (!EffectsCanBeSeen()) {
+    Timer1->stop();
+    return;
+  }
+  const bool playing = EffectsFollowTheSound();
+  if (playing || !silentFrameShown_) DrawVisualEffectsFrame(playing);
   silentFrameShown_ = !playing;
-  Timer1->setInterval(playing ? kEffectsIntervalMs : kIdleIntervalMs);
+  if (!playing) Timer1->stop();
 }
 
 void TEqualizerFormSkinned::DrawVisualEffectsFrame(bool playing) {
@@ -212,13 +255,13 @@ void TEqualizerFormSkinned::DrawVisualEffectsFrame(bool playing) {
       break;
     case VisualEffects::vmBandBars:
       if (playing) Audio::AudioGetFFTData();
-      VisualEffects::ComputeBandPeaks(vars.FFTData, vars.EQBandFrequencies, BandPeaks);
+      VisualEffects::ComputeBandPeaks(vars.FFTData, vars.FFTSampleRate, vars.EQBandFrequencies, BandPeaks);
       VisualEffects::DrawBandBars(BandPeaks, EQVisualEffectsImageList, EQDiagramImageCanvas->Canvas());
       EQDiagramImageCanvas->Changed();
       break;
     case VisualEffects::vmSpectrum:
       if (playing) Audio::AudioGetFFTData();
-      VisualEffects::DrawSpectrum(vars.FFTData, EQDiagramImageList, SpectrumColors,
+      VisualEffects::DrawSpectrum(vars.FFTData, vars.FFTSampleRate, EQDiagramImageList, SpectrumColors,
                                   EQDiagramImageCanvas->Canvas());
       EQDiagramImageCanvas->Changed();
       break;

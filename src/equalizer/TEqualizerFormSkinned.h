@@ -78,11 +78,15 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   void EQDiagramImageCanvasClick();
   void EQVolLevelCanvasClick();
   void Timer1Timer();
+  // Starts the effects' timer when it has something to draw: a song plays,
+  // or a silent frame is still to be shown, and the window can be seen.
+  void WakeVisualEffects();
 
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormCreate();
@@ -97,12 +101,22 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   // "EQ: PreAmp:62" or "EQ: 1000 Hz:73" in the deck's artist window.
   void ShowSliderMessage(int index);
   void DrawVisualEffectsFrame(bool playing);
+  // A native skin's window that is shown, not minimized and not wholly covered.
+  bool EffectsCanBeSeen() const;
+  // A song plays and an effect or the meter is on.
+  bool EffectsFollowTheSound() const;
+  void ExposureChanged();
 
   QPoint EQDragOrigin;
-  // A stopped player shows one silent frame and then lets the timer idle.
+  // A stopped player shows one silent frame and then stops the timer.
   bool silentFrameShown_ = false;
   static constexpr uint32_t kNoLevelSprites = ~0u;
   uint32_t shownLevelSprites_ = kNoLevelSprites;  // the meter's sprites as last drawn
+  int playStatusObserver_ = 0;
+  bool exposureWatched_ = false;
+  // The windowing system reports the shown window wholly covered (or
+  // minimized): nothing of the effects could be seen.
+  bool covered_ = false;
 };
 
 // The one instance, made at start-up with the other windows.

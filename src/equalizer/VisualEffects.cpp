@@ -8,8 +8,8 @@ namespace VisualEffects {
 
 namespace {
 
-constexpr double kMixRate = 44100.0;
 constexpr int kFftSize = 1024;
+constexpr double kColumnStepHz = 4 * 44100.0 / kFftSize;
 constexpr int kLastBin = 511;
 
 int Round(double value) { return static_cast<int>(std::nearbyint(value)); }
@@ -21,19 +21,19 @@ void SetPixel(QImage& canvas, int x, int y, QRgb color) {
 
 }  // namespace
 
-double BandPeak(const Spectrum& spectrum, double low, double high) {
-  const int first = std::max(0, Round(low * kFftSize / kMixRate));
-  const int last = std::min(kLastBin, Round(high * kFftSize / kMixRate));
+double BandPeak(const Spectrum& spectrum, double low, double high, int sampleRate) {
+  const int first = std::max(0, Round(low * kFftSize / sampleRate));
+  const int last = std::min(kLastBin, Round(high * kFftSize / sampleRate));
   double peak = 0;
   for (int bin = first; bin <= last; ++bin) peak = std::max(peak, double(spectrum[size_t(bin)]));
   return peak;
 }
 
-void ComputeBandPeaks(const Spectrum& spectrum, const std::array<int32_t, 10>& centres,
+void ComputeBandPeaks(const Spectrum& spectrum, int sampleRate, const std::array<int32_t, 10>& centres,
                       BandPeaks& peaks) {
   for (size_t band = 0; band < peaks.size(); ++band) {
-    const double high = band + 1 < peaks.size() ? 1.4 * centres[band] : kMixRate / 2;
-    peaks[band] = BandPeak(spectrum, 0.7 * centres[band], high);
+    const double high = band + 1 < peaks.size() ? 1.4 * centres[band] : sampleRate / 2.0;
+    peaks[band] = BandPeak(spectrum, 0.7 * centres[band], high, sampleRate);
   }
 }
 
@@ -42,12 +42,13 @@ void DrawBandBars(const BandPeaks& peaks, const PlatformUi::ImageList& bars, QIm
     CopySprite(bars, Round(std::sqrt(peaks[band]) * 17), canvas, 15 * int(band) + 3, 2);
 }
 
-void DrawSpectrum(const Spectrum& spectrum, const PlatformUi::ImageList& backgrounds,
+void DrawSpectrum(const Spectrum& spectrum, int sampleRate, const PlatformUi::ImageList& backgrounds,
                   const ColorRamp& colors, QImage& canvas) {
   CopySprite(backgrounds, 0, canvas, 0, 0);
   const int bottom = canvas.height() - 4;
   for (int column = 0; column < 128; ++column) {
-    const double value = std::max(0.0f, spectrum[size_t(4 * column)]);
+    const int bin = Round(column * kColumnStepHz * kFftSize / sampleRate);
+    const double value = bin <= kLastBin ? std::max(0.0f, spectrum[size_t(bin)]) : 0.0;
     const int lit = std::min(Round(std::sqrt(value) * 32), 32);
     for (int k = 0; k <= lit; ++k) SetPixel(canvas, column + 14, bottom - k, colors[size_t(k)]);
   }

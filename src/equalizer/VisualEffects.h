@@ -15,7 +15,9 @@ namespace VisualEffects {
 // Panel modes, in the order a click cycles through them.
 enum Mode : uint8_t { vmScope = 0, vmBandBars = 1, vmSpectrum = 2, vmNone = 3 };
 
-using Spectrum = std::array<float, 512>;  // bin i stands for i x 44100 / 1024 Hz
+// Bin i stands for i x rate / 1024 Hz, the rate being that of the sound the
+// spectrum was taken from.
+using Spectrum = std::array<float, 512>;
 using Wave = std::array<std::array<int16_t, 2>, 64>;
 using ColorRamp = std::array<QRgb, 33>;  // entry 0 the bottom
 using BandPeaks = std::array<double, 10>;
@@ -25,19 +27,23 @@ struct ScopePoint {
 };
 using ScopePoints = std::array<ScopePoint, 64>;
 
-// The largest magnitude in the bins from low to high Hz (0 for none).
-double BandPeak(const Spectrum& spectrum, double low, double high);
+// The largest magnitude in the bins from low to high Hz (0 for none) of a
+// spectrum of sound at `sampleRate` Hz.
+double BandPeak(const Spectrum& spectrum, double low, double high, int sampleRate);
 
-// Each band from 0.7 to 1.4 times its centre; the top band up to 22050 Hz.
-void ComputeBandPeaks(const Spectrum& spectrum, const std::array<int32_t, 10>& centres,
+// Each band from 0.7 to 1.4 times its centre; the top band up to half the rate.
+void ComputeBandPeaks(const Spectrum& spectrum, int sampleRate, const std::array<int32_t, 10>& centres,
                       BandPeaks& peaks);
 
 // One bar sprite per band: height round(sqrt(peak) x 17), at x 15 i + 3, y 2.
 void DrawBandBars(const BandPeaks& peaks, const PlatformUi::ImageList& bars, QImage& canvas);
 
-// Background sprite 0, then 128 columns from every fourth bin, each lit from
-// 4 pixels above the bottom up to round(sqrt(v) x 32) pixels more.
-void DrawSpectrum(const Spectrum& spectrum, const PlatformUi::ImageList& backgrounds,
+// Background sprite 0, then 128 columns, each lit from 4 pixels above the
+// bottom up to round(sqrt(v) x 32) pixels more. Column i shows the bin nearest
+// to 4 i x 44100 / 1024 Hz (every fourth bin of sound at 44,100 Hz), so the
+// columns stand for the same frequencies whatever the rate; one above half
+// the rate shows nothing.
+void DrawSpectrum(const Spectrum& spectrum, int sampleRate, const PlatformUi::ImageList& backgrounds,
                   const ColorRamp& colors, QImage& canvas);
 
 // Background sprite 1, then one point per frame: the left channel from

@@ -1,18 +1,20 @@
 // The playlist editor's skinned controls: the tool panels and their
 // commands, the sort and display menus, the scroll button, the resize corner
 // and the title bar.
+#include <QActionGroup>
 #include <QMenu>
 
 #include <algorithm>
 #include <array>
 
-#include "audio/KestrelixAudioApi.h"
 #include "platform/ui/MessageBoxService.h"
+#include "platform/ui/ModalDialogService.h"
 #include "playlist/PlayListFrame.h"
 #include "playlist/PlayListHooks.h"
 #include "playlist/PlayListScrolling.h"
 #include "playlist/PlayListSorting.h"
 #include "playlist/PlayListView.h"
+#include "playlist/TJumpToFileForm.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinCursors.h"
 #include "skins/SpriteFunctions.h"
@@ -99,25 +101,35 @@ void TPlayListEditorForm::CreateMenus() {
   }
   using namespace GeneralFunctions;
   DisplayMenu = new QMenu(this);
-  const auto setOptions = [this](TPLDisplayOptions options) {
-    DisplayOptions = options;
-    VisualPlayListListBox->update();
+  // Each item is a choice of one group: the mode, or the counter shown or hidden.
+  struct DisplayChoice {
+    const char* caption;
+    TPLDisplayOptions group;  // the flags the choice decides
+    TPLDisplayOptions value;  // those flags as the choice sets them
   };
-  const std::array<std::pair<const char*, TPLDisplayOption>, 3> modes{{
-      {"Show Artist and Title", doSongArtistTitle},
-      {"Show Full File Names", doFullSongFileName},
-      {"Show Only File Names", doOnlySongFileName},
+  static constexpr std::array<DisplayChoice, 5> kChoices{{
+      {"Show Artist and Title", kModeOptions, doSongArtistTitle},
+      {"Show Full File Names", kModeOptions, doFullSongFileName},
+      {"Show Only File Names", kModeOptions, doOnlySongFileName},
+      {"Show Counter", doHideCounter, 0},
+      {"Hide Counter", doHideCounter, doHideCounter},
   }};
-  for (const auto& [caption, mode] : modes) {
-    AddMenuItem(DisplayMenu, caption, [this, setOptions, mode = mode] {
-      setOptions(WithDisplayMode(DisplayOptions, mode));
+  auto* modeGroup = new QActionGroup(DisplayMenu);
+  auto* counterGroup = new QActionGroup(DisplayMenu);
+  for (const DisplayChoice& choice : kChoices) {
+    QAction* item = DisplayMenu->addAction(QString::fromLatin1(choice.caption));
+    item->setCheckable(true);
+    (choice.group == kModeOptions ? modeGroup : counterGroup)->addAction(item);
+    connect(item, &QAction::triggered, this, [this, choice] {
+      DisplayOptions = static_cast<TPLDisplayOptions>((DisplayOptions & ~choice.group) | choice.value);
+      VisualPlayListListBox->update();
     });
   }
-  AddMenuItem(DisplayMenu, "Show Counter", [this, setOptions] {
-    setOptions(static_cast<TPLDisplayOptions>(DisplayOptions & ~doHideCounter));
-  });
-  AddMenuItem(DisplayMenu, "Hide Counter", [this, setOptions] {
-    setOptions(static_cast<TPLDisplayOptions>(DisplayOptions | doHideCounter));
+  // The checks follow options set elsewhere too (the settings, a new start).
+  connect(DisplayMenu, &QMenu::aboutToShow, this, [this] {
+    const QList<QAction*> items = DisplayMenu->actions();
+    for (size_t i = 0; i < kChoices.size(); ++i)
+      items[static_cast<int>(i)]->setChecked((DisplayOptions & kChoices[i].group) == kChoices[i].value);
   });
 }
 
@@ -186,8 +198,19 @@ void TPlayListEditorForm::ConnectMenuButtons() {
 
 void TPlayListEditorForm::PlaySelectedSong() {
   PlayPlayListSong(PlayListPlayback::pmSelected);
-  const auto& showPlaying = PlayListHooks::Deck().ShowPlaying;
-  if (KestrelixAudioApi::vars.PlayStatus == KestrelixAudioApi::psPlaying && showPlaying) showPlaying();
+  if (const auto& showState = PlayListHooks::Deck().ShowEngineState) showState();
+}
+
+void TPlayListEditorForm::PlayEntry(int32_t index) {
+  if (index < 0 || index >= PlayList.TotalFiles()) return;
+  PlayList.SelectRange(index, index, false);
+  VisualPlayListListBox->MoveCaret(index);
+  PlaySelectedSong();
+}
+
+void TPlayListEditorForm::JumpToFile() {
+  TJumpToFileForm dialog(PlayList, [this](int32_t index) { PlayEntry(index); }, this);
+  PlatformUi::ExecModal(dialog);
 }
 
 void TPlayListEditorForm::ToggleMenuButtonClick(int menu) {

@@ -46,7 +46,12 @@ void PlaceMovableControls(PlayListSkinControls& c, bool winampSkin) {
 
   const int bottomRight = c.PLBottomRightImage->x();
   c.ToggleMenu5Button->move(bottomRight + (winampSkin ? 106 : 121), c.ToggleMenu5Button->y());
-  c.PLTextWindow->move(bottomRight + (winampSkin ? 6 : 0), c.PLTextWindow->y());
+  // The info area: in a Winamp skin 6 pixels into the bottom-right part; in
+  // the player's own skins it ends with that part's display, 120 pixels in,
+  // and reaches left as far as its 18 characters need.
+  constexpr int kOwnDisplayEnd = 120;
+  const int infoLeft = winampSkin ? bottomRight + 6 : bottomRight + kOwnDisplayEnd - c.PLTextWindow->width();
+  c.PLTextWindow->move(infoLeft, c.PLTextWindow->y());
 
   const int bottomTop = c.PLBottomPanel->y();
   const auto menus = c.PLMenuPanels();

@@ -26,9 +26,12 @@ struct DeckDisplay {
   std::function<void()> DisplayFileType;
   // Redraws the position slider at PositionPercent.
   std::function<void()> DrawPositionSlider;
-  // A song chosen in the playlist window started: the deck shows the
-  // playing state as its Play button does.
-  std::function<void()> ShowPlaying;
+  // Tells why an entry could not be played on the deck's text line, for one
+  // pass of its scrolling, while the song that follows goes on.
+  std::function<void(const QString&)> ShowNotice;
+  // A song chosen in the playlist window was tried: the deck shows what the
+  // engine does now (playing, or stopped when it could not be played).
+  std::function<void()> ShowEngineState;
   // The playlist window was shown (true) or hidden: the deck's playlist
   // button shows which.
   std::function<void(bool shown)> PlayListShown;

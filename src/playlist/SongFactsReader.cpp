@@ -14,7 +14,7 @@ constexpr auto kBatchInterval = std::chrono::milliseconds(100);
 
 }  // namespace
 
-SongFactsReader::SongFactsReader(QObject* parent) : QObject(parent), thread_([this] { Run(); }) {}
+SongFactsReader::SongFactsReader(QObject* parent) : QObject(parent) {}
 
 SongFactsReader::~SongFactsReader() {
   {
@@ -22,7 +22,7 @@ SongFactsReader::~SongFactsReader() {
     stopping_ = true;
   }
   wake_.notify_all();
-  thread_.join();
+  if (thread_.joinable()) thread_.join();
 }
 
 void SongFactsReader::Request(const QStringList& paths) {
@@ -36,7 +36,11 @@ void SongFactsReader::Request(const QStringList& paths) {
       ++added;
     }
   }
-  if (added > 0) wake_.notify_one();
+  if (added == 0) return;
+  // The thread starts with the first file to read: a session that never
+  // reads one never has it.
+  if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+  wake_.notify_one();
 }
 
 void SongFactsReader::LearnSeconds(const QString& path, int seconds) {

@@ -58,5 +58,5 @@ class SongFactsReader : public QObject {
   // GUI thread only.
   QSet<QString> known_;
   QHash<QString, SongFacts::Facts> facts_;
-  std::thread thread_;
+  std::thread thread_;  // started by the first Request that queues a path
 };

@@ -42,4 +42,8 @@ struct SavedSettings {
   bool ReadTitlesFromTags = true;
   // "Add Dir" also adds the songs of the folder's subfolders.
   bool AddFoldersWithSubfolders = false;
+  bool SkipUnplayableSongs = true;
+  bool GaplessPlayback = true;
+  uint8_t ReplayGainMode = 0;        // 0 off, 1 track, 2 album
+  int32_t ReplayGainPreAmpDb = 0;    // for songs without ReplayGain, -15..15
 };

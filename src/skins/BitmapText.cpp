@@ -1,5 +1,7 @@
 #include "BitmapText.h"
 
+#include <QPainter>
+
 namespace GeneralFunctions {
 
 uint8_t SkinIsWinamp = 0;
@@ -34,11 +36,19 @@ int NumberCell(QChar c) {
 
 enum class ColonRule { Skipped, DrawnAsCell13 };
 
+// One painter serves a whole text: the deck draws its texts several times a
+// second, and setting up a painter for each character cost more than the
+// drawing. A cell the list does not hold draws nothing.
+void DrawCell(QPainter& painter, const PlatformUi::ImageList& list, int x, int y, int cell) {
+  const QImage sprite = list.Sprite(cell);
+  if (!sprite.isNull()) painter.drawImage(x, y, sprite);
+}
+
 void DrawDigits(const QString& text, int minLength, int gap, int x, int y,
                 const PlatformUi::ImageList& numbers, PlatformUi::PaintBox& box, bool showBlanks,
                 ColonRule colonRule) {
   const QString padded = text.rightJustified(minLength, u' ');
-  QImage& canvas = box.Canvas();
+  QPainter painter(&box.Canvas());
   int advance = 0;
   for (const QChar c : padded) {
     int cell = NumberCell(c);
@@ -53,11 +63,12 @@ void DrawDigits(const QString& text, int minLength, int gap, int x, int y,
     }
     if (c == u'?' && colonRule == ColonRule::DrawnAsCell13) drawn = false;
     if (drawn) {
-      numbers.Draw(canvas, x + advance, y, cell);
+      DrawCell(painter, numbers, x + advance, y, cell);
       advance += gap;
     }
     advance += numbers.Width();
   }
+  painter.end();
   box.Changed();
 }
 
@@ -70,20 +81,21 @@ int CharacterCell(QChar character) {
 
 void DrawBitmapText(const QString& text, int cells, int x, int y,
                     const PlatformUi::ImageList& font, PlatformUi::PaintBox& box) {
-  QImage& canvas = box.Canvas();
+  QPainter painter(&box.Canvas());
   int advance = 0;
   for (int i = 0; i < cells; ++i) {
     const QChar c = i < text.size() ? text[i] : QChar(u' ');
     const int cell = CharacterCell(c);
     if (SkinIsWinamp == 1 && c == u'@') {
-      font.Draw(canvas, x + advance, y, kWinampAtCell);
+      DrawCell(painter, font, x + advance, y, kWinampAtCell);
       advance += font.Width();
-      font.Draw(canvas, x + advance, y, kWinampAtCell + 1);
+      DrawCell(painter, font, x + advance, y, kWinampAtCell + 1);
     } else {
-      font.Draw(canvas, x + advance, y, cell);
+      DrawCell(painter, font, x + advance, y, cell);
     }
     advance += font.Width();
   }
+  painter.end();
   box.Changed();
 }
 

@@ -111,9 +111,14 @@ void LayOutEqualizer(EqualizerSkinControls& e) {
 }
 
 void LayOutPlayList(PlayListSkinControls& p) {
-  LayOutPlayListParts(p, {13, 31, 28, 20, 60, 80, {1, 33, 65, 97, 129}, {150, 11, 120, 13}});
+  // The info area holds 18 characters of the 8-pixel font: it ends where the
+  // bottom-right part's 120-pixel display ends and reaches 24 pixels left of
+  // that part, so the narrowest window keeps one 25-pixel step of the bottom
+  // bar between the two parts for it.
+  constexpr int kInfoReachLeft = 25;
+  LayOutPlayListParts(p, {13, 31, 28, 20, 60, 80, {1, 33, 65, 97, 129}, {126, 11, 144, 13}});
   p.PLMainMenuButton->setGeometry(p.PLTitleBarLeftImage->x() + 3, 3, 9, 9);
-  p.PLMinimumSize = QSize(p.PLBottomLeftImage->width() + p.PLBottomRightImage->width(),
+  p.PLMinimumSize = QSize(p.PLBottomLeftImage->width() + kInfoReachLeft + p.PLBottomRightImage->width(),
                           p.PLTitleBarLeftImage->height() + p.PLBottomLeftImage->height() +
                               2 * p.PLVerticalLeftImage->height());
   p.ArrangePlayListFrame();

@@ -1,6 +1,10 @@
 #include "TPreferencesDialogForm.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QGroupBox>
@@ -168,15 +172,8 @@ QWidget* TPreferencesDialogForm::MakeAudioApiPage() {
 
 QWidget* TPreferencesDialogForm::MakeSkinsPage(const QString& skinsMail) {
   auto* page = new QWidget;
-  SkinsModel = new QFileSystemModel(page);
-  // Folders, and the skin archives that are skins like folders.
-  SkinsModel->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
-  SkinsModel->setNameFilters({QStringLiteral("*.wsz"), QStringLiteral("*.zip")});
-  SkinsModel->setNameFilterDisables(false);
   SkinsTreeView = new QTreeView;
-  SkinsTreeView->setModel(SkinsModel);
   SkinsTreeView->setHeaderHidden(true);
-  for (int column = 1; column < SkinsModel->columnCount(); ++column) SkinsTreeView->hideColumn(column);
   connect(SkinsTreeView, &QTreeView::clicked, this, &TPreferencesDialogForm::SkinsTreeViewClick);
   connect(SkinsTreeView, &QTreeView::doubleClicked, this, &TPreferencesDialogForm::SkinsTreeViewDblClick);
 
@@ -206,6 +203,18 @@ QWidget* TPreferencesDialogForm::MakeSkinsPage(const QString& skinsMail) {
   return page;
 }
 
+// The folder model reads and watches folders on threads of its own: it is
+// made when the skin browser is first shown, not in every session.
+void TPreferencesDialogForm::MakeSkinsModel() {
+  SkinsModel = new QFileSystemModel(SkinsTreeView);
+  // Folders, and the skin archives that are skins like folders.
+  SkinsModel->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
+  SkinsModel->setNameFilters({QStringLiteral("*.wsz"), QStringLiteral("*.zip")});
+  SkinsModel->setNameFilterDisables(false);
+  SkinsTreeView->setModel(SkinsModel);
+  for (int column = 1; column < SkinsModel->columnCount(); ++column) SkinsTreeView->hideColumn(column);
+}
+
 QWidget* TPreferencesDialogForm::MakeOptionsPage() {
   auto* page = new QWidget;
   AlwaysOnTopCheckBox = new QCheckBox(QStringLiteral("Always on Top"));
@@ -213,18 +222,37 @@ QWidget* TPreferencesDialogForm::MakeOptionsPage() {
   DoubleSizeCheckBox = new QCheckBox(QStringLiteral("Double Size"));
   ReadTitlesFromTagsCheckBox = new QCheckBox(QStringLiteral("Read titles from tags"));
   AddFoldersWithSubfoldersCheckBox = new QCheckBox(QStringLiteral("Add folders with their subfolders"));
+  SkipUnplayableSongsCheckBox = new QCheckBox(QStringLiteral("Skip songs that cannot be played"));
+  GaplessPlaybackCheckBox = new QCheckBox(QStringLiteral("Gapless playback"));
+  ReplayGainComboBox = new QComboBox;
+  ReplayGainComboBox->addItems({QStringLiteral("Off"), QStringLiteral("Track gain"), QStringLiteral("Album gain")});
+  ReplayGainPreAmpSpinBox = new QSpinBox;
+  ReplayGainPreAmpSpinBox->setRange(-15, 15);
+  ReplayGainPreAmpSpinBox->setSuffix(QStringLiteral(" dB"));
   auto* layout = new QVBoxLayout(page);
   for (const auto& option : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop},
                              std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport},
                              std::pair{DoubleSizeCheckBox, &DoubleSize},
                              std::pair{ReadTitlesFromTagsCheckBox, &ReadTitlesFromTags},
-                             std::pair{AddFoldersWithSubfoldersCheckBox, &AddFoldersWithSubfolders}}) {
+                             std::pair{AddFoldersWithSubfoldersCheckBox, &AddFoldersWithSubfolders},
+                             std::pair{SkipUnplayableSongsCheckBox, &SkipUnplayableSongs},
+                             std::pair{GaplessPlaybackCheckBox, &GaplessPlayback}}) {
     DeckFlag* flag = option.second;
     layout->addWidget(option.first);
     connect(option.first, &QCheckBox::clicked, this, [flag](bool checked) {
       if (flag->Set) flag->Set(checked);
     });
   }
+  auto* replayGain = new QFormLayout;
+  replayGain->addRow(QStringLiteral("ReplayGain:"), ReplayGainComboBox);
+  replayGain->addRow(QStringLiteral("Pre-amp for songs without ReplayGain:"), ReplayGainPreAmpSpinBox);
+  layout->addLayout(replayGain);
+  connect(ReplayGainComboBox, &QComboBox::activated, this, [this](int mode) {
+    if (ReplayGainMode.Set) ReplayGainMode.Set(mode);
+  });
+  connect(ReplayGainPreAmpSpinBox, &QSpinBox::valueChanged, this, [this](int dB) {
+    if (ReplayGainPreAmp.Set) ReplayGainPreAmp.Set(dB);
+  });
   layout->addStretch();
   return page;
 }
@@ -245,6 +273,7 @@ void TPreferencesDialogForm::PageShown(int page) {
     const QString fields[] = {api.Description, api.APIName, api.APIVersion, api.LibraryFile};
     for (size_t i = 0; i < AudioApiLabels.size(); ++i) AudioApiLabels[i]->setText(fields[i]);
   } else if (tab == QLatin1String("Skins")) {
+    if (!SkinsModel) MakeSkinsModel();
     SkinsTreeView->setRootIndex(SkinsModel->setRootPath(SkinUnit::SkinsFolder));
   } else if (tab == QLatin1String("What's New")) {
     QFile file(PlatformUi::ProgramFolder() + QStringLiteral("What's New.txt"));
@@ -257,6 +286,11 @@ void TPreferencesDialogForm::PageShown(int page) {
     DoubleSizeCheckBox->setChecked(DoubleSize.Get && DoubleSize.Get());
     ReadTitlesFromTagsCheckBox->setChecked(ReadTitlesFromTags.Get && ReadTitlesFromTags.Get());
     AddFoldersWithSubfoldersCheckBox->setChecked(AddFoldersWithSubfolders.Get && AddFoldersWithSubfolders.Get());
+    SkipUnplayableSongsCheckBox->setChecked(SkipUnplayableSongs.Get && SkipUnplayableSongs.Get());
+    GaplessPlaybackCheckBox->setChecked(GaplessPlayback.Get && GaplessPlayback.Get());
+    ReplayGainComboBox->setCurrentIndex(ReplayGainMode.Get ? ReplayGainMode.Get() : 0);
+    const QSignalBlocker quiet(ReplayGainPreAmpSpinBox);
+    ReplayGainPreAmpSpinBox->setValue(ReplayGainPreAmp.Get ? ReplayGainPreAmp.Get() : 0);
   }
 }
 

@@ -8,10 +8,12 @@
 #include "skins/ProjectLinks.h"
 
 class QCheckBox;
+class QComboBox;
 class QFileSystemModel;
 class QGroupBox;
 class QLabel;
 class QModelIndex;
+class QSpinBox;
 class QTabWidget;
 class QTextEdit;
 class QTreeView;
@@ -34,13 +36,21 @@ class TPreferencesDialogForm : public QWidget {
   DeckFlag DoubleSize;
   DeckFlag ReadTitlesFromTags;
   DeckFlag AddFoldersWithSubfolders;
+  DeckFlag SkipUnplayableSongs;
+  DeckFlag GaplessPlayback;
+  struct DeckValue {
+    std::function<int()> Get;
+    std::function<void(int)> Set;
+  };
+  DeckValue ReplayGainMode;   // 0 off, 1 track, 2 album
+  DeckValue ReplayGainPreAmp; // dB for songs without ReplayGain
 
   // Centres the dialog on the screen and shows it.
   void ShowDialog();
 
   QTabWidget* PageControl;
   QTreeView* SkinsTreeView;
-  QFileSystemModel* SkinsModel;
+  QFileSystemModel* SkinsModel = nullptr;  // made when the Skins page first shows
   QLabel* SkinNameLabel;
   QLabel* SkinFormatLabel;
   QTextEdit* SkinCommentsMemo;
@@ -51,10 +61,14 @@ class TPreferencesDialogForm : public QWidget {
   QCheckBox* DoubleSizeCheckBox;
   QCheckBox* ReadTitlesFromTagsCheckBox;
   QCheckBox* AddFoldersWithSubfoldersCheckBox;
+  QCheckBox* SkipUnplayableSongsCheckBox;
   // Shown only for the links the build was given.
   QLabel* WebPageLink;
   QLabel* CommentsLink;
   QLabel* SkinsMailLink;
+  QCheckBox* GaplessPlaybackCheckBox;
+  QComboBox* ReplayGainComboBox;
+  QSpinBox* ReplayGainPreAmpSpinBox;
 
   void SkinsTreeViewClick(const QModelIndex& index);
   void SkinsTreeViewDblClick(const QModelIndex& index);
@@ -62,6 +76,7 @@ class TPreferencesDialogForm : public QWidget {
  private:
   QGroupBox* TextPage(QTextEdit* memo, const QString& text);
   QWidget* MakeSkinsPage(const QString& skinsMail);
+  void MakeSkinsModel();
   QWidget* MakeOptionsPage();
   QWidget* MakeAudioApiPage();
   void PageShown(int page);

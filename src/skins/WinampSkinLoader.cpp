@@ -103,7 +103,7 @@ void LayOutEqualizer(EqualizerSkinControls& e) {
 }
 
 void LayOutPlayList(PlayListSkinControls& p) {
-  LayOutPlayListParts(p, {14, 25, 22, 18, 54, 72, {14, 43, 72, 101, 256}, {158, 11, 80, 6}});
+  LayOutPlayListParts(p, {14, 25, 22, 18, 54, 72, {14, 43, 72, 101, 256}, {158, 11, 90, 6}});
   p.PLMinimumSize = QSize(kWindowWidth, kWindowHeight);
   p.ArrangePlayListFrame();
 }

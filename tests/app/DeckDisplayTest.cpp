@@ -13,6 +13,7 @@
 #include "playlist/PlayListEntry.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/BitmapText.h"
+#include "skins/SkinUnit.h"
 #include "support/TestEnvironment.h"
 
 namespace DeckTests {
@@ -111,6 +112,7 @@ TEST_F(DeckDisplay, TimeShowsElapsedOrRemainingMinutesAndSecondsAndBlinksWhilePa
 // blanks only while paused, and no total time.
 TEST_F(DeckDisplay, WinampDigitsFollowTheirOwnSpacing) {
   GeneralFunctions::SkinIsWinamp = 1;
+  DeckForm->SongCurrectPlayingTimeWindow->Canvas().fill(Qt::transparent);  // as a skin load leaves it
   SetElapsed(83);
   DeckForm->DrawSongTimeText(0);
   PlatformUi::PaintBox expected;
@@ -128,6 +130,36 @@ TEST_F(DeckDisplay, WinampDigitsFollowTheirOwnSpacing) {
   }
   EXPECT_EQ(DeckForm->SongCurrectPlayingTimeWindow->Canvas(), expected.Canvas());
   GeneralFunctions::SkinIsWinamp = 0;
+}
+
+// After a skin switch each text window shows exactly what drawing on an empty
+// canvas shows: nothing of the old skin stays beside or under the new glyphs.
+TEST_F(DeckDisplay, ASkinSwitchRedrawsEveryTextWindowFromTheNewSkin) {
+  vars.TotalSeconds = 200;
+  SetElapsed(65);
+  vars.BitRate = 128;
+  vars.OutputFrequency = 44100;
+  vars.ChannelCount = 2;
+  DeckForm->UpdateTextWindows();
+  DeckForm->Timer1Timer();
+  const QString defaultSkin = TestSupport::ProgramFolder() + "skins/Default";
+  for (const QString& skin : {defaultSkin + "/Winamp", defaultSkin}) {
+    SkinUnit::SwitchToSkin(skin);
+    for (PlatformUi::PaintBox* window : {DeckForm->SongCurrectPlayingTimeWindow, DeckForm->SongTotalTimeWindow,
+                                         DeckForm->KbpsTextWindow, DeckForm->KhzTextWindow,
+                                         DeckForm->PlayerStatusWindow}) {
+      const QImage shown = window->Canvas().copy();
+      window->Canvas().fill(Qt::transparent);
+      DeckForm->DrawSongTimeText(DeckForm->TimeDisplayMode);
+      DeckForm->UpdateTextWindows();
+      EXPECT_EQ(window->Canvas(), shown) << skin.toStdString() << " " << window->geometry().x();
+    }
+    // The scrolling line starts again at the new width.
+    const int cells = DeckForm->SongArtistWindow->width() / DeckForm->FontSmallImageList.Width();
+    EXPECT_EQ(DeckForm->ArtistWindowInfo.WidthInChars, cells);
+    DeckForm->Timer1Timer();
+    EXPECT_TRUE(ShowsText(DeckForm->SongArtistWindow, QString(cells - 1, ' ') + "W", cells));
+  }
 }
 
 TEST_F(DeckDisplay, ScrollingLinesStepEachTickAndPauseWhileASliderIsHeld) {

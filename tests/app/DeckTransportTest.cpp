@@ -1,8 +1,12 @@
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
+#include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "DeckTestKit.h"
 #include "app/Forms.h"
@@ -30,6 +34,18 @@ class DeckTransport : public DeckRun {
     DeckRun::Start();
     UsePlayList(
         {WriteSong("one.wav", 8.0), WriteSong("two.wav", 8.0), WriteSong("three.wav", 8.0)});
+  }
+  // Files that cannot be played: named but gone, random bytes, and a song cut
+  // off inside its header.
+  static QStringList WriteUnplayableSongs() {
+    const QString folder = TestSupport::ProgramFolder();
+    QFile noise(folder + "noise.wav");
+    EXPECT_TRUE(noise.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 4096; ++i) noise.putChar(char((i * 7919 + 13) % 251));
+    noise.close();
+    QFile cut(WriteSong("cut.wav", 1.0));
+    EXPECT_TRUE(cut.resize(30));
+    return {folder + "gone.wav", noise.fileName(), cut.fileName()};
   }
   void ExpectDeckShows(int stateSprite, const char* status, bool transmission) {
     EXPECT_TRUE(
@@ -174,6 +190,82 @@ TEST_F(PositionSlider, AStoppedSongIsNotMovedAndPlaysFromItsStart) {
   EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
 }
 
+// A press on a slider's track takes the button under the pointer and acts at
+// once; the wheel over the deck and the arrow keys of the deck and the
+// equalizer step the volume by 5 and the song by 5 seconds.
+TEST_F(PositionSlider, TrackClicksWheelAndArrowKeys) {
+  UsePlayList({WriteSong("long.wav", 30.0)});
+  Click(DeckForm->PlayButton);
+  Click(DeckForm->PauseButton);  // the position holds still while paused
+  const int sentBefore = positionsSent;
+  PlatformUi::ImageControl* position = DeckForm->PosbarImage;
+  PlatformUi::ImageControl* volume = DeckForm->VolumeImage;  // upright in this skin: 100 at the top
+  PlatformUi::ImageControl* balance = DeckForm->BalanceImage;
+  const struct {
+    const char* what;
+    PlatformUi::ImageControl* track;
+    QPoint at;
+    const int& value;
+    int expected;
+  } clicks[] = {
+      {"position, middle", position, {position->width() / 2, 1}, vars.PositionPercent, 50},
+      {"volume, top", volume, {volume->width() / 2, 0}, vars.VolumeValue, 100},
+      {"balance, left end", balance, {0, 1}, vars.BalanceValue, 0},
+  };
+  for (const auto& c : clicks) {
+    Click(c.track, c.at);
+    EXPECT_EQ(c.value, c.expected) << c.what;
+  }
+  EXPECT_EQ(positionsSent, sentBefore + 1);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPaused);
+  Audio::AudioGetPosition();
+  EXPECT_EQ(vars.ElapsedSeconds, 15);
+
+  const auto wheel = [](int delta) {
+    QWheelEvent event(QPointF(5, 5), DeckForm->mapToGlobal(QPointF(5, 5)), {}, {0, delta}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(DeckForm, &event);
+  };
+  const auto key = [](QWidget* window, Qt::Key key) {
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, key);
+  };
+  QWidget* deck = DeckForm;
+  QWidget* equalizer = EqualizerFormSkinned;
+  QWidget* playList = PlayListEditorForm;
+  const struct {
+    const char* what;
+    int volumeBefore;
+    std::function<void()> act;
+    int volumeAfter;
+    int64_t secondAfter;
+  } steps[] = {
+      {"wheel up a notch", 50, [&] { wheel(120); }, 55, 15},
+      {"wheel down two notches", 50, [&] { wheel(-240); }, 40, 15},
+      {"two half notches", 50, [&] {
+         wheel(60);
+         wheel(60);
+       }, 55, 15},
+      {"Up in the deck", 50, [&] { key(deck, Qt::Key_Up); }, 55, 15},
+      {"Down in the equalizer", 2, [&] { key(equalizer, Qt::Key_Down); }, 0, 15},
+      {"Right in the deck", 50, [&] { key(deck, Qt::Key_Right); }, 50, 20},
+      {"Left twice in the equalizer", 50, [&] {
+         key(equalizer, Qt::Key_Left);
+         key(equalizer, Qt::Key_Left);
+       }, 50, 10},
+      {"Up in the playlist moves in the list", 50, [&] { key(playList, Qt::Key_Up); }, 50, 10},
+  };
+  for (const auto& step : steps) {
+    DeckForm->SetVolumeLevel(step.volumeBefore);
+    step.act();
+    EXPECT_EQ(vars.VolumeValue, step.volumeAfter) << step.what;
+    EXPECT_EQ(DeckForm->VolumeSliderRecord.Value, step.volumeAfter) << step.what;
+    Audio::AudioGetPosition();
+    EXPECT_EQ(vars.ElapsedSeconds, step.secondAfter) << step.what;
+  }
+  EXPECT_EQ(vars.PlayStatus, Audio::psPaused);
+}
+
 // A tracker music's time is counted by the deck's display timer from the
 // millisecond clock; the time spent paused is not counted.
 TEST_F(DeckTransport, TrackerMusicTimeLeavesOutThePause) {
@@ -302,6 +394,78 @@ TEST_F(DeckTransport, TheOutputHoldsSoundAfterPlayAndSilenceAfterStop) {
   ASSERT_GT(seconds, 2.5);
   EXPECT_GT(Loudest(heard, 0, seconds - 1.0), 0.3);
   EXPECT_LT(Loudest(heard, seconds - 0.5, seconds), 0.001);
+}
+
+// A song that cannot be played never leaves the deck showing "Playing".
+// Reached by Next it is passed over without a box while its reason runs
+// along the artist line; chosen directly, or with skipping switched off, it
+// gets the error box and the deck shows the engine stopped.
+TEST_F(DeckTransport, SongsThatCannotBePlayedLeaveTheDeckAsTheEngineIs) {
+  DeckRun::Start();
+  const QStringList bad = WriteUnplayableSongs();
+  const QString good = WriteSong("good.wav", 8.0);
+  auto& boxes = TestSupport::MessageBoxes().shown;
+  for (const QString& song : bad) {
+    SCOPED_TRACE(song.toStdString());
+    for (bool skipping : {true, false}) {
+      DeckForm->Settings.SkipUnplayableSongs = skipping;
+      UsePlayList({good, song, good});
+      Click(DeckForm->PlayButton);
+      ASSERT_EQ(vars.PlayStatus, Audio::psPlaying);
+      boxes.clear();
+      Click(DeckForm->ForwardButton);
+      if (skipping) {
+        EXPECT_TRUE(boxes.empty());
+        EXPECT_EQ(CurrentIndex(), 2);
+        EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+        ExpectDeckShows(0, "Playing", true);
+        EXPECT_TRUE(DeckForm->ArtistScrollText.Text.startsWith("Can't create stream (error code: "))
+            << DeckForm->ArtistScrollText.Text.toStdString();
+      } else {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_TRUE(boxes[0].text.startsWith("Can't create stream\r\n(error code: "));
+        EXPECT_EQ(CurrentIndex(), 1);
+        EXPECT_EQ(vars.PlayStatus, Audio::psStopped);
+        ExpectDeckShows(2, "Stopped", false);
+      }
+    }
+    // Chosen directly: Play on the stopped list.
+    Click(DeckForm->StopButton);
+    PlayListEditorForm->PlayList.CurrentSongIndex = 1;
+    boxes.clear();
+    Click(DeckForm->PlayButton);
+    EXPECT_EQ(boxes.size(), 1u);
+    ExpectDeckShows(2, "Stopped", false);
+    ASSERT_FALSE(TickUntil([] { return CurrentIndex() != 1; }, 300)) << "moved on by itself";
+  }
+}
+
+// A song ends into unplayable ones and, repeating, comes round to itself
+// again without a box; a list of nothing but unplayable songs stops after
+// one pass, its reason on the artist line until it has run through once.
+TEST_F(DeckTransport, TheEndOfASongSkipsUnplayableOnesAndAWholeListOfThemStops) {
+  DeckRun::Start();
+  const QStringList bad = WriteUnplayableSongs();
+  UsePlayList(QStringList{WriteSong("short.wav", 0.4)} + bad);
+  DeckForm->Settings.RepeatOn = true;
+  Click(DeckForm->PlayButton);
+  ASSERT_TRUE(TickUntil([] { return DeckForm->ArtistScrollText.Text.startsWith("Can't create stream"); }));
+  EXPECT_EQ(CurrentIndex(), 0);
+  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+  EXPECT_TRUE(TestSupport::MessageBoxes().shown.empty());
+
+  UsePlayList(bad);
+  Click(DeckForm->ForwardButton);
+  EXPECT_TRUE(TestSupport::MessageBoxes().shown.empty());
+  EXPECT_EQ(vars.PlayStatus, Audio::psStopped);
+  ExpectDeckShows(2, "Stopped", false);
+  EXPECT_EQ(CurrentIndex(), 0);
+  const QString notice = DeckForm->ArtistScrollText.Text;
+  EXPECT_TRUE(notice.startsWith("Can't create stream")) << notice.toStdString();
+  for (int tick = 0; tick < notice.size() + DeckForm->ArtistWindowInfo.WidthInChars; ++tick) DeckForm->Timer1Timer();
+  EXPECT_EQ(DeckForm->ArtistScrollText.Text, notice);
+  DeckForm->Timer1Timer();
+  EXPECT_EQ(DeckForm->ArtistScrollText.Text, GeneralFunctions::GetEntrySongArtist(vars.CurrentSongEntry));
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // its name and its read-outs, and a dead one gives way to the next entry.
 #include <QFile>
 
-#include <set>
-
 #include "DeckTestKit.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
@@ -15,6 +13,7 @@
 #include "playlist/PlayListFile.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "support/RadioServer.h"
+#include "support/TestEnvironment.h"
 
 namespace DeckTests {
 namespace {
@@ -65,20 +64,46 @@ TEST_F(InternetRadio, AStationPlaysWithItsTitlesAndIsFoundAgainAfterARestart) {
   EXPECT_EQ(PlayListFile::ReadPlayListFile(AutoPlayList::AutoPlayListPath()).entries, QStringList{entry});
 }
 
-TEST_F(InternetRadio, AStationThatNeverAnswersGivesWayToTheNextEntry) {
-  RadioServer silent(TestSupport::ToneShow(false), TestSupport::Misbehaviour::Silent);
+// A station that cannot be reached says why on the artist line, once, and
+// gives way to the next entry; alone in a repeating list it stops there
+// rather than being tried again and again.
+TEST_F(InternetRadio, AStationThatCannotBeReachedSaysWhyAndGivesWay) {
   Start();
   BASS_SetConfig(BASS_CONFIG_NET_TIMEOUT, 300);
-  UsePlayList({QString::fromStdString(silent.Url()), WriteSong("after.wav", 4.0)});
+  RadioServer silent(TestSupport::ToneShow(false), TestSupport::Misbehaviour::Silent);
+  RadioServer missing(TestSupport::ToneShow(false), TestSupport::Misbehaviour::NotFound);
+  std::string closed;
+  {
+    RadioServer gone(TestSupport::ToneShow(false));
+    closed = gone.Url();
+  }
+  const QString after = WriteSong("after.wav", 4.0);
+  const struct {
+    std::string url;
+    const char* reason;
+  } cases[] = {
+      {silent.Url(), "Can't reach the station: no answer in time"},
+      {missing.Url(), "Can't reach the station: the server answered 404 Not Found"},
+      {closed, "Can't reach the station: no connection could be made"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reason);
+    UsePlayList({QString::fromStdString(c.url), after});
+    Click(DeckForm->PlayButton);
+    ASSERT_TRUE(TickUntil([] { return PlayListEditorForm->PlayList.CurrentSongIndex == 1; }));
+    EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
+    EXPECT_EQ(vars.IsInternetStream, 0);
+    EXPECT_EQ(DeckForm->ArtistScrollText.Text, c.reason);
+    EXPECT_TRUE(TestSupport::MessageBoxes().shown.empty());
+  }
+
+  DeckForm->Settings.RepeatOn = true;
+  UsePlayList({QString::fromStdString(closed)});
   Click(DeckForm->PlayButton);
-  std::set<QString> statuses;
-  ASSERT_TRUE(TickUntil([&] {
-    statuses.insert(DeckForm->StatusText);
-    return PlayListEditorForm->PlayList.CurrentSongIndex == 1;
-  }));
-  EXPECT_TRUE(statuses.count("Buffering"));
-  EXPECT_EQ(vars.PlayStatus, Audio::psPlaying);
-  EXPECT_EQ(vars.IsInternetStream, 0);
+  ASSERT_TRUE(TickUntil([] { return vars.PlayStatus == Audio::psStopped; }));
+  EXPECT_EQ(DeckForm->StatusText, "Stopped");
+  EXPECT_EQ(DeckForm->ArtistScrollText.Text, cases[2].reason);
+  ASSERT_FALSE(TickUntil([] { return vars.PlayStatus != Audio::psStopped; }, 1000)) << "tried again";
 }
 
 }  // namespace

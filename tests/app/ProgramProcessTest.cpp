@@ -141,3 +141,51 @@ TEST(ProgramProcess, AKillDuringShutdownLeavesEveryFileWhole) {
     }
   }
 }
+
+// Songs handed to a running player are in its automatic playlist a moment
+// later: killed with no chance to shut down, it finds them at the next start.
+TEST(ProgramProcess, SongsAddedBeforeAKillAreThereAtTheNextStart) {
+  const QString home = PrepareHome();
+  const QString pls = home + "solvane.pls";
+  QStringList songs;
+  for (const char* name : {"one.mp3", "two.ogg", "three.wav"}) {
+    songs.append(home + name);
+    QFile(songs.last()).open(QIODevice::WriteOnly);
+  }
+  const auto listing = [&](const QStringList& paths) {
+    QStringList entries;
+    for (const QString& path : paths) entries.append(GeneralFunctions::BuildPlayListEntry(path));
+    return [entries, pls] { return PlayListFile::ReadPlayListFile(pls).entries == entries; };
+  };
+  const auto handOver = [&](const QStringList& paths) {
+    QProcess second;
+    StartPlayer(second, home, QStringList{"--enqueue"} + paths);
+    ASSERT_TRUE(second.waitForFinished(20000));
+    ASSERT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+  };
+
+  // A running player listens on its socket in the test's folder; the one a
+  // killed player leaves behind is removed, so the socket's presence says a
+  // player is ready to take songs.
+  const auto sockets = [&] { return QDir(home).entryList({"solvane-*.socket"}, QDir::System | QDir::Files); };
+  const auto startPlayer = [&](QProcess& player) {
+    for (const QString& socket : sockets()) QFile::remove(home + socket);
+    StartPlayer(player, home);
+    ASSERT_TRUE(player.waitForStarted(10000));
+    ASSERT_TRUE(TestSupport::WaitUntil([&] { return !sockets().isEmpty(); }, 20000));
+  };
+
+  QProcess player;
+  startPlayer(player);
+  handOver(songs.mid(0, 2));
+  EXPECT_TRUE(TestSupport::WaitUntil(listing(songs.mid(0, 2)), 10000)) << "the list was not written while the player ran";
+  ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
+  ASSERT_TRUE(player.waitForFinished(10000));
+
+  // The next run holds them: one more song joins them in its list.
+  startPlayer(player);
+  handOver(songs.mid(2));
+  EXPECT_TRUE(TestSupport::WaitUntil(listing(songs), 10000));
+  ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
+  ASSERT_TRUE(player.waitForFinished(10000));
+}

@@ -2,6 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
 
 #include "app/Forms.h"
 #include "app/PlayerStartup.h"
@@ -9,7 +13,11 @@
 #include "app/TDeckForm.h"
 #include "audio/KestrelixAudioApi.h"
 #include "equalizer/TEqualizerFormSkinned.h"
+#include "platform/ui/ProgramFolder.h"
 #include "platform/ui/TextFile.h"
+#include "playlist/AutoPlayList.h"
+#include "playlist/PlayListEntry.h"
+#include "playlist/PlayListFile.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinUnit.h"
 #include "support/TestEnvironment.h"
@@ -128,4 +136,80 @@ TEST_F(PlayerRun, StayOnTopFollowsTheSettingAndIgnoresOtherValues) {
   AppDeactivate();
   EXPECT_FALSE(DeckForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_EQ(DeckForm->isVisible(), deckWasVisible);
+}
+
+// Changed settings and an edited list are written a moment later, without
+// waiting for the player to end.
+TEST_F(PlayerRun, EditsAreWrittenAMomentAfterTheyChange) {
+  Start();
+  DeckForm->SetVolumeLevel(33);
+  DeckForm->Settings.ShuffleOn = true;
+  const QString entry = GeneralFunctions::BuildPlayListEntry("/music/added.mp3");
+  PlayListEditorForm->PlayList.Append({entry});
+  EXPECT_TRUE(QTest::qWaitFor([] { return IniLines().value(11) == "33" && IniLines().value(13) == "True"; }, 10000));
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    return PlayListFile::ReadPlayListFile(AutoPlayList::AutoPlayListPath()).entries.contains(entry);
+  }, 10000));
+}
+
+namespace {
+
+// Takes away the right to make files in a folder, which root keeps unless
+// the folder is immutable; gives it back when it goes.
+class UnwritableFolder {
+ public:
+  explicit UnwritableFolder(QString folder) : folder_(std::move(folder)) {
+    QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+    if (Writable()) immutable_ = QProcess::execute("chattr", {"+i", folder_}) == 0;
+  }
+  ~UnwritableFolder() {
+    if (immutable_) QProcess::execute("chattr", {"-i", folder_});
+    QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  bool Writable() const {
+    QTemporaryFile probe(folder_ + "/probe-XXXXXX");
+    return probe.open();
+  }
+
+ private:
+  QString folder_;
+  bool immutable_ = false;
+};
+
+}  // namespace
+
+// A program folder that cannot be written would lose every change at exit:
+// one box at start-up names it, and the user's XDG folders keep this run's
+// settings and list, starting from the folder's own.
+TEST_F(PlayerRun, AnUnwritableProgramFolderIsNamedAndTheUserFoldersServe) {
+  const QString home = TestSupport::ProgramFolder();
+  const QString entry = GeneralFunctions::BuildPlayListEntry("/music/kept.mp3");
+  ASSERT_TRUE(PlayListFile::WritePlayListFile(home + "solvane.pls", {entry}));
+  QTemporaryDir user;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(user.path() + "/config"));
+  qputenv("XDG_DATA_HOME", QFile::encodeName(user.path() + "/data"));
+  struct Restore {
+    ~Restore() {
+      qunsetenv("XDG_CONFIG_HOME");
+      qunsetenv("XDG_DATA_HOME");
+      PlatformUi::ForgetUnwritableProgramFolder();
+    }
+  } restore;
+  UnwritableFolder locked(home);
+  if (locked.Writable()) GTEST_SKIP() << "this machine lets the test write into any folder";
+
+  Start();
+  const QString config = user.path() + "/config/solvane/";
+  QStringList naming;
+  for (const TestSupport::ShownMessage& box : TestSupport::MessageBoxes().shown) {
+    if (box.text.contains(home)) naming.append(box.text);
+  }
+  ASSERT_EQ(naming.size(), 1);
+  EXPECT_TRUE(naming[0].contains(config)) << naming[0].toStdString();
+  EXPECT_EQ(PlayListEditorForm->PlayList.Entries(), QStringList{entry});
+  DeckForm->SetVolumeLevel(21);
+  DestroyForms();
+  EXPECT_EQ(PlatformUi::ReadTextLines(config + "solvane.ini", 1 << 20).value_or(QStringList{}).value(11), "21");
+  EXPECT_EQ(PlayListFile::ReadPlayListFile(config + "solvane.pls").entries, QStringList{entry});
+  EXPECT_FALSE(QFile::exists(IniPath()));
 }

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <functional>
+
 #include "app/DeckTestKit.h"
 #include "app/Forms.h"
 #include "app/SettingsFile.h"
@@ -20,6 +22,7 @@
 #include "platform/ui/TextFile.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/TPlayListEditorForm.h"
+#include "skins/SkinUnit.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -105,6 +108,37 @@ TEST_F(WindowLayoutTest, TheDeckCarriesTheChainAndWindowsLeaveItAlone) {
   EXPECT_EQ(EqualizerFormSkinned->pos(), hiddenAt);
 }
 
+// A skin switch gives the deck and the equalizer other sizes (300 x 130 in
+// the default skin, 275 x 116 in a Winamp skin): the windows docked before it
+// are docked against the new sizes, and the deck carries them on.
+TEST_F(WindowLayoutTest, SkinSwitchesKeepTheDockedWindowsDocked) {
+  const QString defaultSkin = TestSupport::ProgramFolder() + "skins/Default";
+  const auto below = [](const QWidget* window) { return QPoint(window->x(), window->y() + window->height()); };
+  const auto rightOf = [](const QWidget* window) { return QPoint(window->x() + window->width(), window->y()); };
+  const struct {
+    const char* what;
+    std::function<QPoint()> equalizerAt;
+    std::function<QPoint()> playListAt;
+  } layouts[] = {
+      {"a chain below the deck", [&] { return below(DeckForm); }, [&] { return below(EqualizerFormSkinned); }},
+      {"equalizer right, playlist below", [&] { return rightOf(DeckForm); }, [&] { return below(DeckForm); }},
+  };
+  for (const auto& layout : layouts) {
+    DragWindowTo(EqualizerFormSkinned, EQTitle(), layout.equalizerAt() + QPoint(4, 5));
+    DragWindowTo(PlayListEditorForm, PLTitle(), layout.playListAt() + QPoint(-3, 6));
+    ASSERT_NE(CurrentDocking().PlayList.DockSide, kNotDocked) << layout.what;
+    for (const QString& skin : {defaultSkin + "/Winamp", defaultSkin}) {
+      SkinUnit::SwitchToSkin(skin);
+      ASSERT_EQ(DeckForm->width(), skin == defaultSkin ? 300 : 275);
+      EXPECT_EQ(EqualizerFormSkinned->pos(), layout.equalizerAt()) << layout.what << " " << skin.toStdString();
+      EXPECT_EQ(PlayListEditorForm->pos(), layout.playListAt()) << layout.what << " " << skin.toStdString();
+      DragTitle(DeckForm->TitleBarImage, 12, 9);
+      EXPECT_EQ(EqualizerFormSkinned->pos(), layout.equalizerAt()) << layout.what << " dragged";
+      EXPECT_EQ(PlayListEditorForm->pos(), layout.playListAt()) << layout.what << " dragged";
+    }
+  }
+}
+
 // At double size each skin pixel is a square of device pixels with no blur:
 // every 2 x 2 block of the deck's picture is one colour.
 TEST_F(WindowLayoutTest, DoubleSizeDrawsCrispSquarePixels) {
@@ -129,9 +163,9 @@ TEST_F(WindowLayoutTest, TheDecksMenuAndKeys) {
   for (const QAction* action : menu->actions()) {
     if (!action->isSeparator()) captions << action->text();
   }
-  EXPECT_EQ(captions, QStringList({"Play File…", "Play Folder…", "Add Audio CD...", "Preferences…",
+  EXPECT_EQ(captions, QStringList({"Play File…", "Play Folder…", "Add Audio CD...", "Jump to File…", "Preferences…",
                                    "Skins", "Double Size", "Always on Top", "Exit"}));
-  QMenu* skins = menu->actions()[5]->menu();
+  QMenu* skins = menu->actions()[6]->menu();
   ASSERT_TRUE(skins);
   emit skins->aboutToShow();
   ASSERT_FALSE(skins->actions().isEmpty());

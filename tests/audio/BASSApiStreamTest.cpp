@@ -2,6 +2,9 @@
 // WAV-file output: length and format read-outs, content, seeking, pausing,
 // volume, balance and the equalizer.
 #include <QFile>
+#include <QThread>
+
+#include <cmath>
 
 #include "BASSSession.h"
 #include "audio/BASSApi.h"
@@ -298,6 +301,87 @@ TEST_F(BASSApiEqualizerTest, BoostAt1kHzRaisesThatToneAndLeavesTheLowOne) {
   const FrameRange steady{first + 22050, 22050};
   EXPECT_GT(ToneAmplitude(out, 0, 1000, steady), 0.2 * 1.3);
   EXPECT_NEAR(ToneAmplitude(out, 0, 62, steady), 0.2, 0.2 * 0.08);
+}
+
+// The 1K slider at its top, heard through the WAV output: a chord an octave
+// either side of 1 kHz gets the gains it gets from a 44,100 Hz file, whatever
+// the file's rate, mono or stereo.
+TEST_F(BASSApiEqualizerTest, TheSameSliderGivesTheSameGainsAtEverySourceRate) {
+  const std::vector<double> tones{500, 1000, 2000};
+  const auto gainsDb = [&](int rate, int channels) {
+    MediaGen::ToneSpec spec;
+    spec.frequencies = tones;
+    spec.seconds = 2;
+    spec.sampleRate = rate;
+    spec.channels = channels;
+    spec.amplitude = 0.3;
+    const MediaGen::PcmAudio source = MediaGen::MakeTone(spec);
+    const MediaGen::PcmAudio heard =
+        HearSong(WriteWavFixture(QStringLiteral("chord%1x%2.wav").arg(rate).arg(channels), source), [] {
+          vars.EQEnabled = 1;
+          vars.EQPreAmpValue = 50;
+          vars.EQBandValues = {50, 50, 50, 50, 50, 100, 50, 50, 50, 50};
+          api::ApplyEqualizerSettings();
+          api::AttachEqualizer();
+        });
+    // One second holds whole cycles of every tone, so they do not leak into each other.
+    const FrameRange played{FirstSoundFrame(heard) + 22050, 44100};
+    std::vector<double> gains;
+    for (const double tone : tones) {
+      gains.push_back(20 * std::log10(ToneAmplitude(heard, 0, tone, played) /
+                                      ToneAmplitude(source, 0, tone, {rate / 2, rate})));
+    }
+    return gains;
+  };
+  const std::vector<double> reference = gainsDb(44100, 2);
+  EXPECT_NEAR(reference[1], 6.0, 0.2) << "the band's own centre";
+  for (const int rate : {8000, 11025, 16000, 22050, 32000, 44100, 48000, 96000}) {
+    for (const int channels : {1, 2}) {
+      const std::vector<double> gains = gainsDb(rate, channels);
+      for (size_t i = 0; i < tones.size(); ++i) {
+        EXPECT_NEAR(gains[i], reference[i], 0.3) << tones[i] << " Hz from " << rate << " Hz, " << channels << " channels";
+      }
+    }
+  }
+}
+
+// The user-interface thread seeks, pauses, resumes, stops, restarts and
+// changes the equalizer while the mixer plays the song and filters it, and
+// reads the song's data all along. Run under ThreadSanitizer this shows any
+// state the threads share without a guard; anywhere it shows the song
+// still plays where it was sent.
+TEST_F(BASSApiEqualizerTest, TransportAndEqualizerChangesWhileTheMixerPlays) {
+  Load(WriteWavFixture("long.wav", SineFixture(440, 20.0, 2, 48000)));
+  vars.EQEnabled = 1;
+  api::ApplyEqualizerSettings();
+  api::AttachEqualizer();
+  api::AudioPlay();
+  for (int round = 0; round < 150; ++round) {
+    vars.PositionPercent = round % 90;
+    api::AudioSetPosition();
+    if (round % 10 == 3) api::AudioPause();
+    if (round % 10 == 6) api::AudioResume();
+    if (round % 50 == 8) {
+      api::AudioStop();
+      api::AudioPlay();
+    }
+    vars.EQBandValues[size_t(round % 10)] = round % 101;
+    api::ApplyEqualizerSettings();
+    api::AudioGetPosition();
+    api::AudioGetFFTData();
+    api::AudioGetWaveData();
+    api::AudioGetLevel();
+    QThread::msleep(1);
+  }
+  vars.PositionPercent = 50;
+  api::AudioSetPosition();
+  api::AudioGetPosition();
+  EXPECT_EQ(vars.ElapsedSeconds, 10);
+  EXPECT_EQ(vars.PlayStatus, api::psPlaying);
+  api::AudioCheckEndOfSong();
+  EXPECT_EQ(vars.PlayStatus, api::psPlaying);
+  api::DetachEqualizer();
+  api::AudioStop();
 }
 
 TEST_F(BASSApiStreamTest, VisualizationDataFollowsThePlayingSong) {

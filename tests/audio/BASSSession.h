@@ -38,10 +38,10 @@ class BASSSession : public ::testing::Test {
   // Polls AudioCheckEndOfSong until the song is no longer playing or the
   // timeout passed; returns whether it ended.
   static bool WaitForEnd(double timeoutSeconds = 20);
-  // The mixer's CPU figure covers its last half second of wall time: it shows
-  // work once a window with a mixed block has closed, and falls to zero only
-  // after a whole window in which the mixer woke but mixed no block. A paused
-  // song is thus seen to stay paused without betting on the clock.
+  // The mixer's CPU figure shows work once the mixer has mixed for half a
+  // second, and falls to zero only when its thread stops mixing and sleeps
+  // until it is started again: a paused song is seen to stay paused without
+  // betting on the clock.
   static bool WaitForMixerWork();
   static bool WaitForMixerRest();
 

@@ -123,6 +123,22 @@ TEST_F(AudioApiTest, OperationsGoThroughTheTable) {
   EXPECT_EQ(kaa::vars.PlayStatus, kaa::psPlaying);
 }
 
+TEST_F(AudioApiTest, ObserversHearOfEveryChangeOfPlayStatusUntilRemoved) {
+  kaa::operations.AudioPlay = [] { kaa::vars.PlayStatus = kaa::psPlaying; };
+  kaa::operations.AudioGetPosition = [] {};
+  int told = 0;
+  const int id = kaa::AddPlayStatusObserver([&told] { ++told; });
+  kaa::AudioPlay();
+  EXPECT_EQ(told, 1);
+  kaa::AudioPlay();         // already playing
+  kaa::AudioGetPosition();  // changes nothing
+  EXPECT_EQ(told, 1);
+  kaa::vars.PlayStatus = kaa::psStopped;
+  kaa::RemovePlayStatusObserver(id);
+  kaa::AudioPlay();
+  EXPECT_EQ(told, 1);
+}
+
 TEST_F(AudioApiTest, ChooserDoubleClickSelectsOnlyRegisteredEntries) {
   int loads = 0;
   kaa::RegisterAudioAPI(1, Backend(&loads));

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <complex>
 #include <cstring>
 #include <numbers>
 #include <thread>
@@ -20,6 +21,7 @@ using namespace EQFilters;
 class EQFiltersTest : public ::testing::Test {
  protected:
   void SetUp() override { ResetEqualizerFilters(); }
+  void TearDown() override { ResetEqualizerFilters(); }
 
   // Sets every slider and applies them.
   static void Apply(int preAmp, std::array<int32_t, 10> bands) { ApplyEqualizerSettings(preAmp, bands); }
@@ -164,6 +166,80 @@ TEST_F(EQFiltersTest, HistoryCarriesAcrossBuffersUntilCleared) {
   EQStereoDSP(0, 0, continued.data(), uint32_t(continued.size() * 2), 0);
   EXPECT_NE(continued, fresh) << "the second buffer continues the first one's history";
   EXPECT_EQ(Stereo(tone), fresh) << "a cleared history starts over";
+}
+
+// The gain in dB that the filter gives a steady tone at `rate`, measured over
+// whole cycles of the tone once the sections have settled.
+double ToneGainDb(double frequency, int rate, bool mono) {
+  const int settle = rate / 8;
+  const int cycles = std::max(4, int(frequency / 20));
+  const int frames = settle + int(std::lround(cycles * rate / frequency));
+  std::vector<int16_t> samples;
+  for (int i = 0; i < frames; ++i) {
+    const auto value = int16_t(std::lround(8000 * std::sin(2 * std::numbers::pi * frequency * i / rate)));
+    samples.insert(samples.end(), mono ? 1 : 2, value);
+  }
+  const std::vector<int16_t> input = samples;
+  ClearFilterHistory();
+  (mono ? EQMonoDSP : EQStereoDSP)(0, 0, samples.data(), uint32_t(samples.size() * 2), 0);
+  const size_t step = mono ? 1 : 2;
+  std::complex<double> in, out;
+  for (int i = settle; i < frames; ++i) {
+    const std::complex<double> turn = std::polar(1.0, -2 * std::numbers::pi * frequency * i / rate);
+    in += double(input[size_t(i) * step]) * turn;
+    out += double(samples[size_t(i) * step]) * turn;
+  }
+  return 20 * std::log10(std::abs(out) / std::abs(in));
+}
+
+// Every band, boosted or cut to the end of its slider, gives a tone at its
+// centre and an octave either side the gain it gives at 44,100 Hz, at any
+// rate the band fits below half of.
+TEST_F(EQFiltersTest, EverySampleRateHearsTheSlidersAsAt44100Hz) {
+  const int rates[] = {8000, 11025, 16000, 22050, 32000, 48000, 96000};
+  for (const int slider : {100, 0}) {
+    for (int band = 0; band < kBandCount; ++band) {
+      std::array<int32_t, 10> bands{50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
+      bands[size_t(band)] = slider;
+      const double centre = EQCentreFrequencies[size_t(band)];
+      for (const double tone : {centre / 2, centre, centre * 2}) {
+        if (tone >= kReferenceRate / 2) continue;
+        SetSampleRate(kReferenceRate);
+        Apply(50, bands);
+        const double wanted = ToneGainDb(tone, kReferenceRate, false);
+        for (size_t r = 0; r < std::size(rates); ++r) {
+          if (centre >= rates[r] / 2 || tone >= rates[r] / 2) continue;
+          SetSampleRate(rates[r]);
+          EXPECT_NEAR(ToneGainDb(tone, rates[r], r % 2 == 0), wanted, 0.3)
+              << "slider " << slider << ", band " << centre << " Hz, tone " << tone << " Hz at " << rates[r];
+        }
+      }
+    }
+  }
+}
+
+TEST_F(EQFiltersTest, BandsAtOrAboveHalfTheRateStayFlat) {
+  SetSampleRate(8000);
+  Apply(50, {50, 50, 50, 50, 50, 50, 50, 100, 100, 0});  // 4, 8 and 16 kHz
+  const std::vector<int16_t> in{10000, 12345, 32767, -1, -10000, -32768};
+  const std::vector<int16_t> expected{9999, 12343, 32763, 0, -9999, -32764};
+  EXPECT_EQ(Stereo(in), expected);
+  EXPECT_EQ(Mono(in), expected);
+  for (int band = 7; band < kBandCount; ++band) EXPECT_EQ(FilterTable()[size_t(band)].Alpha, 0.0) << band;
+  EXPECT_NE(FilterTable()[6].Alpha, 0.0) << "2 kHz still fits below 4 kHz";
+}
+
+// Presets were made at 44,100 Hz: coming back to that rate restores the
+// very coefficients it always had.
+TEST_F(EQFiltersTest, The44100HzDesignIsUntouchedByOtherRates) {
+  Apply(60, {80, 20, 65, 50, 35, 100, 0, 55, 90, 10});
+  const FilterTableType reference = FilterTable();
+  SetSampleRate(22050);
+  EXPECT_NE(FilterTable()[5].Alpha, reference[5].Alpha);
+  SetSampleRate(kReferenceRate);
+  for (size_t record = 0; record < reference.size(); ++record) {
+    EXPECT_EQ(std::memcmp(&FilterTable()[record], &reference[record], sizeof(BandFilterRecord)), 0) << record;
+  }
 }
 
 // The mixer thread filters buffers while the user-interface thread keeps

@@ -2,6 +2,7 @@
 // the On and Auto buttons, the visual-effects panel, the saved settings and
 // what the filter does to the sound.
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <QMouseEvent>
 #include <QTest>
@@ -171,6 +172,60 @@ TEST_F(EqualizerWindow, PanelClicksCycleTheModesAndAWinampSkinSilencesTheTimer) 
   eq->Timer1Timer();
   EXPECT_EQ(eq->EQDiagramImageCanvas->Canvas().pixel(10, mid), QColor(Qt::blue).rgb());
   GeneralFunctions::SkinIsWinamp = skin;
+}
+
+TEST_F(EqualizerWindow, TimersRestWhileNothingIsToBeDrawnAndASongWakesThem) {
+  UsePlayList({WriteSong("tone.wav", 8.0)});
+  DeckForm->Timer1->start();
+  eq->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(eq));
+  eq->VisualEffectsMode = VisualEffects::vmSpectrum;
+  eq->Timer1Timer();  // the silent frame, then nothing more to draw
+  EXPECT_FALSE(eq->Timer1->isActive());
+
+  Click(DeckForm->PlayButton);
+  EXPECT_TRUE(eq->Timer1->isActive());
+  EXPECT_TRUE(DeckForm->Timer2->isActive());
+  eq->hide();
+  eq->Timer1Timer();
+  EXPECT_FALSE(eq->Timer1->isActive());  // nothing is drawn for a hidden window
+  eq->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(eq));
+  EXPECT_TRUE(eq->Timer1->isActive());
+
+  Click(DeckForm->PauseButton);
+  EXPECT_FALSE(DeckForm->Timer2->isActive());
+  eq->Timer1Timer();
+  EXPECT_FALSE(eq->Timer1->isActive());
+  Click(DeckForm->PlayButton);
+  EXPECT_TRUE(eq->Timer1->isActive());
+  EXPECT_TRUE(DeckForm->Timer2->isActive());
+}
+
+// A 1 kHz tone lights the bar of the 1K band whatever the rate of its file.
+TEST_F(EqualizerWindow, AOneKilohertzToneLightsThe1KBarAtAnyRate) {
+  constexpr size_t k1KBand = 5;
+  eq->VisualEffectsMode = VisualEffects::vmBandBars;
+  for (const int rate : {22050, 44100, 48000}) {
+    SCOPED_TRACE(rate);
+    MediaGen::ToneSpec spec;
+    spec.frequencies = {1000.0};
+    spec.seconds = 3;
+    spec.sampleRate = rate;
+    const QString song = TestSupport::ProgramFolder() + QStringLiteral("tone%1.wav").arg(rate);
+    ASSERT_TRUE(MediaGen::WriteWav(song.toStdString(), MediaGen::MakeTone(spec)));
+    UsePlayList({song});
+    Click(DeckForm->PlayButton);
+    const auto loudest = [this] {
+      return size_t(std::max_element(eq->BandPeaks.begin(), eq->BandPeaks.end()) - eq->BandPeaks.begin());
+    };
+    EXPECT_TRUE(TickUntil([&] {
+      eq->Timer1Timer();
+      return eq->BandPeaks[k1KBand] > 0.1;
+    }));
+    EXPECT_EQ(loudest(), k1KBand);
+    Click(DeckForm->StopButton);
+  }
 }
 
 TEST_F(EqualizerWindow, StateIsSavedInItsSettingsLinesAndRestored) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include <QColor>
 
 #include "equalizer/EQResponseDiagram.h"
@@ -49,7 +52,7 @@ class VisualEffectsFrame : public ::testing::Test {
 
 TEST_F(VisualEffectsFrame, SilenceLightsOnlyTheBottomPixelOfEverySpectrumColumn) {
   const Spectrum silence{};
-  DrawSpectrum(silence, backgrounds, ramp, canvas);
+  DrawSpectrum(silence, 44100, backgrounds, ramp, canvas);
   const int bottom = kPanelHeight - 4;
   for (int column = 0; column < 128; ++column) {
     EXPECT_EQ(canvas.pixel(column + 14, bottom), ramp[0]);
@@ -61,7 +64,7 @@ TEST_F(VisualEffectsFrame, AFullSpectrumBinLightsAColumnOf33PixelsInTheRampColou
   Spectrum spectrum{};
   spectrum[4 * 10] = 1.0f;  // column 10
   spectrum[4 * 20] = 0.25f;  // column 20: round(0.5 x 32) = 16
-  DrawSpectrum(spectrum, backgrounds, ramp, canvas);
+  DrawSpectrum(spectrum, 44100, backgrounds, ramp, canvas);
   const int bottom = kPanelHeight - 4;
   for (int k = 0; k <= 32; ++k) EXPECT_EQ(canvas.pixel(24, bottom - k), ramp[size_t(k)]);
   EXPECT_EQ(canvas.pixel(34, bottom - 16), ramp[16]);
@@ -92,7 +95,7 @@ TEST_F(VisualEffectsFrame, BandBarsShowTheSquareRootOfEachBandsPeak) {
   spectrum[3] = 0.25f;    // 129 Hz: band 3
   spectrum[511] = 0.04f;  // the top band reaches the last bin
   BandPeaks peaks;
-  ComputeBandPeaks(spectrum, centres, peaks);
+  ComputeBandPeaks(spectrum, 44100, centres, peaks);
   EXPECT_DOUBLE_EQ(peaks[5], 1.0);
   EXPECT_DOUBLE_EQ(peaks[2], 0.25);
   EXPECT_NEAR(peaks[9], 0.04, 1e-7);
@@ -104,12 +107,38 @@ TEST_F(VisualEffectsFrame, BandBarsShowTheSquareRootOfEachBandsPeak) {
   EXPECT_EQ(qRed(canvas.pixel(3, 2)), 0);
 }
 
+// A spectrum's bins stand for frequencies by the rate of its sound: a 1 kHz
+// peak is the 1K bar's, and a spectrum column shows the same frequency, at
+// every rate; above half the rate a column has nothing to show.
+TEST_F(VisualEffectsFrame, BarsAndColumnsFindEachFrequencyAtAnyRate) {
+  const int bottom = kPanelHeight - 4;
+  for (const int rate : {22050, 44100, 48000}) {
+    SCOPED_TRACE(rate);
+    Spectrum spectrum{};
+    spectrum[size_t(std::lround(1000.0 * 1024 / rate))] = 1.0f;
+    BandPeaks peaks;
+    ComputeBandPeaks(spectrum, rate, centres, peaks);
+    EXPECT_EQ(std::max_element(peaks.begin(), peaks.end()) - peaks.begin(), 5);
+
+    spectrum = {};
+    spectrum[size_t(std::nearbyint(20 * 4 * 44100.0 / rate))] = 1.0f;  // column 20: 3445 Hz
+    DrawSpectrum(spectrum, rate, backgrounds, ramp, canvas);
+    EXPECT_EQ(canvas.pixel(20 + 14, bottom - 32), ramp[32]);
+    EXPECT_NE(canvas.pixel(21 + 14, bottom - 1), ramp[1]);
+  }
+  Spectrum full;
+  full.fill(1.0f);
+  DrawSpectrum(full, 22050, backgrounds, ramp, canvas);
+  EXPECT_EQ(canvas.pixel(63 + 14, bottom - 32), ramp[32]) << "10.9 kHz is below 11,025 Hz";
+  EXPECT_NE(canvas.pixel(65 + 14, bottom - 1), ramp[1]) << "11.2 kHz is not";
+}
+
 TEST_F(VisualEffectsFrame, BandPeakCoversItsRoundedBinsOnly) {
   Spectrum spectrum{};
   spectrum[2] = 0.5f;
-  EXPECT_DOUBLE_EQ(BandPeak(spectrum, 86.1, 86.1), 0.5);  // 86.1 Hz is bin 2
-  EXPECT_DOUBLE_EQ(BandPeak(spectrum, 200, 100), 0.0);     // last before first
-  EXPECT_DOUBLE_EQ(BandPeak(spectrum, 0, 1e9), 0.5);       // cut at the last bin
+  EXPECT_DOUBLE_EQ(BandPeak(spectrum, 86.1, 86.1, 44100), 0.5);  // 86.1 Hz is bin 2
+  EXPECT_DOUBLE_EQ(BandPeak(spectrum, 200, 100, 44100), 0.0);     // last before first
+  EXPECT_DOUBLE_EQ(BandPeak(spectrum, 0, 1e9, 44100), 0.5);       // cut at the last bin
 }
 
 TEST_F(VisualEffectsFrame, LevelMeterMaps128ToTheTopSpriteAndOffToTheEmptyOne) {

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <functional>
+
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
 #include "app/DeckTestKit.h"
@@ -16,6 +18,7 @@
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListView.h"
 #include "playlist/TPlayListEditorForm.h"
+#include "skins/SkinUnit.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -75,21 +78,20 @@ TEST_F(PlayListWindowTest, FrameIsWholeAtEverySize) {
   form->PlayList.Append({BuildPlayListEntry(QString(10000, u'x')),
                          BuildPlayListEntry(QString::fromUtf8("/m/\xff\xfe broken.mp3"))});
   form->show();
-  for (const QSize size : {QSize(275, 116), QSize(300, 225), QSize(425, 341), QSize(700, 1300)}) {
+  for (const QSize size : {QSize(300, 116), QSize(325, 225), QSize(425, 341), QSize(700, 1300)}) {
     form->SetPanel1Size(size.width(), size.height());
     EXPECT_EQ(form->size(), size);
     EXPECT_EQ(form->PLBottomCanvas->width(), size.width() - 275);
     EXPECT_TRUE(FullyCovered(form->PLTopCanvas->Canvas(), true, 10)) << size.width();
     EXPECT_TRUE(FullyCovered(form->PLLeftCanvas->Canvas(), false, 5)) << size.height();
     EXPECT_TRUE(FullyCovered(form->PLRightCanvas->Canvas(), false, 5)) << size.height();
-    if (size.width() > 275) {
-      EXPECT_TRUE(FullyCovered(form->PLBottomCanvas->Canvas(), true, 20));
-    }
+    EXPECT_TRUE(FullyCovered(form->PLBottomCanvas->Canvas(), true, 20));
     EXPECT_EQ(form->Panel2->geometry(), QRect(12, 20, size.width() - 32, size.height() - 58));
     EXPECT_FALSE(form->grab().isNull());
   }
+  // The smallest window keeps room in the bottom bar for the info area.
   form->SetPanel1Size(10, 10);
-  EXPECT_EQ(form->size(), QSize(275, 116));
+  EXPECT_EQ(form->size(), QSize(300, 116));
 }
 
 TEST_F(PlayListWindowTest, CornerDragResizesAndTheSizeSurvivesARestart) {
@@ -259,9 +261,53 @@ TEST_F(PlayListWindowTest, SortAndDisplayMenus) {
   RunPanelCommand(3, 2);
   ASSERT_TRUE(form->DisplayMenu->isVisible());
   const QList<QAction*> actions = form->DisplayMenu->actions();
-  actions[0]->trigger();
-  actions[4]->trigger();
-  EXPECT_EQ(form->DisplayOptions, GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter);
+  // The mode and the counter's state show as checked items, whoever set them.
+  const auto checks = [&] {
+    emit form->DisplayMenu->aboutToShow();
+    QList<bool> checked;
+    for (const QAction* action : actions) checked.append(action->isChecked());
+    return checked;
+  };
+  const struct {
+    std::function<void()> choose;
+    GeneralFunctions::TPLDisplayOptions options;
+    QList<bool> checked;  // artist and title, full names, file names; counter shown, hidden
+  } choices[] = {
+      {[&] { actions[0]->trigger(); }, GeneralFunctions::doSongArtistTitle, {true, false, false, true, false}},
+      {[&] { actions[4]->trigger(); }, GeneralFunctions::doSongArtistTitle | GeneralFunctions::doHideCounter,
+       {true, false, false, false, true}},
+      {[&] { form->DisplayOptions = GeneralFunctions::doFullSongFileName; }, GeneralFunctions::doFullSongFileName,
+       {false, true, false, true, false}},
+  };
+  for (const auto& choice : choices) {
+    choice.choose();
+    EXPECT_EQ(form->DisplayOptions, choice.options);
+    EXPECT_EQ(checks(), choice.checked);
+  }
+}
+
+// The info area shows "Total Files:" and the whole count, up to the 18
+// characters of 100,000 entries, in the player's own skin and in a Winamp
+// skin, clear of the tool toggles even in the narrowest window.
+TEST_F(PlayListWindowTest, InfoAreaShowsTheWholeCount) {
+  form->show();
+  form->SetPanel1Size(0, 0);
+  const QString defaultSkin = TestSupport::ProgramFolder() + "skins/Default";
+  for (const QString& skin : {defaultSkin, defaultSkin + "/Winamp"}) {
+    SkinUnit::SwitchToSkin(skin);
+    const QRect info = form->PLTextWindow->geometry();
+    EXPECT_GE(info.width(), 18 * DeckForm->FontSmallImageList.Width()) << skin.toStdString();
+    EXPECT_TRUE(form->PLBottomPanel->rect().contains(info)) << skin.toStdString();
+    for (const QWidget* toggle : form->ToggleMenuButtons())
+      EXPECT_FALSE(info.intersects(toggle->geometry())) << skin.toStdString();
+    for (const int count : {9, 99, 2005, 100000}) {
+      Fill(count);
+      const QString text = QStringLiteral("Total Files:%1").arg(count);
+      EXPECT_EQ(form->InfoText(), text);
+      form->PLTextWindow->grab();  // paints the area
+      EXPECT_TRUE(ShowsText(form->PLTextWindow, text, 18)) << count;
+    }
+  }
 }
 
 // A file cut short after its Xing header was written lists the header's

@@ -143,7 +143,9 @@ TEST_F(NativeSkinTest, PlaylistSpritesMenusAndFrame) {
   EXPECT_EQ(pl.PLCloseWindowButton->x(), pl.PLTitleBarRightImage->x() + 13);
   EXPECT_EQ(pl.PLTitleBarRightImage->x(), 275);
   EXPECT_EQ(pl.PLMenu2Button4->geometry(), QRect(0, 60, 28, 20));
-  EXPECT_EQ(pl.PLMinimumSize, QSize(275, 116));
+  // One 25-pixel step more than the two bottom parts: the info area's 18
+  // characters reach into the bottom bar.
+  EXPECT_EQ(pl.PLMinimumSize, QSize(300, 116));
 }
 
 TEST_F(NativeSkinTest, PlaylistFrameFollowsPanelResizes) {
@@ -190,7 +192,7 @@ TEST_F(NativeSkinTest, LayoutSlidersAndSkinValues) {
   EXPECT_EQ(eq.EQBandImage10->geometry(), QRect(228, 58, 13, 65));
   EXPECT_EQ(eq.EQBandButton4->geometry(), QRect(121, 64, 11, 11));
   EXPECT_EQ(eq.EQDiagramImageCanvas->geometry(), QRect(75, 16, 156, 37));
-  EXPECT_EQ(pl.PLTextWindow->geometry(), QRect(150, 11, 120, 13));
+  EXPECT_EQ(pl.PLTextWindow->geometry(), QRect(126, 11, 144, 13));
   EXPECT_EQ(pl.ToggleMenu4Button->geometry(), QRect(97, 8, 28, 20));
   EXPECT_EQ(pl.PLMenu2Panel->size(), QSize(31, 80));
   EXPECT_EQ(pl.PLRightCanvas->height(), pl.PLLeftCanvas->height());

@@ -80,12 +80,15 @@ QImage BottomRight() {
   return image;
 }
 
+// The playlist's info area reaches 24 pixels into this tile from the right:
+// the name sits in the middle of what stays in view.
 QImage BottomExtraWide() {
   QImage image = BottomTile(75, false, false);
   QPainter painter(&image);
   const QString name = QStringLiteral("SOLVANE");
-  DrawTinyText(painter, (75 - TinyTextWidth(name)) / 2, 17, name, Palette::ChassisDark);
-  DrawTinyText(painter, (75 - TinyTextWidth(name)) / 2, 16, name, Palette::Engraving);
+  constexpr int kShown = 75 - 24;
+  DrawTinyText(painter, (kShown - TinyTextWidth(name)) / 2, 17, name, Palette::ChassisDark);
+  DrawTinyText(painter, (kShown - TinyTextWidth(name)) / 2, 16, name, Palette::Engraving);
   return image;
 }
 

@@ -265,7 +265,7 @@ QImage PlaylistBottom(int width, const std::vector<std::pair<int, QString>>& tog
   for (const auto& [x, label] : toggles) Place(bottom, ButtonSprite(22, 18, false, Icons::Label(label, 8)), x, 8);
   if (textWell) {
     QPainter painter(&bottom);
-    DisplayWell(painter, QRect(4, 9, 84, 9));
+    DisplayWell(painter, QRect(4, 9, 94, 9));
     for (int line = 0; line < 3; ++line) painter.fillRect(width - 4 - 3 * line, 34, 3 * line + 1, 1, Palette::Engraving);
   }
   return bottom;

@@ -2,6 +2,7 @@
 // playing a track through the mixer as the CD channel (handle 0).
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "platform/bass/Engine.h"
 #include "platform/bass/Errors.h"
@@ -12,8 +13,17 @@ using namespace Bass;
 namespace {
 
 // Drives answer table-of-contents queries slowly, and only the caller's
-// thread uses them, but a lock keeps BASS_CDFree from racing a query.
+// thread uses them, but a lock keeps BASS_CDFree from racing a query. The
+// engine's `cd` changes only under both this lock and the engine's, so either
+// one is enough to read it.
 std::mutex driveMutex;
+
+// A text handed out stays the caller's until its next call of the same kind
+// on the same thread, whatever other threads or BASS_CDFree do meanwhile.
+const char* HandOut(std::string& answer, std::string text) {
+  answer = std::move(text);
+  return answer.c_str();
+}
 
 }  // namespace
 
@@ -51,7 +61,8 @@ void BASS_CDFree() {
 const char* BASS_CDGetDrive() {
   std::lock_guard driveLock(driveMutex);
   Engine& engine = TheEngine();
-  return engine.cd ? engine.cd->Name().c_str() : "";
+  thread_local std::string answer;
+  return HandOut(answer, engine.cd ? engine.cd->Name() : std::string());
 }
 
 BOOL BASS_CDInDrive() {
@@ -66,21 +77,23 @@ const char* BASS_CDGetID(DWORD id) {
   Engine& engine = TheEngine();
   if (!engine.cd) return Fail(BASS_ERROR_CDINIT, static_cast<const char*>(nullptr));
   if (!engine.cd->HasDisc()) return Fail(BASS_ERROR_NOCD, static_cast<const char*>(nullptr));
+  std::string text;
   switch (id) {
     case BASS_CDID_IDENTITY:
-      engine.cdIdText = engine.cd->Identity();
+      text = engine.cd->Identity();
       break;
     case BASS_CDID_UPC:
-      engine.cdIdText = engine.cd->Upc();
+      text = engine.cd->Upc();
       break;
     case BASS_CDID_CDDB:
-      engine.cdIdText = engine.cd->CddbId();
+      text = engine.cd->CddbId();
       break;
     default:
       return Fail(BASS_ERROR_ILLPARAM, static_cast<const char*>(nullptr));
   }
-  if (engine.cdIdText.empty()) return Fail(BASS_ERROR_NOTAVAIL, static_cast<const char*>(nullptr));
-  return Succeed(engine.cdIdText.c_str());
+  if (text.empty()) return Fail(BASS_ERROR_NOTAVAIL, static_cast<const char*>(nullptr));
+  thread_local std::string answer;
+  return Succeed(HandOut(answer, std::move(text)));
 }
 
 DWORD BASS_CDGetTracks() {

@@ -12,7 +12,6 @@ namespace {
 
 constexpr DWORD kVersion = 0x00060001;
 constexpr DWORD kMinMixRate = 8000, kMaxMixRate = 192000;
-constexpr int kNetThreadsGraceMs = 3000;
 
 void StopStreamsAndMusics(Engine& engine) {
   for (const auto& [handle, channel] : engine.channels) channel->Stop();
@@ -31,7 +30,7 @@ BOOL WithMixer(Action action) {
 
 extern "C" {
 
-DWORD BASS_GetVersion() { return kVersion; }
+DWORD BASS_GetVersion() { return Succeed(kVersion); }
 
 DWORD BASS_ErrorGetCode() { return static_cast<DWORD>(LastError()); }
 
@@ -60,9 +59,8 @@ void BASS_Free() {
   }
   // Outside the lock: the mixer thread may be waiting for it to finish its block.
   mixer.reset();
-  // The freed internet streams' threads end at their next look at the
-  // network; the library is not left with them still running.
-  NetStream::WaitForThreads(kNetThreadsGraceMs);
+  // The freed internet streams' threads were told to end; none outlives the library.
+  NetStream::JoinFreedThreads();
   SetError(BASS_OK);
 }
 
@@ -106,7 +104,7 @@ int BASS_GetVolume() {
 float BASS_GetCPU() {
   Engine& engine = TheEngine();
   std::lock_guard lock(engine.mutex);
-  return engine.mixer ? engine.mixer->CpuPercent() : 0.0f;
+  return Succeed(engine.mixer ? engine.mixer->CpuPercent() : 0.0f);
 }
 
 }  // extern "C"

@@ -1,7 +1,8 @@
 #pragma once
 // Where the final mix goes. Write blocks until the output wants more, which
 // paces the mixer thread: a sound device by its queue, the silent and WAV
-// outputs by the clock.
+// outputs by the clock. Write runs on the mixer thread; SetHeld and Discard
+// come from other threads while it may run, so an output guards what they share.
 #include <cstddef>
 #include <cstdint>
 #include <memory>

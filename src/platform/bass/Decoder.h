@@ -1,7 +1,9 @@
 #pragma once
 // A source of 16-bit PCM frames: a stream file, a music module or a CD track.
-// Decoders are used by one thread at a time (opened by the caller, then read
-// and sought only by the mixer thread).
+// Threads: the caller's thread opens a decoder and its channel reads Format,
+// LengthFrames and Seekable once, when it is made; from then on Read and Seek
+// run on the mixer thread only. Waiting may be asked from any thread, so a
+// decoder answers it from an atomic.
 #include <cstddef>
 #include <cstdint>
 #include <memory>

@@ -15,17 +15,19 @@
 namespace Bass {
 
 struct Engine {
-  // Guards every member below; held only for short bookkeeping, never while
-  // a channel decodes.
+  // Guards the members up to `recorder`, and the `mixer` pointer; held only for
+  // short bookkeeping, never while a channel decodes. Lock order: this, then
+  // a channel's or the mixer's own lock, never the other way round.
   std::mutex mutex;
   int mixRate = 44100;
   std::map<DWORD, std::shared_ptr<Channel>> channels;  // streams and musics
   DWORD nextHandle = RECORDCHAN + 1;
-  std::unique_ptr<CdDrive> cd;       // exists between BASS_CDInit and BASS_CDFree
+  // Exists between BASS_CDInit and BASS_CDFree; changed under both this lock
+  // and the CD calls' drive lock, so it is read under either.
+  std::unique_ptr<CdDrive> cd;
   std::shared_ptr<Channel> cdTrack;  // the CD channel's current track, if any
   int cdVolume = 100, cdPan = 0;     // the CD channel's attributes, kept across tracks
-  std::string cdIdText;              // storage for the last BASS_CDGetID answer
-  Recorder recorder;
+  Recorder recorder;  // behind its own lock
   std::vector<std::shared_ptr<Channel>> playing;  // mixer thread only: the block's channels
   // Exists between BASS_Init and BASS_Free. Declared last so that its thread
   // ends before the members it reads go away.

@@ -9,7 +9,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kCpuWindow = std::chrono::milliseconds(500);
-constexpr auto kIdleWake = std::chrono::milliseconds(500);
 
 }  // namespace
 
@@ -74,13 +73,15 @@ void Mixer::Run() {
     uint64_t wakesSeen = 0;
     {
       std::unique_lock lock(mutex);
-      // Waking now and then while idle lets the CPU figure fall to zero.
-      wake.wait_for(lock, kIdleWake, [this] { return quit || (state == State::Running && !resting); });
-      if (quit) return;
       if (state != State::Running || resting) {
-        AccountWork({});
-        continue;
+        // Idle until there is something to mix: the thread sleeps without a
+        // single wake-up, and the CPU figure says it works no more.
+        cpuPercent = 0;
+        wake.wait(lock, [this] { return quit || (state == State::Running && !resting); });
+        windowStart = Clock::now();
+        windowWork = {};
       }
+      if (quit) return;
       wakesSeen = wakeCount;
     }
     const auto begun = Clock::now();

@@ -2,8 +2,9 @@
 // The mixer thread: block by block it asks for the channels' sound, applies
 // the master volume, hands the final mix to the loopback and the output, and
 // measures how much of the wall time it spends working. When no channel
-// plays it rests until one starts (Wake), so a stopped player costs nothing;
-// only a recording output (a WAV file) keeps getting the silence.
+// plays it sleeps until one starts (Wake), without waking in between, so a
+// stopped player costs nothing; only a recording output (a WAV file) keeps
+// getting the silence.
 #include <atomic>
 #include <condition_variable>
 #include <functional>
@@ -44,12 +45,15 @@ class Mixer {
   bool MixBlock();
   void AccountWork(std::chrono::steady_clock::duration work);
 
-  std::unique_ptr<AudioOutput> output;
-  RenderFn render;
-  MixedFn mixed;
+  // Set at construction. The output's Write runs on the mixer thread, its
+  // SetHeld and Discard on the caller's.
+  const std::unique_ptr<AudioOutput> output;
+  const RenderFn render;
+  const MixedFn mixed;
   std::atomic<int> masterVolume{100};
   std::atomic<float> cpuPercent{0};
 
+  // Guarded by `mutex`.
   mutable std::mutex mutex;
   std::condition_variable wake;
   State state = State::Stopped;
@@ -57,6 +61,7 @@ class Mixer {
   bool resting = false;    // running, but the last block had no channel playing
   uint64_t wakeCount = 0;  // Wake calls so far; a rest never swallows one
 
+  // Mixer thread only.
   std::vector<float> mix;
   std::vector<int16_t> samples;
   std::chrono::steady_clock::time_point windowStart;

@@ -1,7 +1,5 @@
 #include "platform/bass/NetStream.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <chrono>
@@ -10,7 +8,9 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
+#include "platform/bass/CurlLibrary.h"
 #include "platform/bass/IcyMetadata.h"
 #include "platform/bass/bass.h"
 
@@ -22,13 +22,9 @@ using Clock = std::chrono::steady_clock;
 
 constexpr size_t kMaxHeaderBytes = 64 * 1024;  // per response; more is not a stream
 constexpr long kMaxRedirects = 5;
-constexpr auto kFullBufferNap = std::chrono::milliseconds(10);
 constexpr size_t kMaxPendingMeta = 64;
 
-// Threads of this process still running, for NetStream::WaitForThreads.
-std::mutex threadsMutex;
-std::condition_variable threadsDone;
-int liveThreads = 0;
+constexpr int kPollMs = 1000;  // the longest a transfer waits before it looks at the clock again
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -44,11 +40,24 @@ std::string Trimmed(const std::string& text) {
 }  // namespace
 
 struct NetStream::Shared {
-  Shared(std::string url, NetOptions options) : url(std::move(url)), options(options), ring(options.bufferBytes) {}
+  Shared(std::string url, NetOptions options)
+      : url(std::move(url)),
+        options(options),
+        ring(options.bufferBytes),
+        library(Curl()),
+        multi(library ? library->multi_init() : nullptr) {}
+  ~Shared() {
+    if (multi) library->multi_cleanup(multi);
+  }
 
+  // Set once, read by both sides.
   const std::string url;
   const NetOptions options;
-  RingBuffer ring;
+  RingBuffer ring;  // its own lock-free hand-over: this thread writes, the decoder reads
+  // Stopping wakes a transfer waiting for the network at once (curl_multi_wakeup
+  // may be called from any thread).
+  const CurlLibrary* const library;  // null when libcurl cannot be loaded
+  CURLM* const multi;
   std::atomic<bool> stop{false}, finished{false}, connected{false};
   std::atomic<int> error{BASS_OK};
   std::atomic<uint64_t> downloaded{0};
@@ -60,7 +69,7 @@ struct NetStream::Shared {
   // total where each arrived; a few at most are kept.
   mutable std::deque<std::pair<uint64_t, std::string>> pendingMeta;
 
-  // One connection's state, network thread only.
+  // The network thread only: one connection's state.
   struct Attempt {
     size_t headerBytes = 0;
     size_t metaInterval = 0;
@@ -72,6 +81,7 @@ struct NetStream::Shared {
 
   void Run();
   bool Connect();  // one connection; true when it delivered audio
+  CURLcode Transfer();  // runs the connection until it ends or the stream stops
   bool completed = false;  // a response of known length arrived whole: a file, not a station
   void SetHeader(const std::string& line);
   bool StartBody();
@@ -128,9 +138,10 @@ int ErrorOfResult(CURLcode result) {
 void NetStream::Shared::SetHeader(const std::string& raw) {
   const std::string line = Trimmed(raw);
   std::lock_guard lock(mutex);
-  // Each response of a redirect chain starts with its status line.
+  // Each response of a redirect chain starts with its status line, which
+  // heads its tags.
   if (line.rfind("HTTP/", 0) == 0 || line.rfind("ICY ", 0) == 0) {
-    tags.http.clear();
+    tags.http.assign(line).push_back('\0');
     tags.icy.clear();
     tags.contentType.clear();
     tags.bitRate = 0;
@@ -153,7 +164,7 @@ void NetStream::Shared::SetHeader(const std::string& raw) {
 // connection; audio starts flowing through the metadata splitter.
 bool NetStream::Shared::StartBody() {
   long status = 0;
-  curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+  Curl()->easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
   if (status >= 400) {
     attempt.failure = BASS_ERROR_FILEOPEN;
     return false;
@@ -179,7 +190,7 @@ void NetStream::Shared::WriteAudio(const uint8_t* data, size_t size) {
     data += written;
     size -= written;
     downloaded += written;
-    if (size > 0) std::this_thread::sleep_for(kFullBufferNap);
+    if (size > 0) ring.WaitForSpace(stop);
   }
   attempt.lastActivity = Clock::now();
 }
@@ -194,45 +205,62 @@ void NetStream::Shared::TakeMetadata(const std::string& block) {
 
 bool NetStream::Shared::Connect() {
   attempt = Attempt{};
-  curl = curl_easy_init();
+  curl = multi ? library->easy_init() : nullptr;
   if (!curl) {
     attempt.failure = BASS_ERROR_NONET;
     return false;
   }
-  curl_slist* headers = curl_slist_append(nullptr, "Icy-MetaData: 1");
+  curl_slist* headers = library->slist_append(nullptr, "Icy-MetaData: 1");
   // SHOUTcast servers answer "ICY 200 OK" instead of an HTTP status line.
-  curl_slist* aliases = curl_slist_append(nullptr, "ICY 200 OK");
-  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
-  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-  curl_easy_setopt(curl, CURLOPT_HTTP200ALIASES, aliases);
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, "Solvane Audio Player/1.1");
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.timeoutMs));
-  curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, OnHeader);
-  curl_easy_setopt(curl, CURLOPT_HEADERDATA, this);
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, this);
-  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, OnProgress);
-  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
-  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-  const CURLcode result = curl_easy_perform(curl);
+  curl_slist* aliases = library->slist_append(nullptr, "ICY 200 OK");
+  library->easy_setopt(curl, CURLOPT_URL, url.c_str());
+  library->easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  library->easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  library->easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+  library->easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
+  library->easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+  library->easy_setopt(curl, CURLOPT_HTTP200ALIASES, aliases);
+  library->easy_setopt(curl, CURLOPT_USERAGENT, "Solvane Audio Player/1.1");
+  library->easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  library->easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.timeoutMs));
+  library->easy_setopt(curl, CURLOPT_HEADERFUNCTION, OnHeader);
+  library->easy_setopt(curl, CURLOPT_HEADERDATA, this);
+  library->easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
+  library->easy_setopt(curl, CURLOPT_WRITEDATA, this);
+  library->easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, OnProgress);
+  library->easy_setopt(curl, CURLOPT_XFERINFODATA, this);
+  library->easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+  const CURLcode result = Transfer();
   const bool delivered = attempt.demuxer.has_value();
   curl_off_t length = -1;
-  curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+  library->easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
   completed = result == CURLE_OK && delivered && length >= 0;
   if (attempt.failure == BASS_OK && result != CURLE_OK && !delivered) attempt.failure = ErrorOfResult(result);
   // A server that answered but sent nothing playable.
   if (attempt.failure == BASS_OK && !delivered) attempt.failure = BASS_ERROR_FILEFORM;
-  curl_easy_cleanup(curl);
+  library->easy_cleanup(curl);
   curl = nullptr;
-  curl_slist_free_all(headers);
-  curl_slist_free_all(aliases);
+  library->slist_free_all(headers);
+  library->slist_free_all(aliases);
   connected = false;
   return delivered;
+}
+
+CURLcode NetStream::Shared::Transfer() {
+  if (library->multi_add_handle(multi, curl) != CURLM_OK) return CURLE_FAILED_INIT;
+  CURLcode result = CURLE_ABORTED_BY_CALLBACK;  // unless it ends by itself
+  for (int running = 1; running && !stop;) {
+    if (library->multi_perform(multi, &running) != CURLM_OK) {
+      result = CURLE_FAILED_INIT;
+      break;
+    }
+    int left = 0;
+    while (const CURLMsg* message = library->multi_info_read(multi, &left))
+      if (message->msg == CURLMSG_DONE) result = message->data.result;
+    if (running) library->multi_poll(multi, nullptr, 0, kPollMs, nullptr);
+  }
+  library->multi_remove_handle(multi, curl);
+  return result;
 }
 
 bool NetStream::Shared::PauseBeforeRetry() {
@@ -259,22 +287,36 @@ void NetStream::Shared::Run() {
   finished = true;
 }
 
-NetStream::NetStream(std::string url, NetOptions options)
-    : shared(std::make_shared<Shared>(std::move(url), options)) {
-  static std::once_flag curlReady;
-  std::call_once(curlReady, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-  {
-    std::lock_guard lock(threadsMutex);
-    ++liveThreads;
-  }
-  // The thread keeps the shared state alive on its own, so this object can
-  // go without waiting for a connection to give up.
-  std::thread([state = shared] {
-    state->Run();
-    std::lock_guard lock(threadsMutex);
-    --liveThreads;
-    threadsDone.notify_all();
-  }).detach();
+namespace {
+
+// The threads of freed streams, on their way out: a stream can be freed on
+// the mixer thread, which must not wait for anything, so its thread is
+// joined later, by the next stream's start once it has ended or by
+// NetStream::JoinFreedThreads. Never destroyed, so a stream freed while the
+// program exits still finds it.
+struct FreedThreads {
+  std::mutex mutex;
+  std::vector<std::pair<std::thread, std::shared_ptr<NetStream::Shared>>> threads;
+};
+
+FreedThreads& Freed() {
+  static auto* freed = new FreedThreads;
+  return *freed;
+}
+
+}  // namespace
+
+NetStream::NetStream(std::string url, NetOptions options) {
+  shared = std::make_shared<Shared>(std::move(url), options);
+  thread = std::thread([state = shared.get()] { state->Run(); });
+  // Threads that have ended are joined here, so they never pile up.
+  FreedThreads& freed = Freed();
+  std::lock_guard lock(freed.mutex);
+  std::erase_if(freed.threads, [](auto& entry) {
+    if (!entry.second->finished) return false;
+    entry.first.join();
+    return true;
+  });
 }
 
 NetStream::~NetStream() {
@@ -283,6 +325,11 @@ NetStream::~NetStream() {
     shared->stop = true;
   }
   shared->wake.notify_all();
+  shared->ring.WakeWriter();
+  if (shared->multi) shared->library->multi_wakeup(shared->multi);
+  FreedThreads& freed = Freed();
+  std::lock_guard lock(freed.mutex);
+  freed.threads.emplace_back(std::move(thread), std::move(shared));
 }
 
 RingBuffer& NetStream::Buffer() { return shared->ring; }
@@ -301,9 +348,14 @@ NetTags NetStream::Tags() const {
   return shared->tags;
 }
 
-bool NetStream::WaitForThreads(int milliseconds) {
-  std::unique_lock lock(threadsMutex);
-  return threadsDone.wait_for(lock, std::chrono::milliseconds(milliseconds), [] { return liveThreads == 0; });
+void NetStream::JoinFreedThreads() {
+  std::vector<std::pair<std::thread, std::shared_ptr<Shared>>> leaving;
+  {
+    FreedThreads& freed = Freed();
+    std::lock_guard lock(freed.mutex);
+    leaving.swap(freed.threads);
+  }
+  for (auto& [thread, state] : leaving) thread.join();
 }
 
 }  // namespace Bass

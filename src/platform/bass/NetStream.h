@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "platform/bass/RingBuffer.h"
 
@@ -26,7 +27,7 @@ struct NetOptions {
 
 // What the server said about the stream; copied out under a lock.
 struct NetTags {
-  std::string http;          // the last response's headers, "name: value" each ended by "\0"
+  std::string http;          // the last response's status line, then its headers "name: value", each ended by "\0"
   std::string icy;           // the "icy-" ones among them, the same way
   std::string meta;          // the metadata block of the audio being decoded, "StreamTitle='…';…"
   std::string contentType;   // lower case, without parameters
@@ -36,7 +37,8 @@ struct NetTags {
 class NetStream {
  public:
   NetStream(std::string url, NetOptions options);
-  // Asks the thread to end and leaves without waiting for it.
+  // Asks the thread to end (a transfer waiting for the network wakes at once)
+  // and leaves it to be joined later, without waiting for it.
   ~NetStream();
   NetStream(const NetStream&) = delete;
   NetStream& operator=(const NetStream&) = delete;
@@ -53,14 +55,15 @@ class NetStream {
   // before it, so titles change with the sound rather than with the download.
   NetTags Tags() const;
 
-  // Waits up to `milliseconds` for every stream thread of the process to end
-  // (those of freed streams end soon after); false if some still run.
-  static bool WaitForThreads(int milliseconds);
+  // Joins the threads of every stream freed so far; each ends as soon as it
+  // notices, so this returns promptly.
+  static void JoinFreedThreads();
 
   struct Shared;
 
  private:
-  std::shared_ptr<Shared> shared;
+  std::shared_ptr<Shared> shared;  // the thread's state: kept until the thread is joined
+  std::thread thread;
 };
 
 }  // namespace Bass

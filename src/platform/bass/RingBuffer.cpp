@@ -32,7 +32,20 @@ size_t RingBuffer::Read(uint8_t* out, size_t size) {
   std::memcpy(out, bytes.data() + start, first);
   std::memcpy(out + first, bytes.data(), count - first);
   taken.store(at + count, std::memory_order_release);
+  if (count > 0) WakeWriter();
   return count;
+}
+
+void RingBuffer::WaitForSpace(const std::atomic<bool>& stop) const {
+  // The turn is read before the checks, so a read or wake after them ends the wait.
+  const uint32_t seen = turns.load();
+  if (Space() > 0 || stop) return;
+  turns.wait(seen);
+}
+
+void RingBuffer::WakeWriter() {
+  turns.fetch_add(1);
+  turns.notify_one();
 }
 
 }  // namespace Bass

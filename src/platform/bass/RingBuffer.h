@@ -1,6 +1,7 @@
 #pragma once
 // A bounded byte queue between one writer thread and one reader thread that
-// never wait for each other: each call moves what fits or what is there.
+// never wait for each other: each call moves what fits or what is there. A
+// writer with nothing more to do until there is room may sleep for it.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -23,11 +24,19 @@ class RingBuffer {
   // Reader: copies up to `size` bytes out; returns how many.
   size_t Read(uint8_t* out, size_t size);
 
+  // Writer: sleeps while the buffer is full, until the reader takes bytes or
+  // `stop` is set and WakeWriter called.
+  void WaitForSpace(const std::atomic<bool>& stop) const;
+  // Ends a writer's WaitForSpace, after its stop flag was set.
+  void WakeWriter();
+
  private:
   std::vector<uint8_t> bytes;
   // Running totals; their difference is the fill. The writer alone moves
   // `written`, the reader alone moves `taken`.
   std::atomic<uint64_t> written{0}, taken{0};
+  // Counts the reads that freed room and the wake calls, for a sleeping writer.
+  std::atomic<uint32_t> turns{0};
 };
 
 }  // namespace Bass

@@ -1,7 +1,9 @@
 // The sound-device output through SDL2's audio queue.
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <thread>
 
 #include "platform/bass/AudioOutput.h"
@@ -15,6 +17,7 @@ constexpr Uint16 kDeviceBufferFrames = 1024;
 // The mixer stays this far ahead of what the device plays: enough to ride
 // out scheduling hiccups, little enough for meters and controls to feel direct.
 constexpr Uint32 kQueuedFramesTarget = 4096;
+constexpr Uint32 kBytesPerFrame = 4;  // 16-bit stereo
 
 class SdlOutput : public AudioOutput {
  public:
@@ -25,22 +28,20 @@ class SdlOutput : public AudioOutput {
   }
 
   void Write(const int16_t* stereoFrames, size_t frames) override {
-    // Only a playing device drains its queue; a held one takes this block and
-    // the mixer waits until it is started again.
-    while (SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_PLAYING &&
-           SDL_GetQueuedAudioSize(device) > kQueuedFramesTarget * 4)
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    WaitUntilQueueWantsMore();
     if (SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_STOPPED) {
       // The device is gone (unplugged): the mix goes on in real time, unheard.
       std::this_thread::sleep_for(std::chrono::microseconds(frames * 1000000 / static_cast<size_t>(rate)));
       return;
     }
-    SDL_QueueAudio(device, stereoFrames, static_cast<Uint32>(frames * 4));
+    SDL_QueueAudio(device, stereoFrames, static_cast<Uint32>(frames * kBytesPerFrame));
+    std::lock_guard lock(playMutex);
     if (!started && !held) SDL_PauseAudioDevice(device, 0);
     started = true;
   }
 
   void SetHeld(bool hold) override {
+    std::lock_guard lock(playMutex);
     held = hold;
     if (started) SDL_PauseAudioDevice(device, hold ? 1 : 0);
   }
@@ -48,8 +49,29 @@ class SdlOutput : public AudioOutput {
   void Discard() override { SDL_ClearQueuedAudio(device); }
 
  private:
-  SDL_AudioDeviceID device;
-  int rate;
+  // Mixer thread: sleeps until the device will have played the queue down to
+  // the target, computed from what is queued, instead of looking again and
+  // again. The device takes whole buffers, so a wait may end just before it
+  // takes the next one; the queue then still holds that buffer, and one more
+  // wait of a buffer's length follows. Only a playing device drains its
+  // queue; a held one takes the block at once and the mixer waits until it is
+  // started again.
+  void WaitUntilQueueWantsMore() const {
+    for (;;) {
+      if (SDL_GetAudioDeviceStatus(device) != SDL_AUDIO_PLAYING) return;
+      const Uint32 queuedFrames = SDL_GetQueuedAudioSize(device) / kBytesPerFrame;
+      if (queuedFrames <= kQueuedFramesTarget) return;
+      const auto rest = std::chrono::microseconds(uint64_t(queuedFrames - kQueuedFramesTarget) * 1000000 / Uint32(rate));
+      std::this_thread::sleep_for(std::max<std::chrono::microseconds>(rest, std::chrono::milliseconds(1)));
+    }
+  }
+
+  const SDL_AudioDeviceID device;
+  const int rate;
+  // Guarded by playMutex: the mixer thread starts the device with its first
+  // block, the user-interface thread holds and releases it (BASS_Pause,
+  // BASS_Start); the flags and the device's pause state change together.
+  std::mutex playMutex;
   bool started = false, held = false;
 };
 

@@ -7,6 +7,8 @@ namespace PlatformUi {
 ImageControl::ImageControl(QWidget* parent) : SkinnedControl(parent) {}
 
 void ImageControl::SetPicture(const QImage& picture) {
+  // A sprite shown again shares the pixels already shown: nothing to repaint.
+  if (picture.cacheKey() == picture_.cacheKey() && !picture.isNull()) return;
   picture_ = picture;
   update();
 }

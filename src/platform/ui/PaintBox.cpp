@@ -1,6 +1,10 @@
 #include "PaintBox.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cstring>
 
 namespace PlatformUi {
 
@@ -14,11 +18,37 @@ QImage BlankCanvas(QSize size) {
 
 }  // namespace
 
+QRect DifferingRect(const QImage& before, const QImage& now) {
+  if (before.size() != now.size() || before.format() != now.format()) return now.rect();
+  const int pixelBytes = now.depth() / 8;
+  const size_t rowBytes = size_t(now.width()) * size_t(pixelBytes);
+  int left = now.width(), right = -1, top = -1, bottom = -1;
+  for (int y = 0; y < now.height(); ++y) {
+    const uchar* a = before.constScanLine(y);
+    const uchar* b = now.constScanLine(y);
+    if (std::memcmp(a, b, rowBytes) == 0) continue;
+    if (top < 0) top = y;
+    bottom = y;
+    int first = 0, last = now.width() - 1;
+    while (std::memcmp(a + first * pixelBytes, b + first * pixelBytes, size_t(pixelBytes)) == 0) ++first;
+    while (std::memcmp(a + last * pixelBytes, b + last * pixelBytes, size_t(pixelBytes)) == 0) --last;
+    left = std::min(left, first);
+    right = std::max(right, last);
+  }
+  if (top < 0) return {};
+  return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 PaintBox::PaintBox(QWidget* parent) : SkinnedControl(parent), canvas_(BlankCanvas(size())) {}
 
 void PaintBox::Changed() {
   // A paint handler drawing into the canvas is shown by the paint under way.
-  if (!painting_) update();
+  if (painting_) return;
+  FitCanvas();
+  const QRect changed = DifferingRect(shown_, canvas_);
+  if (changed.isEmpty()) return;
+  NoteShown(changed);
+  update(changed);
 }
 
 QImage& PaintBox::Canvas() {
@@ -36,13 +66,28 @@ void PaintBox::FitCanvas() {
   canvas_ = resized;
 }
 
-void PaintBox::paintEvent(QPaintEvent*) {
+void PaintBox::NoteShown(const QRect& area) {
+  if (shown_.size() != canvas_.size() || shown_.format() != canvas_.format()) {
+    shown_ = canvas_.copy();  // a buffer of its own: drawing into the canvas never copies it
+    return;
+  }
+  const QRect inside = area.intersected(canvas_.rect());
+  const int pixelBytes = canvas_.depth() / 8;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    std::memcpy(shown_.scanLine(y) + inside.left() * pixelBytes, canvas_.constScanLine(y) + inside.left() * pixelBytes,
+                size_t(inside.width()) * size_t(pixelBytes));
+  }
+}
+
+void PaintBox::paintEvent(QPaintEvent* event) {
   painting_ = true;
   if (OnPaint) OnPaint();
   painting_ = false;
   FitCanvas();
+  const QRect area = event->rect();
   QPainter painter(this);
-  painter.drawImage(0, 0, canvas_);
+  painter.drawImage(area, canvas_, area);
+  NoteShown(area);
 }
 
 }  // namespace PlatformUi

@@ -18,7 +18,8 @@ class PaintBox : public SkinnedControl {
   explicit PaintBox(QWidget* parent = nullptr);
 
   QImage& Canvas();
-  // Schedules a repaint that shows the canvas.
+  // Schedules a repaint of the smallest rectangle holding every pixel that
+  // differs from what is shown; nothing when the canvas shows no change.
   void Changed();
 
   // Runs at each repaint, before the canvas is shown, to draw into it.
@@ -31,9 +32,19 @@ class PaintBox : public SkinnedControl {
   // Brings the canvas to the control's size (a hidden control gets no resize
   // events, so this runs whenever the canvas is used).
   void FitCanvas();
+  // The canvas's pixels inside `area` become what is shown there.
+  void NoteShown(const QRect& area);
 
   QImage canvas_;
+  // What the screen shows once the repaints already asked for are done: a
+  // change is measured against it, so an unchanged frame costs no repaint.
+  QImage shown_;
   bool painting_ = false;
 };
+
+// The smallest rectangle holding every pixel in which two images of the same
+// size and format differ (empty when none does); the whole of `now` when the
+// sizes differ.
+QRect DifferingRect(const QImage& before, const QImage& now);
 
 }  // namespace PlatformUi

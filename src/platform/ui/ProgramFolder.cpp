@@ -4,12 +4,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace PlatformUi {
 
 namespace {
 
 const char* const kProgramBaseName = "solvane";
+
+// Set when this run left a program folder it could not write into.
+bool userFoldersForThisRun = false;
 
 QString WithSlash(const QString& folder) {
   QString path = QDir::fromNativeSeparators(QDir(folder).absolutePath());
@@ -42,7 +46,13 @@ ProgramFolders ChooseProgramFolders(const QString& executableFolder) {
 }
 
 ProgramFolders CurrentProgramFolders() {
-  return ChooseProgramFolders(QCoreApplication::applicationDirPath());
+  ProgramFolders folders = ChooseProgramFolders(QCoreApplication::applicationDirPath());
+  if (userFoldersForThisRun) {
+    folders.config = UserFolder(QStandardPaths::GenericConfigLocation);
+    folders.data = UserFolder(QStandardPaths::GenericDataLocation);
+    folders.installed = true;
+  }
+  return folders;
 }
 
 QString ProgramFolder() { return CurrentProgramFolders().shipped; }
@@ -69,6 +79,32 @@ bool PrepareUserFolders() {
   }
   return made;
 }
+
+namespace {
+
+// Whether a file can be made in the folder: its permissions alone do not
+// say (a read-only file system, an immutable folder, root).
+bool CanWriteInto(const QString& folder) {
+  QTemporaryFile probe(folder + QStringLiteral(".write-probe-XXXXXX"));
+  return probe.open();
+}
+
+}  // namespace
+
+QString LeaveUnwritableProgramFolder() {
+  const ProgramFolders own = CurrentProgramFolders();
+  if (own.installed || CanWriteInto(own.config)) return {};
+  userFoldersForThisRun = true;
+  PrepareUserFolders();
+  const QString user = CurrentProgramFolders().config;
+  const QStringList files = QDir(own.config).entryList({QString::fromLatin1(kProgramBaseName) + ".*"}, QDir::Files);
+  for (const QString& name : files) {
+    if (!QFileInfo::exists(user + name)) QFile::copy(own.config + name, user + name);
+  }
+  return own.config;
+}
+
+void ForgetUnwritableProgramFolder() { userFoldersForThisRun = false; }
 
 QString DefaultLastFolder() {
   const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);

@@ -40,6 +40,15 @@ QString LocalCDDatabaseFolder();
 // program has its own. False when a folder could not be made.
 bool PrepareUserFolders();
 
+// A portable program (or SOLVANE_HOME) whose folder cannot be written keeps
+// what it writes in the user's XDG folders for this run instead, starting
+// from copies of its own settings, playlist and presets where those folders
+// have none. Returns the folder that could not be written, or an empty text
+// when nothing changed.
+QString LeaveUnwritableProgramFolder();
+// Back to the folders the environment gives (for tests).
+void ForgetUnwritableProgramFolder();
+
 // Where song dialogs start before the user has chosen a folder: the user's
 // music folder, else the home folder.
 QString DefaultLastFolder();

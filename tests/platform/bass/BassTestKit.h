@@ -46,10 +46,10 @@ std::pair<double, double> ToneInOutput(const Pcm16& output, double frequency);
 // Index of the first frame of `needle` inside `haystack`, or -1.
 long FindFrames(const Pcm16& haystack, const int16_t* needle, size_t frames);
 
-// The mixer's CPU figure covers its last half second of wall time: it shows
-// work once a window with a mixed block has closed, and falls to zero only
-// after a whole window in which the mixer woke but mixed no block. A held
-// output is thus seen to stay held without betting on the clock.
+// The mixer's CPU figure shows work once the mixer has mixed for half a
+// second, and falls to zero only when its thread stops mixing and sleeps
+// until it is started again: a held output is seen to stay held without
+// betting on the clock.
 bool WaitForMixerWork();
 bool WaitForMixerRest();
 

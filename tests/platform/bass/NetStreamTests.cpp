@@ -1,7 +1,9 @@
 // Internet streams against a radio station on 127.0.0.1: sound, metadata,
 // the station's format, redirects, drops, and servers that send no stream.
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "BassTestKit.h"
 #include "platform/bass/IcyMetadata.h"
@@ -170,6 +172,30 @@ TEST_F(NetStreamTest, MetadataThatLiesAboutItsLengthNeitherStopsNorFloodsTheStre
   EXPECT_LE(BASS_StreamGetFilePosition(stream, BASS_FILEPOS_BUFFER), 256u * 1024);
 }
 
+// Freeing the library while streams play, fill their buffers or wait on a
+// station that never answers: every stream's thread is told to end and joined,
+// so the call returns at once and nothing is left running or unfreed.
+TEST_F(NetStreamTest, FreeingTheLibraryWithStreamsOpenEndsPromptly) {
+  BASS_SetConfig(BASS_CONFIG_NET_TIMEOUT, 60000);  // the silent station would hold its stream this long
+  RadioShow live = Mp3Show();
+  live.bytesPerSecond = 16000;
+  RadioServer fast(Mp3Show()), paced(live), silent(Mp3Show(), Misbehaviour::Silent);
+  const HSTREAM playing = PlayUrl(fast.Url());
+  PlayUrl(paced.Url());
+  const HSTREAM stalled = PlayUrl(silent.Url());
+  ASSERT_TRUE(PlayFor(playing, 0.5));
+  ASSERT_EQ(BASS_ChannelIsActive(stalled), DWORD{BASS_ACTIVE_STALLED});
+
+  std::atomic<bool> freed{false};
+  std::thread freeing([&freed] {
+    BASS_Free();
+    freed = true;
+  });
+  const bool ended = WaitUntil([&freed] { return freed.load(); }, 2000);
+  freeing.join();
+  EXPECT_TRUE(ended) << "freeing the library waited for a station";
+}
+
 TEST(IcyDemuxer, SplitsAudioFromMetadataHoweverTheBytesArrive) {
   std::string wire = "0123456789";
   wire += '\x01';
@@ -227,6 +253,29 @@ TEST(RingBuffer, KeepsTheOrderAcrossItsEndAndNeverOverfills) {
   EXPECT_EQ(ring.Read(out, 10), 8u);
   EXPECT_EQ(std::vector<uint8_t>(out, out + 8), (std::vector<uint8_t>{4, 5, 6, 7, 8, 9, 10, 1}));
   EXPECT_EQ(ring.Read(out, 1), 0u);
+}
+
+TEST(RingBuffer, AWriterWaitingForRoomWakesWhenTheReaderTakesOrItIsStopped) {
+  Bass::RingBuffer ring(4);
+  const uint8_t bytes[] = {1, 2, 3, 4};
+  ring.Write(bytes, 4);
+  std::atomic<bool> stop{false};
+  std::atomic<int> woken{0};
+  std::thread writer([&] {
+    ring.WaitForSpace(stop);
+    ++woken;
+    ring.WaitForSpace(stop);  // still room: returns at once
+    ring.Write(bytes, 4);
+    ring.WaitForSpace(stop);
+    ++woken;
+  });
+  uint8_t out[4];
+  ring.Read(out, 1);
+  ASSERT_TRUE(WaitUntil([&] { return ring.Space() == 0; }));
+  stop = true;
+  ring.WakeWriter();
+  writer.join();
+  EXPECT_EQ(woken, 2);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/ui/ImageControl.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/PaintBox.h"
@@ -111,6 +113,28 @@ TEST(PaintBoxTest, CanvasDrawnAnyTimeIsShownAndSurvivesResizing) {
   EXPECT_EQ(box.Canvas().size(), QSize(20, 5));
   EXPECT_EQ(box.Canvas().pixel(2, 3), qRgb(1, 2, 3));
   EXPECT_EQ(qAlpha(box.Canvas().pixel(15, 1)), 0);
+}
+
+TEST(PaintBoxTest, OnlyTheRectangleOfChangedPixelsIsRepainted) {
+  QImage before(12, 8, QImage::Format_ARGB32);
+  before.fill(Qt::black);
+  struct Case {
+    std::vector<QPoint> changed;
+    QRect expected;
+  };
+  const Case cases[] = {
+      {{}, QRect()},
+      {{{0, 0}}, QRect(0, 0, 1, 1)},
+      {{{11, 7}}, QRect(11, 7, 1, 1)},
+      {{{3, 2}, {9, 5}}, QRect(QPoint(3, 2), QPoint(9, 5))},
+      {{{9, 1}, {2, 6}}, QRect(QPoint(2, 1), QPoint(9, 6))},
+  };
+  for (const Case& c : cases) {
+    QImage now = before.copy();
+    for (const QPoint& at : c.changed) now.setPixel(at, qRgb(9, 9, 9));
+    EXPECT_EQ(PlatformUi::DifferingRect(before, now), c.expected) << c.changed.size();
+  }
+  EXPECT_EQ(PlatformUi::DifferingRect(before, QImage(5, 5, QImage::Format_ARGB32)), QRect(0, 0, 5, 5));
 }
 
 TEST(PaintBoxTest, PaintHandlerDrawsBeforeTheCanvasIsShown) {
