@@ -1,10 +1,8 @@
 #include "DeckTestKit.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 #include <algorithm>
 
@@ -19,6 +17,7 @@
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/BitmapText.h"
 #include "support/TestEnvironment.h"
+#include "support/WaitUntil.h"
 
 namespace DeckTests {
 
@@ -94,15 +93,12 @@ void DeckRun::Release(PlatformUi::SkinnedControl* control, QPoint at) {
 }
 
 bool DeckRun::TickUntil(const std::function<bool()>& done, int timeoutMs) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > timeoutMs) return false;
-    QThread::msleep(20);
+  return TestSupport::WaitUntil([&done] {
+    if (done()) return true;
     DeckForm->Timer2Timer();
     DeckForm->Timer1Timer();
-  }
-  return true;
+    return false;
+  }, timeoutMs, 20);
 }
 
 bool DeckRun::Shows(const PlatformUi::ImageControl* image, const PlatformUi::ImageList& list,

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QThread>
 
 #include <csignal>
 
@@ -13,6 +12,7 @@
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListFile.h"
 #include "support/TestEnvironment.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -90,9 +90,9 @@ TEST_F(UserFolders, InstalledProgramWritesIntoTheUsersFolders) {
   QProcess player;
   ProcessTests::StartPlayer(player, env, {}, prefix + "/bin/solvane");
   const QString config = root_ + "config/solvane/";
-  ASSERT_TRUE(ProcessTests::WaitFor([&] { return QFile::exists(config + "solvane.ini"); }, 20000))
+  ASSERT_TRUE(TestSupport::WaitUntil([&] { return QFile::exists(config + "solvane.ini"); }, 20000))
       << player.readAllStandardError().constData();
-  QThread::msleep(300);
+  ASSERT_TRUE(ProcessTests::WaitUntilRunning(env, prefix + "/bin/solvane"));
   ::kill(static_cast<pid_t>(player.processId()), SIGTERM);
   ASSERT_TRUE(player.waitForFinished(20000));
   EXPECT_EQ(player.exitCode(), 0);

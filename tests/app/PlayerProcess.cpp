@@ -1,23 +1,13 @@
 #include "PlayerProcess.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
+#include <QLocalSocket>
 
 #include "support/TestEnvironment.h"
+#include "support/WaitUntil.h"
 
 namespace ProcessTests {
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QThread::msleep(20);
-  }
-  return true;
-}
 
 QProcessEnvironment PlayerEnvironment(const QString& home, const QString& busAddress) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -39,6 +29,22 @@ void StartPlayer(QProcess& player, const QProcessEnvironment& environment,
                  const QStringList& arguments, const QString& program) {
   player.setProcessEnvironment(environment);
   player.start(program.isEmpty() ? TestSupport::BuildFolder() + "/solvane" : program, arguments);
+}
+
+bool WaitUntilRunning(const QProcessEnvironment& environment, const QString& program) {
+  const QDir runtime(environment.value("XDG_RUNTIME_DIR"));
+  const auto listening = [&runtime] {
+    for (const QString& name : runtime.entryList({"solvane-*.socket"}, QDir::System)) {
+      QLocalSocket probe;
+      probe.connectToServer(runtime.filePath(name));
+      if (probe.waitForConnected(100)) return true;
+    }
+    return false;
+  };
+  if (!TestSupport::WaitUntil(listening, 20000, 20)) return false;
+  QProcess second;
+  StartPlayer(second, environment, {}, program);
+  return second.waitForFinished(20000) && second.exitCode() == 0;
 }
 
 void LinkBuiltSkins(const QString& programFolder) {

@@ -6,12 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace ProcessTests {
-
-// Waits, without an event loop, until `condition` holds; false on time-out.
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
 
 // The environment of a test player: offscreen, null audio, SOLVANE_HOME and
 // XDG_RUNTIME_DIR set to `home` (SOLVANE_HOME unset when empty) and the
@@ -21,6 +16,11 @@ QProcessEnvironment PlayerEnvironment(const QString& home, const QString& busAdd
 // Starts `program` (the built player unless given) with the arguments.
 void StartPlayer(QProcess& player, const QProcessEnvironment& environment,
                  const QStringList& arguments = {}, const QString& program = {});
+
+// Waits until the player started with `environment` (and `program`) runs
+// its event loop: once it listens on its instance socket, a second start
+// without songs is answered only from that loop, and then ends with 0.
+bool WaitUntilRunning(const QProcessEnvironment& environment, const QString& program = {});
 
 // Links the built default skin into a program folder.
 void LinkBuiltSkins(const QString& programFolder);

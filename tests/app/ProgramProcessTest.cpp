@@ -14,6 +14,7 @@
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListFile.h"
 #include "support/TestEnvironment.h"
+#include "support/WaitUntil.h"
 
 #include <map>
 #include <random>
@@ -23,6 +24,10 @@ namespace {
 // The real player in `home`, headless and silent.
 void StartPlayer(QProcess& player, const QString& home, const QStringList& arguments = {}) {
   ProcessTests::StartPlayer(player, ProcessTests::PlayerEnvironment(home, {}), arguments);
+}
+
+bool Running(const QString& home) {
+  return ProcessTests::WaitUntilRunning(ProcessTests::PlayerEnvironment(home, {}));
 }
 
 QString PrepareHome() {
@@ -52,8 +57,8 @@ TEST(ProgramProcess, SessionEndSignalsShutDownCleanly) {
     StartPlayer(player, home);
     ASSERT_TRUE(player.waitForStarted(10000));
     // Start-up writes the settings file; remove it so only shutdown can bring it back.
-    ASSERT_TRUE(ProcessTests::WaitFor([&] { return QFile::exists(ini); }, 20000)) << "no settings file at start-up";
-    QThread::msleep(300);
+    ASSERT_TRUE(TestSupport::WaitUntil([&] { return QFile::exists(ini); }, 20000)) << "no settings file at start-up";
+    ASSERT_TRUE(Running(home));
     ASSERT_TRUE(QFile::remove(ini));
     ::kill(static_cast<pid_t>(player.processId()), signal);
     ASSERT_TRUE(player.waitForFinished(20000)) << "signal " << signal << " did not end the player";
@@ -78,7 +83,7 @@ TEST(ProgramProcess, ACdTrackInAPlainFolderDoesNotEndThePlayer) {
   QProcess player;
   StartPlayer(player, home, {home + "folder/song.cda", home + "folder/Track01.cda", home + "folder"});
   ASSERT_TRUE(player.waitForStarted(10000));
-  EXPECT_FALSE(player.waitForFinished(4000)) << "the player ended: " << player.readAllStandardError().toStdString();
+  EXPECT_TRUE(Running(home)) << "the player ended: " << player.readAllStandardError().toStdString();
   ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
   player.waitForFinished(10000);
   EXPECT_FALSE(player.readAllStandardError().contains("**ERROR"));
@@ -100,7 +105,7 @@ TEST(ProgramProcess, AKillDuringShutdownLeavesEveryFileWhole) {
     QProcess player;
     StartPlayer(player, home);
     ASSERT_TRUE(player.waitForStarted(10000));
-    QThread::msleep(1500);
+    ASSERT_TRUE(Running(home));
     QElapsedTimer shutdown;
     shutdown.start();
     ::kill(static_cast<pid_t>(player.processId()), SIGTERM);
@@ -117,7 +122,7 @@ TEST(ProgramProcess, AKillDuringShutdownLeavesEveryFileWhole) {
     QProcess player;
     StartPlayer(player, home, {song});
     ASSERT_TRUE(player.waitForStarted(10000));
-    QThread::msleep(1200);
+    ASSERT_TRUE(Running(home));
     ::kill(static_cast<pid_t>(player.processId()), SIGTERM);
     QThread::msleep(std::uniform_int_distribution<qint64>(0, shutdownMs)(random));
     ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
@@ -167,20 +172,20 @@ TEST(ProgramProcess, SongsAddedBeforeAKillAreThereAtTheNextStart) {
     for (const QString& socket : sockets()) QFile::remove(home + socket);
     StartPlayer(player, home);
     ASSERT_TRUE(player.waitForStarted(10000));
-    ASSERT_TRUE(ProcessTests::WaitFor([&] { return !sockets().isEmpty(); }, 20000));
+    ASSERT_TRUE(TestSupport::WaitUntil([&] { return !sockets().isEmpty(); }, 20000));
   };
 
   QProcess player;
   startPlayer(player);
   handOver(songs.mid(0, 2));
-  EXPECT_TRUE(ProcessTests::WaitFor(listing(songs.mid(0, 2)), 10000)) << "the list was not written while the player ran";
+  EXPECT_TRUE(TestSupport::WaitUntil(listing(songs.mid(0, 2)), 10000)) << "the list was not written while the player ran";
   ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
   ASSERT_TRUE(player.waitForFinished(10000));
 
   // The next run holds them: one more song joins them in its list.
   startPlayer(player);
   handOver(songs.mid(2));
-  EXPECT_TRUE(ProcessTests::WaitFor(listing(songs), 10000));
+  EXPECT_TRUE(TestSupport::WaitUntil(listing(songs), 10000));
   ::kill(static_cast<pid_t>(player.processId()), SIGKILL);
   ASSERT_TRUE(player.waitForFinished(10000));
 }

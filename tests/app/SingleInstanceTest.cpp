@@ -7,7 +7,7 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QFile>
-#include <QThread>
+#include <QTest>
 #include <QUrl>
 
 #include <atomic>
@@ -26,10 +26,11 @@
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListFile.h"
 #include "support/TestEnvironment.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
-using ProcessTests::WaitFor;
+using TestSupport::WaitUntil;
 
 QString WriteSong(const QString& name) {
   MediaGen::ToneSpec spec;
@@ -61,7 +62,7 @@ SingleInstance::Role SecondStart(const QString& socketPath, const HandedOverSong
     role = instance.Claim(songs);
     done = true;
   });
-  while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 30000));
   second.join();
   QCoreApplication::processEvents();
   return role;
@@ -123,7 +124,7 @@ class RunningPlayer : public ::testing::Test {
     return ProcessTests::PlayerEnvironment(home_, bus_.Address());
   }
   bool PlayerOnBus() {
-    return WaitFor([this] {
+    return WaitUntil([this] {
       return client_->interface()->isServiceRegistered("org.mpris.MediaPlayer2.solvane").value();
     }, 20000);
   }
@@ -175,7 +176,7 @@ TEST_F(RunningPlayer, SecondStartAddsAndPlaysEnqueueOnlyAdds) {
     ASSERT_TRUE(later.waitForFinished(20000));
     EXPECT_EQ(later.exitCode(), 0) << later.readAllStandardError().constData();
     const QString url = QUrl::fromLocalFile(playing).toString(QUrl::FullyEncoded);
-    EXPECT_TRUE(WaitFor([&] { return PlayingUrl() == url; }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return PlayingUrl() == url; }, 10000));
     EXPECT_EQ(Property("PlaybackStatus").toString(), "Playing");
   }
   QuitThroughTheBus(player);
@@ -187,13 +188,13 @@ TEST_F(RunningPlayer, SimultaneousStartsMakeOnePlayer) {
   QProcess players[2];
   for (int i = 0; i < 2; ++i) ProcessTests::StartPlayer(players[i], Environment(), {"--enqueue", songs[i]});
   // QProcess learns of an end only while waiting on it.
-  ASSERT_TRUE(WaitFor([&] { return players[0].waitForFinished(50) || players[1].waitForFinished(50); },
+  ASSERT_TRUE(WaitUntil([&] { return players[0].waitForFinished(50) || players[1].waitForFinished(50); },
                       30000));
   QProcess& handedOver = players[0].state() == QProcess::NotRunning ? players[0] : players[1];
   QProcess& running = &handedOver == &players[0] ? players[1] : players[0];
   EXPECT_EQ(handedOver.exitCode(), 0) << handedOver.readAllStandardError().constData();
   ASSERT_TRUE(PlayerOnBus());
-  QThread::msleep(300);
+  EXPECT_TRUE(ProcessTests::WaitUntilRunning(Environment())) << "the running player ended";
   EXPECT_EQ(running.state(), QProcess::Running);
   QuitThroughTheBus(running);
   const QStringList saved = SavedPlayList();
@@ -206,8 +207,8 @@ TEST(PlayerWithoutBus, RunsQuietly) {
   ProcessTests::LinkBuiltSkins(home);
   QProcess player;
   ProcessTests::StartPlayer(player, ProcessTests::PlayerEnvironment(home, {}));
-  ASSERT_TRUE(WaitFor([&] { return QFile::exists(home + "solvane.ini"); }, 20000));
-  QThread::msleep(500);
+  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(home + "solvane.ini"); }, 20000));
+  ASSERT_TRUE(ProcessTests::WaitUntilRunning(ProcessTests::PlayerEnvironment(home, {})));
   ::kill(static_cast<pid_t>(player.processId()), SIGTERM);
   ASSERT_TRUE(player.waitForFinished(20000));
   EXPECT_EQ(player.exitCode(), 0);

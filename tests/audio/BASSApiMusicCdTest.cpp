@@ -1,6 +1,5 @@
 // Tracker modules and CD tracks through the back-end: lengths, read-outs,
 // seeking by time, and the sound of each CD track taken from a disc image.
-#include <QThread>
 
 #include "BASSSession.h"
 #include "audio/BASSApi.h"
@@ -9,6 +8,7 @@
 #include "mediagen/CdImageWriter.h"
 #include "mediagen/ModuleSong.h"
 #include "support/TestEnvironment.h"
+#include "support/WaitUntil.h"
 
 namespace AudioTests {
 namespace {
@@ -101,31 +101,21 @@ TEST_F(BASSApiCdTest, PauseResumeAndLevelsOfACdTrack) {
   StartBackEnd();
   EXPECT_TRUE(TestSupport::MessageBoxes().shown.empty()) << "the image is the first drive";
   Load(cue_ + "/Track02.cda");
+  ASSERT_TRUE(WaitForMixerWork());
   api::AudioPlay();
   EXPECT_EQ(BASSApi::state.CDPlaying, 1);
-  // The first blocks reach the recording channel soon, later on a loaded machine.
-  for (int i = 0; i < 500 && (vars.LevelData & 0xFFFF) == 0; ++i) {
-    QThread::msleep(10);
+  EXPECT_TRUE(TestSupport::WaitUntil([] {
     api::AudioGetLevel();
-  }
-  EXPECT_GT(vars.LevelData & 0xFFFF, 0u) << "levels come from the recording channel";
+    return (vars.LevelData & 0xFFFF) > 0;
+  })) << "levels come from the recording channel";
   api::AudioPause();
   EXPECT_EQ(BASSApi::state.CDPlaying, 0);
-  QThread::msleep(50);  // a block being mixed as the pause came still moves the position
-  api::AudioGetPosition();
-  const int64_t pausedAt = vars.ElapsedSeconds;
-  QThread::msleep(250);
-  api::AudioGetPosition();
-  EXPECT_EQ(vars.ElapsedSeconds, pausedAt);
+  ASSERT_TRUE(WaitForMixerRest()) << "the paused track goes on playing";
   api::AudioResume();
   EXPECT_EQ(BASSApi::state.CDPlaying, 1);
   vars.PositionPercent = 100;
   api::AudioSetPosition();
-  for (int i = 0; i < 300 && vars.PlayStatus == api::psPlaying; ++i) {
-    QThread::msleep(10);
-    api::AudioCheckEndOfSong();
-  }
-  EXPECT_EQ(vars.PlayStatus, api::psEnded);
+  EXPECT_TRUE(WaitForEnd());
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "mediagen/TaggedFiles.h"
 #include "mediagen/WavFile.h"
 #include "support/TestEnvironment.h"
+#include "support/WaitUntil.h"
 
 namespace AudioTests {
 namespace {
@@ -198,29 +199,24 @@ TEST_F(BASSApiStreamTest, FlacAndOpusPlayWithTheirLengthReadOutsAndSeeking) {
 
 TEST_F(BASSApiStreamTest, PauseHoldsThePositionAndResumeOrStopFollow) {
   Load(WriteWavFixture("staircase.wav", Staircase()));
+  ASSERT_TRUE(WaitForMixerWork());
   api::AudioPlay();
-  QThread::msleep(300);  // about 2.4 s of the song at the test pace
+  ASSERT_TRUE(WaitForElapsed(2));
   api::AudioPause();
   EXPECT_EQ(vars.PlayStatus, api::psPaused);
-  QThread::msleep(50);  // a block being mixed as the pause came still moves the position
+  ASSERT_TRUE(WaitForMixerRest()) << "the paused song goes on playing";
   api::AudioGetPosition();
   const int64_t pausedAt = vars.ElapsedSeconds;
-  EXPECT_GT(pausedAt, 0);
-  QThread::msleep(300);
-  api::AudioGetPosition();
-  EXPECT_EQ(vars.ElapsedSeconds, pausedAt);
+  EXPECT_GE(pausedAt, 2);
   api::AudioCheckEndOfSong();
   EXPECT_EQ(vars.PlayStatus, api::psPaused) << "a paused song has not ended";
 
   api::AudioResume();
   EXPECT_EQ(vars.PlayStatus, api::psPlaying);
-  QThread::msleep(200);
-  api::AudioGetPosition();
-  EXPECT_GT(vars.ElapsedSeconds, pausedAt);
+  EXPECT_TRUE(WaitForElapsed(pausedAt + 1));
 
   api::AudioStop();
   EXPECT_EQ(vars.PlayStatus, api::psStopped);
-  QThread::msleep(100);
   api::AudioCheckEndOfSong();
   EXPECT_EQ(vars.PlayStatus, api::psStopped);
   EXPECT_TRUE(TestSupport::MessageBoxes().shown.empty());
@@ -391,8 +387,10 @@ TEST_F(BASSApiEqualizerTest, TransportAndEqualizerChangesWhileTheMixerPlays) {
 TEST_F(BASSApiStreamTest, VisualizationDataFollowsThePlayingSong) {
   Load(WriteWavFixture("loud.wav", SineFixture(2000, 4.0, 2, 44100, 0.9)));
   api::AudioPlay();
-  QThread::msleep(150);
-  api::AudioGetLevel();
+  ASSERT_TRUE(TestSupport::WaitUntil([] {
+    api::AudioGetLevel();
+    return (vars.LevelData & 0xFFFF) > 64;
+  }));
   api::AudioGetWaveData();
   api::AudioGetFFTData();
   api::AudioGetCPU();

@@ -1,13 +1,13 @@
 #include "BASSSession.h"
 
 #include <QFile>
-#include <QThread>
 
 #include "audio/BASSApi.h"
 #include "audio/KestrelixAudioApi.h"
 #include "audio/SongEntryFields.h"
 #include "mediagen/WavFile.h"
 #include "support/TestEnvironment.h"
+#include "support/WaitUntil.h"
 
 namespace AudioTests {
 
@@ -77,12 +77,36 @@ bool BASSSession::PlayToEnd(double timeoutSeconds) {
   KestrelixAudioApi::AudioSetVolume();
   KestrelixAudioApi::AudioSetBalance();
   KestrelixAudioApi::AudioPlay();
-  const int steps = int(timeoutSeconds * 100);
-  for (int i = 0; i < steps && vars.PlayStatus == KestrelixAudioApi::psPlaying; ++i) {
-    QThread::msleep(10);
+  return WaitForEnd(timeoutSeconds);
+}
+
+bool BASSSession::WaitForElapsed(int64_t seconds) {
+  return TestSupport::WaitUntil([seconds] {
+    KestrelixAudioApi::AudioGetPosition();
+    return vars.ElapsedSeconds >= seconds;
+  });
+}
+
+bool BASSSession::WaitForEnd(double timeoutSeconds) {
+  TestSupport::WaitUntil([] {
     KestrelixAudioApi::AudioCheckEndOfSong();
-  }
+    return vars.PlayStatus != KestrelixAudioApi::psPlaying;
+  }, int(timeoutSeconds * 1000), 10);
   return vars.PlayStatus == KestrelixAudioApi::psEnded;
+}
+
+bool BASSSession::WaitForMixerWork() {
+  return TestSupport::WaitUntil([] {
+    KestrelixAudioApi::AudioGetCPU();
+    return vars.CPUUsage > 0;
+  });
+}
+
+bool BASSSession::WaitForMixerRest() {
+  return TestSupport::WaitUntil([] {
+    KestrelixAudioApi::AudioGetCPU();
+    return vars.CPUUsage == 0;
+  });
 }
 
 MediaGen::PcmAudio BASSSession::HeardOutput() {

@@ -31,9 +31,19 @@ class BASSSession : public ::testing::Test {
   // CurrentSongEntry := the entry of `path`; AudioLoadSong.
   static void Load(const QString& path);
 
-  // AudioPlay, then polls AudioCheckEndOfSong until the song ended or the
-  // timeout passed; returns whether it ended.
+  // Polls AudioGetPosition until the song has played `seconds`.
+  static bool WaitForElapsed(int64_t seconds);
+  // AudioPlay, then WaitForEnd.
   static bool PlayToEnd(double timeoutSeconds = 20);
+  // Polls AudioCheckEndOfSong until the song is no longer playing or the
+  // timeout passed; returns whether it ended.
+  static bool WaitForEnd(double timeoutSeconds = 20);
+  // The mixer's CPU figure shows work once the mixer has mixed for half a
+  // second, and falls to zero only when its thread stops mixing and sleeps
+  // until it is started again: a paused song is seen to stay paused without
+  // betting on the clock.
+  static bool WaitForMixerWork();
+  static bool WaitForMixerRest();
 
   // Ends the session (flushing the WAV output) and reads the mixed output.
   MediaGen::PcmAudio HeardOutput();

@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QTest>
 
 #include <sys/stat.h>
 
@@ -244,9 +244,7 @@ class PlayListSongFactsTest : public ::testing::Test {
   void TearDown() override { PlayListHooks::Deck() = {}; }
 
   void WaitUntilRead() {
-    QElapsedTimer timer;
-    timer.start();
-    while (!facts.Reader.Idle() && timer.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return facts.Reader.Idle(); }, 10000));
     QCoreApplication::processEvents();
   }
 

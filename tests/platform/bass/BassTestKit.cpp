@@ -2,15 +2,15 @@
 
 #include <sndfile.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <numbers>
-#include <thread>
 
 #include "mediagen/Analysis.h"
+#include "platform/bass/Mixer.h"
 #include "support/TestEnvironment.h"
 
 namespace BassTestKit {
@@ -134,23 +134,39 @@ Pcm16 BassTest::FinishAndReadOutput() {
   return pcm;
 }
 
+bool WaitForMixerWork() {
+  return WaitUntil([] { return BASS_GetCPU() > 0; });
+}
+
+bool WaitForMixerRest() {
+  return WaitUntil([] { return BASS_GetCPU() == 0; });
+}
+
 bool BassTest::WaitUntilInactive(DWORD handle, int timeoutMs) {
-  return WaitFor([handle] { return BASS_ChannelIsActive(handle) == BASS_ACTIVE_STOPPED; }, timeoutMs);
+  return WaitUntil([handle] { return BASS_ChannelIsActive(handle) == BASS_ACTIVE_STOPPED; }, timeoutMs);
 }
 
 bool BassTest::WaitForPosition(DWORD handle, QWORD position, int timeoutMs) {
-  return WaitFor([handle, position] { return BASS_ChannelGetPosition(handle) >= position; }, timeoutMs);
+  return WaitUntil([handle, position] { return BASS_ChannelGetPosition(handle) >= position; }, timeoutMs);
+}
+
+uintmax_t BassTest::OutputBytes() const {
+  std::error_code error;
+  const uintmax_t bytes = std::filesystem::file_size(outputPath, error);
+  return error ? 0 : bytes;
+}
+
+bool BassTest::WaitForOutput(uintmax_t bytes) {
+  const uintmax_t until = OutputBytes() + bytes;
+  return WaitUntil([this, until] { return OutputBytes() >= until; });
 }
 
 std::optional<QWORD> BassTest::HeldPosition(DWORD handle) {
-  QWORD last = BASS_ChannelGetPosition(handle);
-  for (int tries = 0; tries < 33; ++tries) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    const QWORD now = BASS_ChannelGetPosition(handle);
-    if (now == last) return now;
-    last = now;
-  }
-  return std::nullopt;
+  constexpr uintmax_t kBlockBytes = Bass::Mixer::kBlockFrames * 4;
+  if (!WaitForOutput(2 * kBlockBytes)) return std::nullopt;
+  const QWORD held = BASS_ChannelGetPosition(handle);
+  if (!WaitForOutput(10 * kBlockBytes) || BASS_ChannelGetPosition(handle) != held) return std::nullopt;
+  return held;
 }
 
 HSTREAM BassTest::OpenStream(const std::string& path) {

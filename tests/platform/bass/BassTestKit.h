@@ -4,18 +4,19 @@
 // helpers that write exact 16-bit fixtures and read back what was mixed.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "mediagen/PcmAudio.h"
 #include "platform/bass/bass.h"
+#include "support/WaitUntil.h"
 
 namespace BassTestKit {
+
+using TestSupport::WaitUntil;
 
 struct Pcm16 {
   int rate = 44100;
@@ -45,16 +46,12 @@ std::pair<double, double> ToneInOutput(const Pcm16& output, double frequency);
 // Index of the first frame of `needle` inside `haystack`, or -1.
 long FindFrames(const Pcm16& haystack, const int16_t* needle, size_t frames);
 
-// Polls `condition` until it holds (true) or `timeoutMs` has passed (false).
-template <typename Condition>
-bool WaitFor(Condition condition, int timeoutMs = 10000) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return true;
-}
+// The mixer's CPU figure shows work once the mixer has mixed for half a
+// second, and falls to zero only when its thread stops mixing and sleeps
+// until it is started again: a held output is seen to stay held without
+// betting on the clock.
+bool WaitForMixerWork();
+bool WaitForMixerRest();
 
 class BassTest : public ::testing::Test {
  protected:
@@ -66,9 +63,14 @@ class BassTest : public ::testing::Test {
   bool WaitUntilInactive(DWORD handle, int timeoutMs = 10000);
   // Waits until the channel position reaches at least `position`.
   bool WaitForPosition(DWORD handle, QWORD position, int timeoutMs = 10000);
-  // The position once it holds still (a block being mixed may still move it):
-  // two readings 30 ms apart that agree, or nothing if it moves for a second.
+  // The position of a channel paused while the output runs on: read once the
+  // output has taken two more blocks (the block being mixed as the pause came
+  // has ended) and again ten blocks later; nothing if it moved.
   std::optional<QWORD> HeldPosition(DWORD handle);
+  // Bytes of the output file so far; it grows by every block the mixer mixes.
+  uintmax_t OutputBytes() const;
+  // Waits until the output has taken `bytes` more.
+  bool WaitForOutput(uintmax_t bytes);
   HSTREAM OpenStream(const std::string& path);
   // How many times faster than real time the output runs.
   virtual const char* Pace() const { return "40"; }

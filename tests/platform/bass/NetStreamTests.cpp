@@ -68,7 +68,7 @@ TEST_F(NetStreamTest, Mp3WithIcyMetadataSoundsAndItsTitlesChange) {
   RadioServer station(Mp3Show());
   const HSTREAM stream = PlayUrl(station.Url());
   std::vector<std::string> titles;
-  ASSERT_TRUE(WaitFor([&] {
+  ASSERT_TRUE(WaitUntil([&] {
     const std::string meta = Tag(stream, BASS_TAG_META);
     if (!meta.empty() && (titles.empty() || titles.back() != meta)) titles.push_back(meta);
     return titles.size() >= 2;
@@ -191,7 +191,7 @@ TEST_F(NetStreamTest, FreeingTheLibraryWithStreamsOpenEndsPromptly) {
     BASS_Free();
     freed = true;
   });
-  const bool ended = WaitFor([&freed] { return freed.load(); }, 2000);
+  const bool ended = WaitUntil([&freed] { return freed.load(); }, 2000);
   freeing.join();
   EXPECT_TRUE(ended) << "freeing the library waited for a station";
 }
@@ -271,7 +271,7 @@ TEST(RingBuffer, AWriterWaitingForRoomWakesWhenTheReaderTakesOrItIsStopped) {
   });
   uint8_t out[4];
   ring.Read(out, 1);
-  ASSERT_TRUE(WaitFor([&] { return ring.Space() == 0; }));
+  ASSERT_TRUE(WaitUntil([&] { return ring.Space() == 0; }));
   stop = true;
   ring.WakeWriter();
   writer.join();

@@ -161,14 +161,15 @@ TEST_F(StreamTest, SeekPauseResumeAndStopKeepTheSoundInOrder) {
 
 TEST_F(StreamTest, BassPauseHoldsEverythingAndBassStopEndsEveryStream) {
   const HSTREAM stream = OpenStream(WriteWav("a.wav", DistinctFrames(88200)));
+  ASSERT_TRUE(WaitForMixerWork());
   ASSERT_TRUE(BASS_StreamPlay(stream, FALSE, 0));
   ASSERT_TRUE(WaitForPosition(stream, 4096));
   ASSERT_TRUE(BASS_Pause());
-  const std::optional<QWORD> held = HeldPosition(stream);
-  ASSERT_TRUE(held);
+  ASSERT_TRUE(WaitForMixerRest()) << "the held output goes on mixing";
+  const QWORD held = BASS_ChannelGetPosition(stream);
   EXPECT_EQ(BASS_ChannelIsActive(stream), DWORD{BASS_ACTIVE_PLAYING});
   ASSERT_TRUE(BASS_Start());
-  ASSERT_TRUE(WaitForPosition(stream, *held + 4096));
+  ASSERT_TRUE(WaitForPosition(stream, held + 4096));
 
   ASSERT_TRUE(BASS_Stop());
   EXPECT_EQ(BASS_ChannelIsActive(stream), DWORD{BASS_ACTIVE_STOPPED});
