@@ -251,28 +251,32 @@ void TEqualizerFormSkinned::DrawVisualEffectsFrame(bool playing) {
       if (playing) Audio::AudioGetWaveData();
       VisualEffects::DrawScope(vars.WaveData, EQDiagramImageList, ScopeColors,
                                EQDiagramImageCanvas->Canvas(), ScopePoints);
-      EQDiagramImageCanvas->Changed();
       break;
     case VisualEffects::vmBandBars:
       if (playing) Audio::AudioGetFFTData();
       VisualEffects::ComputeBandPeaks(vars.FFTData, vars.FFTSampleRate, vars.EQBandFrequencies, BandPeaks);
       VisualEffects::DrawBandBars(BandPeaks, EQVisualEffectsImageList, EQDiagramImageCanvas->Canvas());
-      EQDiagramImageCanvas->Changed();
       break;
     case VisualEffects::vmSpectrum:
       if (playing) Audio::AudioGetFFTData();
       VisualEffects::DrawSpectrum(vars.FFTData, vars.FFTSampleRate, EQDiagramImageList, SpectrumColors,
                                   EQDiagramImageCanvas->Canvas());
-      EQDiagramImageCanvas->Changed();
       break;
     default: break;
   }
   if (playing && LevelMeterOn) Audio::AudioGetLevel();
   // The meter is redrawn only when one of its sprites changes.
   const uint32_t sprites = LevelMeterOn ? VisualEffects::LevelSprites(vars.LevelData) : 0;
-  if (playing && sprites == shownLevelSprites_) return;
-  shownLevelSprites_ = sprites;
-  VisualEffects::DrawLevelMeter(vars.LevelData, LevelMeterOn, EQVisualEffectsVolLevelImageList,
-                                EQVolLevelCanvas->Canvas());
-  EQVolLevelCanvas->Changed();
+  if (!playing || sprites != shownLevelSprites_) {
+    shownLevelSprites_ = sprites;
+    VisualEffects::DrawLevelMeter(vars.LevelData, LevelMeterOn, EQVisualEffectsVolLevelImageList,
+                                  EQVolLevelCanvas->Canvas());
+  }
+  // Both panels' changes reach the screen in one repaint, made now: a posted
+  // update would cost the event loop a second turn for each frame, and one
+  // per panel would flush the window twice.
+  QRegion changed;
+  for (PlatformUi::PaintBox* panel : {EQDiagramImageCanvas, EQVolLevelCanvas})
+    changed += panel->TakeChange().translated(panel->mapTo(this, QPoint()));
+  if (!changed.isEmpty()) repaint(changed);
 }
