@@ -14,8 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "audio/KestrelixAudioApi.h"
-#include "equalizer/EQFilters.h"
+#include "dsp/EQFilters.h"
 #include "mediagen/ModuleSong.h"
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/OggWriter.h"
@@ -40,11 +39,7 @@ double ThreadCpuSeconds() {
 }
 
 void SetEqualizer(const std::array<int32_t, 10>& bands) {
-  auto& vars = KestrelixAudioApi::vars;
-  vars.EQEnabled = 1;
-  vars.EQPreAmpValue = 45;
-  vars.EQBandValues = bands;
-  EQFilters::ApplyEqualizerSettings();
+  EQFilters::ApplyEqualizerSettings(45, bands);
 }
 
 // Eight of the ten bands away from the middle.

@@ -4,6 +4,7 @@
 
 #include "platform/ui/ProgramFolder.h"
 #include "platform/ui/TextFile.h"
+#include "playlist/PlayListDisplayOptions.h"
 
 SavedSettings DefaultSavedSettings(const QString& programFolder) {
   SavedSettings settings;

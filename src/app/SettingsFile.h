@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "skins/SavedSettings.h"
+#include "settings/SavedSettings.h"
 
 // The lines a file needs to be read at all, and the lines a file is written with.
 constexpr int kSettingsLineCount = 44;

@@ -13,7 +13,7 @@
 #include "audio/KestrelixAudioApi.h"
 #include "audio/SongEntryFields.h"
 #include "audio/StreamUrl.h"
-#include "equalizer/EQFilters.h"
+#include "dsp/EQFilters.h"
 #include "platform/bass/bass.h"
 #include "platform/ui/MessageBoxService.h"
 #include "platform/ui/MillisecondClock.h"
@@ -325,6 +325,11 @@ void DetachEqualizer() {
   if (IsStreamOrMusic() && channel) BASS_ChannelRemoveDSP(*channel, state.EQDSPHandle);
 }
 
+// The sliders reach the filter only while the equalizer is on.
+void ApplyEqualizerSettings() {
+  if (vars.EQEnabled == 1) EQFilters::ApplyEqualizerSettings(vars.EQPreAmpValue, vars.EQBandValues);
+}
+
 void AudioFree() {
   BASS_ChannelStop(RECORDCHAN);
   BASS_Stop();
@@ -367,7 +372,7 @@ void LoadBASSApi() {
   table.AudioGetCPU = AudioGetCPU;
   table.AttachEqualizer = AttachEqualizer;
   table.DetachEqualizer = DetachEqualizer;
-  table.ApplyEqualizerSettings = EQFilters::ApplyEqualizerSettings;
+  table.ApplyEqualizerSettings = ApplyEqualizerSettings;
   table.AudioGetCDDBID = AudioGetCDDBID;
   table.AudioFree = AudioFree;
 

@@ -28,7 +28,7 @@ CheckedUrl CheckStreamUrl(const QString& text) {
   const QString trimmed = text.trimmed();
   const auto refuse = [&trimmed](const char* reason) {
     return CheckedUrl{{}, QStringLiteral("\"%1\" is not an internet radio address: %2.\n"
-                                         "An address looks like http://radio.example.com:8000/stream")
+                                         "An address looks like http://HOST:PORT/PATH")
                               .arg(trimmed, QLatin1String(reason))};
   };
   if (trimmed.isEmpty()) return refuse("it is empty");

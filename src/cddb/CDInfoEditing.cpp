@@ -52,7 +52,7 @@ Validation Validate(const EditedFields& fields) {
 
 bool IsPlaceholderEmail(const QString& email) {
   const QString address = email.trimmed();
-  return !address.contains(QLatin1Char('@')) || address.compare(QLatin1String(Cddb::DefaultEmailUser), Qt::CaseInsensitive) == 0;
+  return !address.contains(QLatin1Char('@')) || address.endsWith(QLatin1String(".invalid"), Qt::CaseInsensitive);
 }
 
 bool IsPlaceholderTitle(const QString& title) {

@@ -40,8 +40,8 @@ struct Validation {
 // track title in order.
 Validation Validate(const EditedFields& fields);
 
-// An address no one reads: empty, without "@", or the address the player
-// starts with.
+// An address no one reads: empty (as the player starts), without "@", or at
+// the reserved domain ".invalid" (older players started with such a one).
 bool IsPlaceholderEmail(const QString& email);
 
 // A name that only stands in for the real one: "Track 1", "Track01",

@@ -13,7 +13,7 @@ class TCddb;
 namespace CDLookup {
 
 struct Settings {
-  QString EmailUser;   // starts as the placeholder address, which submissions refuse
+  QString EmailUser;   // starts empty, which submissions refuse
   QString ServerAddr;  // host name of the CDDB server
   Cddb::TServerType ServerType = Cddb::TServerType::HTTP;
   QString CddbpPort = QStringLiteral("8880");

@@ -19,10 +19,11 @@ namespace Cddb {
 class ReplyLineBuffer;
 class TLocalCDDB;
 
-// Placeholders the user replaces in the lookup window: gnudb.org, the live
-// server of the protocol, refuses clients whose users cannot set a real address.
+// The server the lookup window starts with. There is no default e-mail
+// address: gnudb.org, the live server of the protocol, refuses clients whose
+// users cannot set a real one, so the user enters their own.
 inline constexpr const char* DefaultServerAddr = "gnudb.gnudb.org";
-inline constexpr const char* DefaultEmailUser = "change.me@example.invalid";
+inline constexpr const char* DefaultEmailUser = "";
 inline constexpr const char* DefaultNoteToUser = "Submitted using Solvane Audio Player v1.1";
 inline constexpr int DefaultNetworkTimeoutMs = 15000;
 

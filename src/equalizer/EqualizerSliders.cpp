@@ -4,7 +4,7 @@
 // its value.
 #include <cmath>
 
-#include "equalizer/EQFilters.h"
+#include "dsp/EQFilters.h"
 #include "equalizer/TEqualizerFormSkinned.h"
 #include "equalizer/TEqualizerPresetsForm.h"
 #include "skins/Sliders.h"

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "audio/KestrelixAudioApi.h"
-#include "equalizer/EQFilters.h"
+#include "dsp/EQFilters.h"
 #include "equalizer/EQResponseDiagram.h"
 #include "skins/BitmapText.h"
 #include "skins/SkinUnit.h"

@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "equalizer/VisualEffects.h"
+#include "settings/SavedSettings.h"
 #include "skins/EqualizerSkinControls.h"
-#include "skins/SavedSettings.h"
 
 class QTimer;
 

@@ -8,8 +8,8 @@
 #include "playlist/PlayListModel.h"
 #include "playlist/PlayListPlayback.h"
 #include "playlist/PlayListSongFacts.h"
+#include "settings/SavedSettings.h"
 #include "skins/PlayListSkinControls.h"
-#include "skins/SavedSettings.h"
 
 #include <cstdint>
 #include <functional>

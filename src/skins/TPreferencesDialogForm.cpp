@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "audio/KestrelixAudioApi.h"
+#include "platform/VersionInfo.h"
 #include "platform/ui/ProgramFolder.h"
 #include "skins/SkinFiles.h"
 #include "skins/SkinUnit.h"
@@ -23,12 +24,6 @@ TPreferencesDialogForm* PreferencesDialogForm = nullptr;
 
 namespace {
 
-// The project has no web site or mail addresses of its own yet; these are
-// the one place to set them.
-constexpr char kWebPage[] = "https://solvane.example.org/";
-constexpr char kCommentsAddress[] = "comments@solvane.example.org";
-constexpr char kSkinsAddress[] = "skins@solvane.example.org";
-
 // A read-me of many megabytes (or a binary one) shows its beginning.
 constexpr qint64 kMaxCommentBytes = 64 * 1024;
 
@@ -36,8 +31,7 @@ constexpr char kAboutText[] =
     "Solvane Audio Player plays MP3, MP2, MP1, WAV, Ogg Vorbis, FLAC and Opus files, tracker "
     "modules (MOD, XM, S3M, IT, MTM, UMX), audio CDs and internet radio, in three windows that snap together: the "
     "deck, the equalizer and the playlist editor. It wears skins of its own format and "
-    "Winamp 2 skins.\n\nIt is free software under the GNU General Public License, version 3 "
-    "or later.";
+    "Winamp 2 skins.";
 
 constexpr char kHelpText[] =
     "Mouse\n"
@@ -70,10 +64,18 @@ constexpr char kCreditsText[] =
     "SDL2 for sound output; libsoxr for resampling; KISS FFT for the spectrum. "
     "The default skin's lettering uses the DejaVu fonts.";
 
-QLabel* LinkLabel(const QString& html) {
-  auto* label = new QLabel(html);
-  label->setOpenExternalLinks(true);  // opened through the desktop's own handler
+// A link that the desktop's own handler opens; hidden when there is no address.
+QLabel* LinkLabel(const QString& address, const QString& html) {
+  auto* label = new QLabel(html.arg(address));
+  label->setOpenExternalLinks(true);
+  label->setVisible(!address.isEmpty());
   return label;
+}
+
+QString AboutText() {
+  return QStringLiteral("%1\n\nVersion %2. It is free software under the GNU General Public License, "
+                        "version 3 or later.\n\nThe read-me: %3")
+      .arg(QString::fromUtf8(kAboutText), QLatin1String(VersionInfo::Version), PlatformUi::ReadMePath());
 }
 
 QString SkinTypeLabel(int type) {
@@ -119,25 +121,29 @@ QGroupBox* TPreferencesDialogForm::TextPage(QTextEdit* memo, const QString& text
   return box;
 }
 
-TPreferencesDialogForm::TPreferencesDialogForm(QWidget* parent)
+TPreferencesDialogForm::TPreferencesDialogForm(const ProjectLinks& links, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       PageControl(new QTabWidget),
       WhatsNewMemo(new QTextEdit) {
   setWindowTitle(QStringLiteral("Preferences Dialog"));
-  PageControl->addTab(TextPage(new QTextEdit, QString::fromUtf8(kAboutText)), QStringLiteral("About"));
+  PageControl->addTab(TextPage(new QTextEdit, AboutText()), QStringLiteral("About"));
   PageControl->addTab(MakeAudioApiPage(), QStringLiteral("Audio API Info"));
-  PageControl->addTab(MakeSkinsPage(), QStringLiteral("Skins"));
+  PageControl->addTab(MakeSkinsPage(links.skinsMail), QStringLiteral("Skins"));
   PageControl->addTab(new QLabel(QStringLiteral("Not Implemented Yet")), QStringLiteral("Plugins"));
   PageControl->addTab(TextPage(new QTextEdit, QString::fromUtf8(kHelpText)), QStringLiteral("Help"));
   PageControl->addTab(TextPage(new QTextEdit, QString::fromUtf8(kCreditsText)), QStringLiteral("Credits"));
   PageControl->addTab(TextPage(WhatsNewMemo, {}), QStringLiteral("What's New"));
   PageControl->addTab(MakeOptionsPage(), QStringLiteral("Options"));
 
+  WebPageLink = LinkLabel(links.webPage, QStringLiteral("<a href=\"%1\">The Solvane web page</a>"));
+  CommentsLink = LinkLabel(links.commentsMail, QStringLiteral("<a href=\"mailto:%1\">Send us your comments</a>"));
+  auto* linkLine = new QHBoxLayout;
+  linkLine->addWidget(WebPageLink);
+  linkLine->addWidget(CommentsLink);
+  linkLine->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl);
-  layout->addWidget(LinkLabel(QStringLiteral("Visit <a href=\"%1\">the Solvane web page</a> or send "
-                                             "<a href=\"mailto:%2\">your comments</a>.")
-                                  .arg(QLatin1String(kWebPage), QLatin1String(kCommentsAddress))));
+  layout->addLayout(linkLine);
   setFixedSize(560, 420);
   connect(PageControl, &QTabWidget::currentChanged, this, &TPreferencesDialogForm::PageShown);
 }
@@ -160,7 +166,7 @@ QWidget* TPreferencesDialogForm::MakeAudioApiPage() {
   return page;
 }
 
-QWidget* TPreferencesDialogForm::MakeSkinsPage() {
+QWidget* TPreferencesDialogForm::MakeSkinsPage(const QString& skinsMail) {
   auto* page = new QWidget;
   SkinsTreeView = new QTreeView;
   SkinsTreeView->setHeaderHidden(true);
@@ -182,8 +188,10 @@ QWidget* TPreferencesDialogForm::MakeSkinsPage() {
   details->addWidget(SkinCommentsMemo, 1);
   auto* note = new QLabel(QStringLiteral("Made a skin? Send it to us and we may ship it with the player:"));
   note->setWordWrap(true);
+  note->setVisible(!skinsMail.isEmpty());
   details->addWidget(note);
-  details->addWidget(LinkLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(QLatin1String(kSkinsAddress))));
+  SkinsMailLink = LinkLabel(skinsMail, QStringLiteral("<a href=\"mailto:%1\">%1</a>"));
+  details->addWidget(SkinsMailLink);
 
   auto* layout = new QHBoxLayout(page);
   layout->addWidget(SkinsTreeView, 1);

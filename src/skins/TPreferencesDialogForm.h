@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "skins/ProjectLinks.h"
+
 class QCheckBox;
 class QFileSystemModel;
 class QGroupBox;
@@ -19,7 +21,7 @@ class QTreeView;
 class TPreferencesDialogForm : public QWidget {
   Q_OBJECT
  public:
-  explicit TPreferencesDialogForm(QWidget* parent = nullptr);
+  explicit TPreferencesDialogForm(const ProjectLinks& links = ProjectLinks::Configured(), QWidget* parent = nullptr);
 
   // The deck's flags, read when the Options page shows and written at each
   // click; installed by the deck, which also applies them.
@@ -51,13 +53,17 @@ class TPreferencesDialogForm : public QWidget {
   QCheckBox* ReadTitlesFromTagsCheckBox;
   QCheckBox* AddFoldersWithSubfoldersCheckBox;
   QCheckBox* SkipUnplayableSongsCheckBox;
+  // Shown only for the links the build was given.
+  QLabel* WebPageLink;
+  QLabel* CommentsLink;
+  QLabel* SkinsMailLink;
 
   void SkinsTreeViewClick(const QModelIndex& index);
   void SkinsTreeViewDblClick(const QModelIndex& index);
 
  private:
   QGroupBox* TextPage(QTextEdit* memo, const QString& text);
-  QWidget* MakeSkinsPage();
+  QWidget* MakeSkinsPage(const QString& skinsMail);
   void MakeSkinsModel();
   QWidget* MakeOptionsPage();
   QWidget* MakeAudioApiPage();

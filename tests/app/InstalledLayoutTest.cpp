@@ -73,7 +73,9 @@ TEST_F(UserFolders, InstalledProgramWritesIntoTheUsersFolders) {
                            "share/solvane/demo/Solvane - Night Walk.mp3",
                            "share/applications/solvane.desktop",
                            "share/icons/hicolor/48x48/apps/solvane.png",
-                           "share/icons/hicolor/256x256/apps/solvane.png"}) {
+                           "share/icons/hicolor/256x256/apps/solvane.png",
+                           "share/solvane/What's New.txt", "share/doc/solvane/README.md",
+                           "share/metainfo/solvane.metainfo.xml", "share/man/man1/solvane.1.gz"}) {
     EXPECT_TRUE(QFile::exists(prefix + "/" + file)) << file;
   }
   QFile entry(prefix + "/share/applications/solvane.desktop");

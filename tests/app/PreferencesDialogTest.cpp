@@ -108,4 +108,33 @@ TEST_F(PreferencesDialogTest, OptionsChangeTheDecksSettingsAtOnce) {
   EXPECT_TRUE(dialog->WhatsNewMemo->toPlainText().contains(QStringLiteral("What's New")));
 }
 
+// Only the links the build was given are shown; the About page always names
+// the version, the licence and where the read-me is.
+TEST(PreferencesDialogLinksTest, EmptyLinksAreLeftOutAndAboutNamesVersionLicenceAndReadMe) {
+  const ProjectLinks all{"https://solvane.invalid/", "comments@solvane.invalid", "skins@solvane.invalid"};
+  for (const ProjectLinks& links : {ProjectLinks{}, all, ProjectLinks{all.webPage, "", ""},
+                                    ProjectLinks{"", all.commentsMail, all.skinsMail}}) {
+    SCOPED_TRACE((links.webPage + ' ' + links.commentsMail + ' ' + links.skinsMail).toStdString());
+    TPreferencesDialogForm dialog(links);
+    const struct {
+      QLabel* label;
+      QString address;
+      const char* scheme;
+    } shown[] = {{dialog.WebPageLink, links.webPage, ""},
+                 {dialog.CommentsLink, links.commentsMail, "mailto:"},
+                 {dialog.SkinsMailLink, links.skinsMail, "mailto:"}};
+    for (const auto& link : shown) {
+      EXPECT_EQ(link.label->isHidden(), link.address.isEmpty()) << link.address.toStdString();
+      const QString href = QStringLiteral("href=\"%1%2\"").arg(QLatin1String(link.scheme), link.address);
+      if (!link.address.isEmpty()) {
+        EXPECT_TRUE(link.label->text().contains(href)) << link.label->text().toStdString();
+      }
+    }
+    const QString about = dialog.PageControl->widget(0)->findChild<QTextEdit*>()->toPlainText();
+    EXPECT_TRUE(about.contains("Version 1.1.")) << about.toStdString();
+    EXPECT_TRUE(about.contains("GNU General Public License, version 3 or later"));
+    EXPECT_TRUE(about.contains(TestSupport::ProgramFolder() + "README.md"));
+  }
+}
+
 }  // namespace

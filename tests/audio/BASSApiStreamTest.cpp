@@ -9,6 +9,7 @@
 #include "BASSSession.h"
 #include "audio/BASSApi.h"
 #include "audio/KestrelixAudioApi.h"
+#include "dsp/EQFilters.h"
 #include "mediagen/Analysis.h"
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/OggWriter.h"
@@ -262,6 +263,19 @@ class BASSApiEqualizerTest : public BASSApiStreamTest {
     api::DetachEqualizer();
   }
 };
+
+TEST_F(BASSApiEqualizerTest, SlidersReachTheFilterOnlyWhileTheEqualizerIsOn) {
+  vars.EQEnabled = 1;
+  vars.EQPreAmpValue = 50;
+  vars.EQBandValues = {50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
+  api::ApplyEqualizerSettings();
+  vars.EQEnabled = 0;
+  vars.EQPreAmpValue = 100;
+  vars.EQBandValues = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  api::ApplyEqualizerSettings();
+  EXPECT_EQ(EQFilters::FilterTable()[0].Gain, 0.0);
+  EXPECT_NEAR(EQFilters::FilterTable()[EQFilters::kOutputRecord].PreAmp, 0.9999, 1e-15);
+}
 
 TEST_F(BASSApiEqualizerTest, FlatEqualizerPassesNineNineNineNinePercent) {
   const MediaGen::PcmAudio tone = SineFixture(440, 1.0);

@@ -45,6 +45,7 @@ TEST(CDInfoEditing, StandInNamesAreRecognised) {
   }
   EXPECT_TRUE(IsPlaceholderEmail(Cddb::DefaultEmailUser));
   EXPECT_TRUE(IsPlaceholderEmail("nobody"));
+  EXPECT_TRUE(IsPlaceholderEmail("change.me@example.invalid")) << "the address older players started with";
   EXPECT_FALSE(IsPlaceholderEmail("me@example.org"));
 
   const QStringList refusals =

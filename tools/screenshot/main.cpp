@@ -1,8 +1,8 @@
 // Starts the player offscreen in a throw-away program folder that shares the
 // build's skins and demo songs, lets it run briefly and saves its windows as
 // PNG files:
-//   solvane_screenshot OUTPUT_FOLDER [--skin PATH] [SONG ...]
-// --skin wears the given skin folder or archive (.wsz, .zip) in all windows.
+//   solvane_screenshot [--skin PATH] OUTPUT_FOLDER [SONG ...]
+// (options anywhere on the line). --skin wears the given skin folder or archive (.wsz, .zip) in all windows.
 // Songs given are dropped onto the playlist and Play is clicked, so the
 // displays show a running song (the audio goes to the silent output); the
 // equalizer is then also shot in each visual-effects mode. The equalizer is
@@ -10,11 +10,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
+#include "ScreenshotOptions.h"
 #include "WindowShots.h"
 #include "app/Forms.h"
 #include "app/PlayerStartup.h"
@@ -93,21 +93,26 @@ bool ShootEqualizer(const QDir& output, bool playing) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [--skin PATH] [SONG ...]\n", argv[0]);
-    return 2;
-  }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("SOLVANE_AUDIO_OUTPUT", "null");
+  QApplication app(argc, argv);
+  const Screenshot::Options options = Screenshot::ParseOptions(QCoreApplication::arguments());
+  if (options.help) {
+    std::printf("%s", qPrintable(options.usage));
+    return 0;
+  }
+  if (!options.error.isEmpty()) {
+    std::fprintf(stderr, "solvane_screenshot: %s\n%s", qPrintable(options.error), qPrintable(options.usage));
+    return 2;
+  }
+  const QDir output(options.outputFolder);
+  if (!output.mkpath(QStringLiteral("."))) {
+    std::fprintf(stderr, "solvane_screenshot: cannot make the output folder %s\n", qPrintable(output.absolutePath()));
+    return 1;
+  }
   QTemporaryDir home;
   if (!home.isValid() || !PrepareProgramFolder(home)) {
     std::fprintf(stderr, "solvane_screenshot: cannot prepare a program folder\n");
-    return 1;
-  }
-  QApplication app(argc, argv);
-  const QDir output(QString::fromLocal8Bit(argv[1]));
-  if (!output.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "solvane_screenshot: cannot create %s\n", argv[1]);
     return 1;
   }
 
@@ -119,24 +124,14 @@ int main(int argc, char* argv[]) {
     DestroyForms();
     return 1;
   }
-  QString skin;
-  QStringList songs;
-  for (int i = 2; i < argc; ++i) {
-    const QString argument = QString::fromLocal8Bit(argv[i]);
-    if (argument == QLatin1String("--skin") && i + 1 < argc) {
-      skin = QFileInfo(QString::fromLocal8Bit(argv[++i])).absoluteFilePath();
-    } else {
-      songs << QFileInfo(argument).absoluteFilePath();
-    }
-  }
-  if (!skin.isEmpty() && !SkinUnit::SwitchToSkin(skin)) {
+  if (!options.skin.isEmpty() && !SkinUnit::SwitchToSkin(options.skin)) {
     DestroyForms();
     return 1;
   }
   EqualizerFormSkinned->show();
   PlayListEditorForm->show();
-  if (!songs.isEmpty()) {
-    PlayListEditorForm->AddDroppedFiles(songs);
+  if (!options.songs.isEmpty()) {
+    PlayListEditorForm->AddDroppedFiles(options.songs);
     QTest::mouseClick(DeckForm->PlayButton, Qt::LeftButton);
   }
   Screenshot::RunEventLoopFor(6000);
@@ -147,7 +142,7 @@ int main(int argc, char* argv[]) {
   bool saved = true;
   for (const auto& shot : shots) saved = Save(Screenshot::Shoot(shot.window), output, shot.name) && saved;
   saved = Save(Screenshot::ShootTogether(shots), output, QStringLiteral("player.png")) && saved;
-  saved = ShootEqualizer(output, !songs.isEmpty()) && saved;
+  saved = ShootEqualizer(output, !options.songs.isEmpty()) && saved;
   PlayListEditorForm->SetPanel1Size(450, 375);
   saved = Save(Screenshot::Shoot(PlayListEditorForm), output, QStringLiteral("playlist-large.png")) && saved;
   DestroyForms();

@@ -61,6 +61,12 @@ QString ProgramFileWithExtension(const QString& extension) {
   return CurrentProgramFolders().config + kProgramBaseName + extension;
 }
 
+QString ReadMePath() {
+  const ProgramFolders folders = CurrentProgramFolders();
+  const QString folder = folders.installed ? folders.shipped + "../doc/" + kProgramBaseName + '/' : folders.shipped;
+  return QDir::cleanPath(folder + "README.md");
+}
+
 QString LocalCDDatabaseFolder() { return CurrentProgramFolders().data + "LocalCDDatabase/"; }
 
 bool PrepareUserFolders() {

@@ -29,6 +29,10 @@ QString ProgramFolder();
 // <config folder>/solvane.ini.
 QString ProgramFileWithExtension(const QString& extension);
 
+// The read-me: beside a portable program, in <prefix>/share/doc/solvane
+// for an installed one.
+QString ReadMePath();
+
 // The local CD database's folder.
 QString LocalCDDatabaseFolder();
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "playlist/PlayListDisplayOptions.h"
+#include "settings/PlayListDisplayFlags.h"
 
 struct SavedSettings {
   QString SavedSkinsFolder;

@@ -8,8 +8,6 @@
 #include <map>
 #include <numbers>
 
-#include "audio/KestrelixAudioApi.h"
-
 namespace EQFilters {
 
 const std::array<double, kBandCount> EQCentreFrequencies{31,   62,   125,  250,  500,
@@ -335,14 +333,12 @@ void EQMonoDSP(uint32_t, uint32_t, void* buffer, uint32_t length, uint32_t) {
 
 double EQSliderToUnit(int32_t value) { return double((value - 50) * 2) / 100.0; }
 
-void ApplyEqualizerSettings() {
-  const auto& vars = KestrelixAudioApi::vars;
-  if (vars.EQEnabled != 1) return;
+void ApplyEqualizerSettings(int32_t preAmpValue, const std::array<int32_t, kBandCount>& bandValues) {
   FilterState& state = State();
   for (int band = 0; band < kBandCount; ++band) {
-    state.gainParameters[size_t(band)] = EQSliderToUnit(vars.EQBandValues[size_t(band)]) * kMaxGainParameter;
+    state.gainParameters[size_t(band)] = EQSliderToUnit(bandValues[size_t(band)]) * kMaxGainParameter;
   }
-  const double preAmpUnit = EQSliderToUnit(vars.EQPreAmpValue);
+  const double preAmpUnit = EQSliderToUnit(preAmpValue);
   state.preAmp = preAmpUnit > 0 ? 1.0 + 4.0 * preAmpUnit : 1.0 + (4.0 / 5.0) * preAmpUnit;
   state.Redesign();
 }

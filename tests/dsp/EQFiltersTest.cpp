@@ -1,6 +1,6 @@
 // The equalizer filter: coefficient design, slider mapping, sample-exact DSP
 // output, buffer bounds and the hand-over of new settings to the mixer thread.
-#include "equalizer/EQFilters.h"
+#include "dsp/EQFilters.h"
 
 #include <gtest/gtest.h>
 
@@ -12,29 +12,19 @@
 #include <thread>
 #include <vector>
 
-#include "audio/KestrelixAudioApi.h"
 #include "support/TestEnvironment.h"
 
 namespace {
 
 using namespace EQFilters;
-using KestrelixAudioApi::vars;
 
 class EQFiltersTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    KestrelixAudioApi::ResetAudioApi();
-    ResetEqualizerFilters();
-    vars.EQEnabled = 1;
-  }
+  void SetUp() override { ResetEqualizerFilters(); }
   void TearDown() override { ResetEqualizerFilters(); }
 
   // Sets every slider and applies them.
-  static void Apply(int preAmp, std::array<int32_t, 10> bands) {
-    vars.EQPreAmpValue = preAmp;
-    vars.EQBandValues = bands;
-    ApplyEqualizerSettings();
-  }
+  static void Apply(int preAmp, std::array<int32_t, 10> bands) { ApplyEqualizerSettings(preAmp, bands); }
   static void ApplyFlat(int preAmp = 50) { Apply(preAmp, {50, 50, 50, 50, 50, 50, 50, 50, 50, 50}); }
 
   static std::vector<int16_t> Stereo(std::vector<int16_t> samples) {
@@ -101,14 +91,6 @@ TEST_F(EQFiltersTest, SlidersMapToGainFactorsAndPreAmp) {
   EXPECT_NEAR(FilterTable()[kOutputRecord].PreAmp, 0.2 * 0.9999, 1e-15);
   ApplyFlat(100);
   EXPECT_NEAR(FilterTable()[kOutputRecord].PreAmp, 5.0 * 0.9999, 1e-15);
-}
-
-TEST_F(EQFiltersTest, SettingsAreIgnoredWhileTheEqualizerIsOff) {
-  ApplyFlat();
-  vars.EQEnabled = 0;
-  Apply(100, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-  EXPECT_EQ(FilterTable()[0].Gain, 0.0);
-  EXPECT_NEAR(FilterTable()[kOutputRecord].PreAmp, 0.9999, 1e-15);
 }
 
 TEST_F(EQFiltersTest, FlatSettingsScaleEverySampleBy09999TowardZero) {

@@ -95,9 +95,8 @@ void EQMonoDSP(uint32_t handle, uint32_t channel, void* buffer, uint32_t length,
 // Slider value 0..100 (50 flat) to -1.0..+1.0.
 double EQSliderToUnit(int32_t value);
 
-// Turns the front-end's equalizer slider values into filter settings, when
-// the equalizer is on.
-void ApplyEqualizerSettings();
+// Turns the equalizer's slider values (0..100, 50 flat) into filter settings.
+void ApplyEqualizerSettings(int32_t preAmpValue, const std::array<int32_t, kBandCount>& bandValues);
 
 // Back to the state right after start-up, at the reference rate (for tests).
 void ResetEqualizerFilters();
