@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHideEvent>
+#include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
@@ -64,6 +65,7 @@ void TEqualizerFormSkinned::FormCreate() {
   // effects and the meter by the timer's next frame.
   SkinUnit::RedrawEqualizerDiagram = [this] {
     DrawEQDiagramImage();
+    ShowBackgroundUnderLevelMeter();
     silentFrameShown_ = false;
     shownLevelSprites_ = kNoLevelSprites;
     WakeVisualEffects();
@@ -191,6 +193,14 @@ void TEqualizerFormSkinned::DrawEQDiagramImage() {
                                  EQDiagramPreAmpLine->Picture(), SliderValues,
                                  {EQDiagramStep, EQDiagramPreAmpX, EQDiagramOffsetX});
   EQDiagramImageCanvas->Changed();
+}
+
+// The meter's two sprites leave a gap between them, where the window's own
+// background shows, as through a see-through panel.
+void TEqualizerFormSkinned::ShowBackgroundUnderLevelMeter() {
+  QPainter painter(&EQVolLevelCanvas->Canvas());
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(QPoint(0, 0), EQMainImage->Picture(), EQVolLevelCanvas->geometry());
 }
 
 // The background goes under the new mode first: the bars do not cover the
