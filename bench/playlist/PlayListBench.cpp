@@ -1,5 +1,6 @@
 // Large playlists: loading 100,000 entries, sorting them by title, shuffling
-// them, deleting half of them, and adding a folder of 10,000 songs.
+// them, deleting half of them, adding a folder of 10,000 songs, and finding
+// entries by typing ("Jump to File"), per keystroke.
 // Run with an optional locale name (default en_US) as the first argument.
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "playlist/JumpToFileFilter.h"
 #include "playlist/PlayListAdding.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListFile.h"
@@ -112,8 +114,34 @@ void AddFolder(benchmark::State& state) {
   }
 }
 
+void OpenJumpToFile(benchmark::State& state) {
+  const QStringList entries = ManyEntries();
+  for (auto _ : state) {
+    JumpToFileFilter filter(entries);
+    benchmark::DoNotOptimize(filter.Matches({}).size());
+  }
+}
+
+// Each iteration is one keystroke. Typing on narrows the last matches; a
+// keystroke that does not (the first letter, a deletion) scans every entry.
+void JumpToFileKeystroke(benchmark::State& state, bool typingOn) {
+  const QString typed = QStringLiteral("artist 4 song 471");
+  JumpToFileFilter filter(ManyEntries());
+  int length = 0;
+  size_t matches = 0;
+  for (auto _ : state) {
+    length = length % typed.size() + 1;
+    const QString query = typingOn ? typed.left(length) : (length % 2 ? QStringLiteral("song 4") : QStringLiteral("artist 69"));
+    matches += filter.Matches(query).size();
+  }
+  benchmark::DoNotOptimize(matches);
+}
+
 }  // namespace
 
+BENCHMARK(OpenJumpToFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(JumpToFileKeystroke, TypingOn, true)->Unit(benchmark::kMillisecond)->Iterations(170);
+BENCHMARK_CAPTURE(JumpToFileKeystroke, EveryEntryScanned, false)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(LoadPlayList)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(SavePlayList)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(ReorderPlayList, SortBySongTitle, PlayListSorting::stSongTitle)

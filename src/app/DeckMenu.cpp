@@ -69,6 +69,7 @@ QMenu* MakeDeckMenu(const QList<QAction*>& shortcuts) {
     PlayChosen(&TPlayListEditorForm::AddDirTreeToPlayList);
   }));
   menu->addAction(NewAction(QStringLiteral("Add Audio CD..."), {}, AddAudioCD));
+  menu->addAction(shortcuts.value(11));  // Jump to File…
   menu->addSeparator();
   menu->addAction(shortcuts.value(1));  // Preferences…
   QMenu* skins = menu->addMenu(QStringLiteral("Skins"));
@@ -112,6 +113,9 @@ void InstallDeckMenuAndShortcuts() {
                 [deck] { deck->EqualizerButtonClick(); }),
       NewAction(QStringLiteral("Playlist Editor"), QKeySequence(Qt::ALT | Qt::Key_P),
                 [deck] { deck->PlaylistButtonClick(); }),
+      NewAction(QStringLiteral("Queue"), QKeySequence(Qt::Key_Q),
+                [] { PlayListEditorForm->PlayList.QueueSelectedItems(); }),
+      NewAction(QStringLiteral("Jump to File…"), QKeySequence(Qt::Key_J), [] { PlayListEditorForm->JumpToFile(); }),
   };
   for (QWidget* window : PlayerWindows()) window->addActions(shortcuts);
   // The playlist editor keeps the arrow keys for its list.

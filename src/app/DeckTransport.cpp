@@ -167,10 +167,15 @@ void TDeckForm::Timer1Timer() {
 
 void TDeckForm::Timer2Timer() {
   Audio::AudioCheckEndOfSong();
+  if (Audio::vars.SongJoinedEvent == 1) {
+    Audio::vars.SongJoinedEvent = 0;
+    PlayListEditorForm->TakeJoinedSong();
+  }
   if (Audio::vars.SongEndedEvent == 1) {
     Audio::vars.SongEndedEvent = 0;
     if (Audio::vars.PlayStatus == Audio::psEnded) ForwardButtonClick();
   }
+  PlayListEditorForm->KeepNextSongPrepared();
   FollowPlayStatus();
 }
 

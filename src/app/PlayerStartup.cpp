@@ -27,6 +27,16 @@
 #include "skins/SkinUnit.h"
 #include "skins/TPreferencesDialogForm.h"
 
+namespace {
+
+// The front-end reads them when it loads a song.
+void UseReplayGainSettings(const SavedSettings& settings) {
+  KestrelixAudioApi::vars.ReplayGainMode = settings.ReplayGainMode;
+  KestrelixAudioApi::vars.ReplayGainPreAmpDb = settings.ReplayGainPreAmpDb;
+}
+
+}  // namespace
+
 bool InitializePlayer() {
   QGuiApplication::setApplicationDisplayName(QStringLiteral("%1 v%2").arg(
       QLatin1String(VersionInfo::ProductName), QLatin1String(VersionInfo::Version)));
@@ -47,6 +57,7 @@ bool InitializePlayer() {
   InitializeDeckVariables();
   HideAllDebuggingControls();
   KestrelixAudioApi::LoadSelectedAudioAPI();
+  UseReplayGainSettings(DeckForm->Settings);
   DeckForm->LoadFromAllFormsControlsPositions();
   DeckForm->SetControlsToNewPositions();
   LoadEqualizerPresets();
@@ -98,6 +109,22 @@ void InstallPreferencesDialog() {
       [&settings](bool withSubfolders) { settings.AddFoldersWithSubfolders = withSubfolders; }};
   PreferencesDialogForm->SkipUnplayableSongs = {[&settings] { return settings.SkipUnplayableSongs; },
                                                 [&settings](bool skip) { settings.SkipUnplayableSongs = skip; }};
+  PreferencesDialogForm->GaplessPlayback = {[&settings] { return settings.GaplessPlayback; },
+                                            [&settings](bool gapless) {
+                                              settings.GaplessPlayback = gapless;
+                                              PlayListEditorForm->KeepNextSongPrepared();
+                                            }};
+  // ReplayGain applies from the next song loaded on.
+  PreferencesDialogForm->ReplayGainMode = {[&settings] { return int(settings.ReplayGainMode); },
+                                           [&settings](int mode) {
+                                             settings.ReplayGainMode = uint8_t(mode);
+                                             UseReplayGainSettings(settings);
+                                           }};
+  PreferencesDialogForm->ReplayGainPreAmp = {[&settings] { return int(settings.ReplayGainPreAmpDb); },
+                                             [&settings](int dB) {
+                                               settings.ReplayGainPreAmpDb = dB;
+                                               UseReplayGainSettings(settings);
+                                             }};
 }
 
 void InitializeDeckVariables() {

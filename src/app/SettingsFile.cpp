@@ -55,6 +55,13 @@ bool OptionalBoolean(const QStringList& lines, int index, bool byDefault) {
   return index < lines.size() ? ParseSettingsBoolean(lines[index]).value_or(byDefault) : byDefault;
 }
 
+// The same for a number, which must lie within [low, high].
+int32_t OptionalInteger(const QStringList& lines, int index, int32_t low, int32_t high, int32_t byDefault) {
+  bool converted = false;
+  const int value = index < lines.size() ? lines[index].trimmed().toInt(&converted) : 0;
+  return converted && value >= low && value <= high ? value : byDefault;
+}
+
 constexpr int32_t kIntMin = INT32_MIN;
 constexpr int32_t kIntMax = INT32_MAX;
 
@@ -102,7 +109,9 @@ QStringList SettingsToLines(const SavedSettings& s) {
         << GeneralFunctions::DisplayOptionsToText(s.SavedPLDisplayOptions)
         << QStringLiteral("[Window Options]") << BooleanText(s.DoubleSize)
         << BooleanText(s.ReadTitlesFromTags) << BooleanText(s.AddFoldersWithSubfolders)
-        << BooleanText(s.SkipUnplayableSongs);
+        << BooleanText(s.SkipUnplayableSongs) << QStringLiteral("[Playback Options]")
+        << BooleanText(s.GaplessPlayback) << QString::number(s.ReplayGainMode)
+        << QString::number(s.ReplayGainPreAmpDb);
   return lines;
 }
 
@@ -143,6 +152,9 @@ std::optional<SavedSettings> SettingsFromLines(const QStringList& lines) {
   s.ReadTitlesFromTags = OptionalBoolean(lines, 46, s.ReadTitlesFromTags);
   s.AddFoldersWithSubfolders = OptionalBoolean(lines, 47, s.AddFoldersWithSubfolders);
   s.SkipUnplayableSongs = OptionalBoolean(lines, 48, s.SkipUnplayableSongs);
+  s.GaplessPlayback = OptionalBoolean(lines, 50, s.GaplessPlayback);
+  s.ReplayGainMode = static_cast<uint8_t>(OptionalInteger(lines, 51, 0, 2, s.ReplayGainMode));
+  s.ReplayGainPreAmpDb = OptionalInteger(lines, 52, -15, 15, s.ReplayGainPreAmpDb);
   return s;
 }
 

@@ -10,7 +10,7 @@
 
 // The lines a file needs to be read at all, and the lines a file is written with.
 constexpr int kSettingsLineCount = 44;
-constexpr int kWrittenSettingsLineCount = 49;
+constexpr int kWrittenSettingsLineCount = 53;
 
 // The defaults of a new settings file; programFolder ends with "/".
 SavedSettings DefaultSavedSettings(const QString& programFolder);

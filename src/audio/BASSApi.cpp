@@ -11,6 +11,7 @@
 
 #include "audio/InternetStreams.h"
 #include "audio/KestrelixAudioApi.h"
+#include "audio/ReplayGain.h"
 #include "audio/SongEntryFields.h"
 #include "audio/StreamUrl.h"
 #include "dsp/EQFilters.h"
@@ -101,6 +102,43 @@ void AudioGetCDDBID() {
   vars.CDDBDiscID = id ? QString::fromLatin1(id) : QStringLiteral("CDDB ID Not Found");
 }
 
+// Length and bit rate of a stream file, or of an internet stream (none).
+void TakeStreamFacts(DWORD handle) {
+  const QWORD bytes = BASS_StreamGetLength(handle);
+  vars.TotalSeconds = RoundedSeconds(handle, bytes);
+  const DWORD size = BASS_StreamGetFilePosition(handle, BASS_FILEPOS_END);
+  vars.BitRate = BitRateOf(size, vars.TotalSeconds);
+  TakeChannelFormat(handle);
+}
+
+void TakeMusicFacts(DWORD handle) {
+  const DWORD bytes = BASS_MusicGetLength(handle, TRUE);
+  vars.TotalSeconds = bytes == kDataFailed ? 0 : RoundedSeconds(handle, bytes);
+  TakeChannelFormat(handle);  // BitRate keeps the last stream's value
+}
+
+// A song file's loudness correction; off, the channel keeps its samples as they are.
+void ApplyReplayGain(DWORD handle, const QString& path) {
+  if (vars.ReplayGainMode == Kind::rgOff) return;
+  const double factor = Kind::ReplayGainFactor(Kind::ReadReplayGainTags(path), vars.ReplayGainMode,
+                                               vars.ReplayGainPreAmpDb);
+  BASS_ChannelSetGain(handle, float(std::clamp(factor, 0.0, 16.0)));
+}
+
+void FreeChannel(uint8_t fileKind, DWORD handle) {
+  if (fileKind == Kind::fkStream) BASS_StreamFree(handle);
+  if (fileKind == Kind::fkMusic) BASS_MusicFree(handle);
+}
+
+void AudioCancelNextSong() {
+  if (state.NextHandle == 0) return;
+  if (const auto channel = SongChannel(); channel && IsStreamOrMusic()) BASS_ChannelSetNext(*channel, 0);
+  FreeChannel(state.NextFileKind, state.NextHandle);
+  state.NextHandle = 0;
+  state.NextEQDSPHandle = 0;
+  vars.NextSongPrepared = 0;
+}
+
 void LoadStream(const QString& path, const QByteArray& file) {
   // Only the newest channel is used again, so the previous one is released.
   if (state.StreamHandle != 0) BASS_StreamFree(state.StreamHandle);
@@ -110,27 +148,28 @@ void LoadStream(const QString& path, const QByteArray& file) {
     ShowAudioError(QStringLiteral("Can't create stream"));
     vars.TotalSeconds = 0;
     vars.BitRate = 0;
-  } else {
-    const QWORD bytes = BASS_StreamGetLength(state.StreamHandle);
-    vars.TotalSeconds = RoundedSeconds(state.StreamHandle, bytes);
-    const DWORD size = BASS_StreamGetFilePosition(state.StreamHandle, BASS_FILEPOS_END);
-    vars.BitRate = BitRateOf(size, vars.TotalSeconds);
+    TakeChannelFormat(0);
+    return;
   }
-  TakeChannelFormat(state.StreamHandle);
-  if (vars.IsInternetStream && state.StreamHandle != 0) AwaitStationFormat();
+  TakeStreamFacts(state.StreamHandle);
+  if (vars.IsInternetStream) {
+    AwaitStationFormat();
+  } else {
+    ApplyReplayGain(state.StreamHandle, path);
+  }
 }
 
-void LoadMusic(const QByteArray& file) {
+void LoadMusic(const QString& path, const QByteArray& file) {
   if (state.MusicHandle != 0) BASS_MusicFree(state.MusicHandle);
   state.MusicHandle = BASS_MusicLoad(FALSE, file.constData(), 0, 0, kMusicLoadFlags);
   if (state.MusicHandle == 0) {
     ShowAudioError(QStringLiteral("Can't load music"));
     vars.TotalSeconds = 0;
-  } else {
-    const DWORD bytes = BASS_MusicGetLength(state.MusicHandle, TRUE);
-    vars.TotalSeconds = bytes == kDataFailed ? 0 : RoundedSeconds(state.MusicHandle, bytes);
+    TakeChannelFormat(0);
+    return;
   }
-  TakeChannelFormat(state.MusicHandle);  // BitRate keeps the last stream's value
+  TakeMusicFacts(state.MusicHandle);
+  ApplyReplayGain(state.MusicHandle, path);
 }
 
 // A track entry names its drive or disc image as its folder
@@ -167,6 +206,7 @@ void ZeroFill(void* buffer, size_t bytes) { std::memset(buffer, 0, bytes); }
 
 void AudioLoadSong() {
   vars.SongErrorText.clear();
+  AudioCancelNextSong();
   const QString path = GeneralFunctions::GetEntrySongPath(vars.CurrentSongEntry);
   const KestrelixAudioApi::SongKind kind = KestrelixAudioApi::FileKindOfPath(path);
   vars.FileKind = kind.fileKind;
@@ -174,7 +214,7 @@ void AudioLoadSong() {
   const QByteArray file = QFile::encodeName(path);
   switch (vars.FileKind) {
     case Kind::fkStream: LoadStream(path, file); break;
-    case Kind::fkMusic: LoadMusic(file); break;
+    case Kind::fkMusic: LoadMusic(path, file); break;
     case Kind::fkCDTrack: LoadCDTrack(path, kind.cdTrack); break;
     default: break;
   }
@@ -230,6 +270,7 @@ void AudioSetVolume() {
 void AudioSetBalance() {
   const int pan = 2 * vars.BalanceValue - 100;
   if (const auto channel = SongChannel()) BASS_ChannelSetAttributes(*channel, kKeep, kKeep, pan);
+  if (state.NextHandle != 0) BASS_ChannelSetAttributes(state.NextHandle, kKeep, kKeep, pan);
 }
 
 void AudioSetPosition() {
@@ -274,14 +315,47 @@ void AudioGetPosition() {
   vars.PositionPercent = state.LastPercent;
 }
 
+// The filter is designed for the channel's own rate: that of the file, while
+// an internet stream's channel is stereo at the mix rate whatever its
+// station sends.
+void UseRateOf(DWORD channel) {
+  DWORD rate = 0;
+  if (BASS_ChannelGetAttributes(channel, &rate, nullptr, nullptr)) EQFilters::SetSampleRate(int(rate));
+}
+
+// The prepared song has taken over where the playing one ended: it becomes
+// the song, with every value loading it would have set.
+void TakeOverNextSong() {
+  FreeChannel(vars.FileKind, *SongChannel());
+  (vars.FileKind == Kind::fkStream ? state.StreamHandle : state.MusicHandle) = 0;
+  vars.FileKind = state.NextFileKind;
+  vars.CurrentSongEntry = vars.NextSongEntry;
+  if (vars.FileKind == Kind::fkStream) {
+    state.StreamHandle = std::exchange(state.NextHandle, 0);
+    TakeStreamFacts(state.StreamHandle);
+  } else {
+    state.MusicHandle = std::exchange(state.NextHandle, 0);
+    TakeMusicFacts(state.MusicHandle);
+    vars.MusicElapsedMs = int64_t(BASS_ChannelBytes2Seconds(state.MusicHandle, PositionOf(state.MusicHandle)) * 1000);
+  }
+  vars.LastTickTime = PlatformUi::MillisecondClock();
+  state.EQDSPHandle = std::exchange(state.NextEQDSPHandle, 0);
+  if (state.EQDSPHandle != 0) UseRateOf(*SongChannel());
+  vars.NextSongPrepared = 0;
+  vars.SongJoinedEvent = 1;
+}
+
 void AudioCheckEndOfSong() {
   if (vars.PlayStatus != Kind::psPlaying || vars.FileKind == Kind::fkNone) return;
   const auto channel = SongChannel();
-  if (!channel || BASS_ChannelIsActive(*channel) == BASS_ACTIVE_STOPPED) {
-    vars.PlayStatus = Kind::psEnded;
-    vars.SongEndedEvent = 1;
-    if (vars.IsInternetStream && channel) vars.SongErrorText = UnreachableStationText(*channel);
+  if (channel && BASS_ChannelIsActive(*channel) != BASS_ACTIVE_STOPPED) return;
+  if (channel && state.NextHandle != 0 && BASS_ChannelIsActive(state.NextHandle) == BASS_ACTIVE_PLAYING) {
+    TakeOverNextSong();
+    return;
   }
+  vars.PlayStatus = Kind::psEnded;
+  vars.SongEndedEvent = 1;
+  if (vars.IsInternetStream && channel) vars.SongErrorText = UnreachableStationText(*channel);
 }
 
 void AudioGetFFTData() {
@@ -309,20 +383,53 @@ void AudioGetLevel() {
 
 void AudioGetCPU() { vars.CPUUsage = BASS_GetCPU(); }
 
+// The equalizer's procedure for a channel's own layout: the same as
+// ChannelCount for a file, while an internet stream's channel is stereo
+// whatever its station sends.
+DSPPROC* EqualizerFor(DWORD channel) {
+  return (BASS_ChannelGetFlags(channel) & BASS_SAMPLE_MONO) ? EQFilters::EQMonoDSP : EQFilters::EQStereoDSP;
+}
+
 void AttachEqualizer() {
   const auto channel = SongChannel();
   if (!IsStreamOrMusic() || !channel) return;
-  // The channel's own rate and layout: those of the file, while an internet
-  // stream's channel is stereo at the mix rate whatever its station sends.
-  DWORD rate = 0;
-  if (BASS_ChannelGetAttributes(*channel, &rate, nullptr, nullptr)) EQFilters::SetSampleRate(int(rate));
-  const bool mono = (BASS_ChannelGetFlags(*channel) & BASS_SAMPLE_MONO) != 0;
-  state.EQDSPHandle = BASS_ChannelSetDSP(*channel, mono ? EQFilters::EQMonoDSP : EQFilters::EQStereoDSP, 0);
+  UseRateOf(*channel);
+  state.EQDSPHandle = BASS_ChannelSetDSP(*channel, EqualizerFor(*channel), 0);
+  if (state.NextHandle != 0 && state.NextEQDSPHandle == 0)
+    state.NextEQDSPHandle = BASS_ChannelSetDSP(state.NextHandle, EqualizerFor(state.NextHandle), 0);
 }
 
 void DetachEqualizer() {
   const auto channel = SongChannel();
   if (IsStreamOrMusic() && channel) BASS_ChannelRemoveDSP(*channel, state.EQDSPHandle);
+  if (state.NextHandle != 0) BASS_ChannelRemoveDSP(state.NextHandle, std::exchange(state.NextEQDSPHandle, 0));
+}
+
+// Opens NextSongEntry and links it after the playing song, with the
+// balance, ReplayGain and equalizer it will need. Quietly does nothing for
+// what cannot follow without a gap: internet streams, CD tracks, files that
+// do not open.
+void AudioPrepareNextSong() {
+  AudioCancelNextSong();
+  const auto channel = SongChannel();
+  const QString path = GeneralFunctions::GetEntrySongPath(vars.NextSongEntry);
+  if (!channel || !IsStreamOrMusic() || vars.IsInternetStream || KestrelixAudioApi::IsStreamUrl(path)) return;
+  const uint8_t kind = KestrelixAudioApi::FileKindOfPath(path).fileKind;
+  const QByteArray file = QFile::encodeName(path);
+  DWORD handle = 0;
+  if (kind == Kind::fkStream) handle = BASS_StreamCreateFile(FALSE, file.constData(), 0, 0, 0);
+  if (kind == Kind::fkMusic) handle = BASS_MusicLoad(FALSE, file.constData(), 0, 0, kMusicLoadFlags);
+  if (handle == 0) return;
+  BASS_ChannelSetAttributes(handle, kKeep, kKeep, 2 * vars.BalanceValue - 100);
+  ApplyReplayGain(handle, path);
+  if (!BASS_ChannelSetNext(*channel, handle)) {
+    FreeChannel(kind, handle);
+    return;
+  }
+  state.NextHandle = handle;
+  state.NextFileKind = kind;
+  if (vars.EQEnabled == 1) state.NextEQDSPHandle = BASS_ChannelSetDSP(handle, EqualizerFor(handle), 0);
+  vars.NextSongPrepared = 1;
 }
 
 // The sliders reach the filter only while the equalizer is on.
@@ -331,6 +438,7 @@ void ApplyEqualizerSettings() {
 }
 
 void AudioFree() {
+  AudioCancelNextSong();
   BASS_ChannelStop(RECORDCHAN);
   BASS_Stop();
   BASS_StreamFree(state.StreamHandle);
@@ -375,6 +483,8 @@ void LoadBASSApi() {
   table.ApplyEqualizerSettings = ApplyEqualizerSettings;
   table.AudioGetCDDBID = AudioGetCDDBID;
   table.AudioFree = AudioFree;
+  table.AudioPrepareNextSong = AudioPrepareNextSong;
+  table.AudioCancelNextSong = AudioCancelNextSong;
 
   state = BackEndState{};
   vars.FileKind = Kind::fkNone;

@@ -15,6 +15,10 @@ struct BackEndState {
   uint32_t CDTrack = 0;       // track number of the last CD track loaded
   uint32_t EQDSPHandle = 0;   // DSP handle of the attached equalizer
   int32_t LastPercent = 0;    // position percentage last computed by AudioGetPosition
+  // The song opened ahead to follow the playing one (gapless playback).
+  uint32_t NextHandle = 0;      // its stream or music, 0 when none
+  uint8_t NextFileKind = 3;     // its FileKind
+  uint32_t NextEQDSPHandle = 0; // the equalizer attached to it, 0 when none
 };
 
 extern BackEndState state;

@@ -88,6 +88,8 @@ void AudioGetFFTData() { Call(operations.AudioGetFFTData); }
 void AudioGetWaveData() { Call(operations.AudioGetWaveData); }
 void AudioGetLevel() { Call(operations.AudioGetLevel); }
 void AudioGetCPU() { Call(operations.AudioGetCPU); }
+void AudioPrepareNextSong() { Call(operations.AudioPrepareNextSong); }
+void AudioCancelNextSong() { Call(operations.AudioCancelNextSong); }
 void AttachEqualizer() { Call(operations.AttachEqualizer); }
 void DetachEqualizer() { Call(operations.DetachEqualizer); }
 void ApplyEqualizerSettings() { Call(operations.ApplyEqualizerSettings); }

@@ -46,6 +46,7 @@ struct OperationTable {
   AudioOperation AudioCheckEndOfSong, AudioGetFFTData, AudioGetWaveData, AudioGetLevel;
   AudioOperation AudioGetCPU, AttachEqualizer, DetachEqualizer, ApplyEqualizerSettings;
   AudioOperation AudioGetCDDBID, AudioFree;
+  AudioOperation AudioPrepareNextSong, AudioCancelNextSong;
 };
 
 enum PlayStatusValue : uint8_t { psPlaying = 0, psPaused = 1, psStopped = 2, psEnded = 3 };
@@ -63,6 +64,19 @@ struct SharedVariables {
   QString SongErrorText;
   // 1: a failure is only recorded in SongErrorText, without an error box.
   uint8_t QuietSongErrors = 0;
+  // Gapless playback: the entry AudioPrepareNextSong opens ahead to follow
+  // the playing song without a gap; NextSongPrepared is 1 while it waits.
+  // When it took over, AudioCheckEndOfSong makes it the current song
+  // (CurrentSongEntry and every value AudioLoadSong sets), keeps PlayStatus
+  // playing and sets SongJoinedEvent := 1, which the deck clears.
+  QString NextSongEntry;
+  uint8_t NextSongPrepared = 0;
+  uint8_t SongJoinedEvent = 0;
+  // ReplayGain: 0 off, 1 track gain, 2 album gain (track gain when the song
+  // has none); songs without gain get PreAmpDb. Read by AudioLoadSong and
+  // AudioPrepareNextSong.
+  uint8_t ReplayGainMode = 0;
+  double ReplayGainPreAmpDb = 0;
   int64_t TotalSeconds = 0;      // the song's length in whole seconds, 0 when unknown
   int32_t TotalHours = 0, TotalMinutes = 0, TotalSeconds60 = 0;
   int64_t ElapsedSeconds = 0;    // the playing position in whole seconds
@@ -156,6 +170,10 @@ void DetachEqualizer();
 void ApplyEqualizerSettings();
 void AudioGetCDDBID();
 void AudioFree();
+// Gapless playback: opens NextSongEntry to start where the playing song ends
+// (stream files and modules only); cancelling frees it again.
+void AudioPrepareNextSong();
+void AudioCancelNextSong();
 
 struct HMS {
   int32_t hours, minutes, seconds60;

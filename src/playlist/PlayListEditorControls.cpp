@@ -8,11 +8,13 @@
 #include <array>
 
 #include "platform/ui/MessageBoxService.h"
+#include "platform/ui/ModalDialogService.h"
 #include "playlist/PlayListFrame.h"
 #include "playlist/PlayListHooks.h"
 #include "playlist/PlayListScrolling.h"
 #include "playlist/PlayListSorting.h"
 #include "playlist/PlayListView.h"
+#include "playlist/TJumpToFileForm.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinCursors.h"
 #include "skins/SpriteFunctions.h"
@@ -197,6 +199,18 @@ void TPlayListEditorForm::ConnectMenuButtons() {
 void TPlayListEditorForm::PlaySelectedSong() {
   PlayPlayListSong(PlayListPlayback::pmSelected);
   if (const auto& showState = PlayListHooks::Deck().ShowEngineState) showState();
+}
+
+void TPlayListEditorForm::PlayEntry(int32_t index) {
+  if (index < 0 || index >= PlayList.TotalFiles()) return;
+  PlayList.SelectRange(index, index, false);
+  VisualPlayListListBox->MoveCaret(index);
+  PlaySelectedSong();
+}
+
+void TPlayListEditorForm::JumpToFile() {
+  TJumpToFileForm dialog(PlayList, [this](int32_t index) { PlayEntry(index); }, this);
+  PlatformUi::ExecModal(dialog);
 }
 
 void TPlayListEditorForm::ToggleMenuButtonClick(int menu) {

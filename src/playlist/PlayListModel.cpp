@@ -1,6 +1,8 @@
 #include "PlayListModel.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 void PlayListModel::Changed() {
   ++revision_;
@@ -26,7 +28,7 @@ QStringList PlayListModel::Entries() const {
 
 void PlayListModel::AppendItems(const QStringList& entries) {
   items_.reserve(items_.size() + static_cast<size_t>(entries.size()));
-  for (const QString& entry : entries) items_.push_back({entry, false});
+  for (const QString& entry : entries) items_.push_back({entry, false, nextId_++});
 }
 
 void PlayListModel::Append(const QStringList& entries) {
@@ -47,14 +49,30 @@ void PlayListModel::SetEntry(int index, const QString& entry) { ChangeEntries({{
 
 void PlayListModel::ReplaceEntries(const QStringList& entries) {
   items_.clear();
+  queue_.clear();
   if (ItemIndex >= entries.size()) ItemIndex = -1;
   AppendItems(entries);
   Changed();
   ShowTotalFiles();
 }
 
+void PlayListModel::ReorderEntries(const std::vector<int32_t>& order) {
+  if (order.size() != items_.size()) return;
+  std::vector<Item> reordered;
+  reordered.reserve(items_.size());
+  for (const int32_t from : order) {
+    reordered.push_back(std::move(items_[static_cast<size_t>(from)]));
+    reordered.back().selected = false;
+  }
+  items_ = std::move(reordered);
+  if (ItemIndex >= TotalFiles()) ItemIndex = -1;
+  Changed();
+  ShowTotalFiles();
+}
+
 void PlayListModel::Clear() {
   items_.clear();
+  queue_.clear();
   ItemIndex = -1;
   Changed();
   ShowTotalFiles();
@@ -71,6 +89,7 @@ void PlayListModel::RemoveWhereSelectedIs(bool removeSelected) {
   for (size_t i = 0; i < items_.size(); ++i) {
     const auto index = static_cast<int32_t>(i);
     if (items_[i].selected == removeSelected) {
+      if (!queue_.empty()) std::erase(queue_, items_[i].id);
       if (index < CurrentSongIndex) ++removedBeforeCurrent;
       if (index < ItemIndex) ++removedBeforeFocus;
       if (index == ItemIndex) focusRemoved = true;
@@ -145,4 +164,49 @@ void PlayListModel::MoveEntry(int source, int target) {
   }
   if (ItemIndex == source) ItemIndex = target;
   Changed();
+}
+
+int32_t PlayListModel::IndexOfId(uint64_t id) const {
+  const auto found = std::find_if(items_.begin(), items_.end(), [id](const Item& item) { return item.id == id; });
+  return found == items_.end() ? -1 : static_cast<int32_t>(found - items_.begin());
+}
+
+void PlayListModel::QueueEntries(const std::vector<int32_t>& indexes) {
+  std::unordered_set<uint64_t> queued(queue_.begin(), queue_.end());
+  for (const int32_t index : indexes) {
+    if (index < 0 || index >= TotalFiles()) continue;
+    const uint64_t id = items_[static_cast<size_t>(index)].id;
+    if (queued.insert(id).second) queue_.push_back(id);
+  }
+  Changed();
+}
+
+void PlayListModel::QueueSelectedItems() {
+  std::vector<int32_t> selected;
+  for (int32_t i = 0; i < TotalFiles(); ++i)
+    if (items_[static_cast<size_t>(i)].selected) selected.push_back(i);
+  QueueEntries(selected);
+}
+
+int PlayListModel::QueuePlace(int index) const {
+  if (queue_.empty() || index < 0 || index >= TotalFiles()) return 0;
+  const auto found = std::find(queue_.begin(), queue_.end(), items_[static_cast<size_t>(index)].id);
+  return found == queue_.end() ? 0 : static_cast<int>(found - queue_.begin()) + 1;
+}
+
+int32_t PlayListModel::QueueFront() const { return queue_.empty() ? -1 : IndexOfId(queue_.front()); }
+
+void PlayListModel::TakeQueueFront() {
+  if (queue_.empty()) return;
+  queue_.erase(queue_.begin());
+  Changed();
+}
+
+std::vector<int32_t> PlayListModel::QueuedIndexes() const {
+  std::unordered_map<uint64_t, size_t> places;
+  for (size_t place = 0; place < queue_.size(); ++place) places[queue_[place]] = place;
+  std::vector<int32_t> indexes(queue_.size(), -1);
+  for (size_t i = 0; i < items_.size() && !places.empty(); ++i)
+    if (const auto found = places.find(items_[i].id); found != places.end()) indexes[found->second] = static_cast<int32_t>(i);
+  return indexes;
 }

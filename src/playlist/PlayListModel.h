@@ -1,7 +1,8 @@
 #pragma once
 // The playlist editor's song list, kept apart from the window so that it can
 // be driven and tested without one: the entries with their selected flags,
-// the focused item and the current song index. Every change keeps TotalFiles() equal to the number of entries.
+// the focused item, the current song index and the play queue. Every change
+// keeps TotalFiles() equal to the number of entries.
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,7 @@ class PlayListModel {
   struct Item {
     QString entry;
     bool selected = false;
+    uint64_t id = 0;  // names the song while entries are removed, moved or sorted
   };
 
   // The index of the entry the deck plays or will play. It is an index, not
@@ -45,8 +47,12 @@ class PlayListModel {
   void Append(const QStringList& entries);
   // Rewrites entries in place (index, new text); order and selection stay.
   void ChangeEntries(const std::vector<std::pair<int, QString>>& changes);
-  // Replaces every entry (loading, reordering); selection cleared, indexes kept.
+  // Replaces every entry (loading a list); selection and queue cleared, indexes kept.
   void ReplaceEntries(const QStringList& entries);
+  // Puts the entries in a new order: order[i] is the old index of the entry
+  // that stands at i afterwards (a permutation of every index). The selection
+  // is cleared, CurrentSongIndex kept; the queue follows its songs.
+  void ReorderEntries(const std::vector<int32_t>& order);
   // Changes one entry's text in place (its selection stays); an index
   // outside the list does nothing.
   void SetEntry(int index, const QString& entry);
@@ -70,13 +76,31 @@ class PlayListModel {
   // "Total Files:" and the count, in the info area.
   void ShowTotalFiles() const;
 
+  // The play queue: songs that play next, before the list's own order.
+  // Queues the selected entries, in list order, behind those queued before;
+  // an entry already queued keeps its place.
+  void QueueSelectedItems();
+  void QueueEntries(const std::vector<int32_t>& indexes);
+  // The entry's place in the queue from 1, or 0 when it is not queued.
+  int QueuePlace(int index) const;
+  // The index of the first queued entry, or -1 when the queue is empty.
+  int32_t QueueFront() const;
+  // The first queued entry leaves the queue.
+  void TakeQueueFront();
+  // The queued entries' indexes, first first.
+  std::vector<int32_t> QueuedIndexes() const;
+  bool QueueEmpty() const { return queue_.empty(); }
+
  private:
   // Removes the entries whose selected flag equals `removeSelected`, keeping
   // CurrentSongIndex on the same song (or on the one after a removed current song).
   void RemoveWhereSelectedIs(bool removeSelected);
   void AppendItems(const QStringList& entries);
   void Changed();
+  int32_t IndexOfId(uint64_t id) const;
 
   std::vector<Item> items_;
+  std::vector<uint64_t> queue_;  // ids of the queued songs, first first
+  uint64_t nextId_ = 1;
   uint64_t revision_ = 0;
 };

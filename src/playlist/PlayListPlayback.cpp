@@ -18,6 +18,15 @@ namespace {
 
 namespace Audio = KestrelixAudioApi;
 
+// The song chosen to follow the playing one, and what the choice rested on.
+struct PreparedSong {
+  bool planned = false;
+  NextChoice choice;
+  QString path;  // of the chosen entry: tag reading may rewrite its other fields
+  bool shuffleOn = false, repeatOn = false;
+};
+PreparedSong prepared;
+
 // A random index other than the current one; a single entry is played again.
 int32_t ShuffledIndex(int32_t current, int32_t total) {
   if (total < 2) return total == 1 ? 0 : current + 1;
@@ -31,10 +40,54 @@ void Call(const Hook& hook, Args&&... args) {
   if (hook) hook(std::forward<Args>(args)...);
 }
 
+QString PathAt(const PlayListModel& model, int32_t index) {
+  return index >= 0 && index < model.TotalFiles() ? GeneralFunctions::GetEntrySongPath(model.Entry(index)) : QString();
+}
+
+// Where the entry with this path stands: at `expected` unless the list changed.
+int32_t IndexOfPath(const PlayListModel& model, int32_t expected, const QString& path) {
+  if (PathAt(model, expected) == path) return expected;
+  for (int32_t i = 0; i < model.TotalFiles(); ++i)
+    if (PathAt(model, i) == path) return i;
+  return -1;
+}
+
+// Whether pmNext would still play the prepared song: the same entry, chosen
+// by the same rule, wherever it has moved to. A shuffled choice stands while
+// its entry is still in the list.
+bool PlanStillHolds(const PlayListModel& model, const DeckPlaySettings& deck) {
+  NextChoice& planned = prepared.choice;
+  if (!prepared.planned || deck.ShuffleOn != prepared.shuffleOn || deck.RepeatOn != prepared.repeatOn) return false;
+  NextChoice now;
+  if (deck.ShuffleOn && model.QueueEmpty()) {
+    if (planned.fromQueue) return false;
+    now = {IndexOfPath(model, planned.index, prepared.path), false, false};
+    if (now.index == model.CurrentSongIndex) return false;
+  } else {
+    now = ChooseNext(model, deck);
+  }
+  if (now.index < 0 || now.endOfList != planned.endOfList || now.fromQueue != planned.fromQueue ||
+      PathAt(model, now.index) != prepared.path)
+    return false;
+  planned.index = now.index;
+  return true;
+}
+
+// The prepared choice while it holds, so Next plays the song that was
+// opened ahead; otherwise a new one.
+NextChoice PlannedOrChosenNext(const PlayListModel& model, const DeckPlaySettings& deck) {
+  return PlanStillHolds(model, deck) ? prepared.choice : ChooseNext(model, deck);
+}
+
+void CancelPreparedSong() {
+  if (!prepared.planned) return;
+  prepared = {};
+  Audio::AudioCancelNextSong();
+}
+
 // The new CurrentSongIndex for the mode; sets `endOfList` when the list ran
-// out without repeat.
-int32_t NextIndex(const PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck,
-                  bool& endOfList) {
+// out without repeat. A queued song played leaves the queue.
+int32_t NextIndex(PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck, bool& endOfList) {
   const int32_t total = model.TotalFiles();
   const int32_t current = model.CurrentSongIndex;
   switch (mode) {
@@ -46,10 +99,10 @@ int32_t NextIndex(const PlayListModel& model, TPlayMode mode, const DeckPlaySett
     case pmResume:
       return current > total - 1 ? 0 : current;
     case pmNext: {
-      const int32_t next = deck.ShuffleOn ? ShuffledIndex(current, total) : current + 1;
-      if (next <= total - 1) return next;
-      endOfList = !deck.RepeatOn;
-      return 0;
+      const NextChoice next = PlannedOrChosenNext(model, deck);
+      if (next.fromQueue) model.TakeQueueFront();
+      endOfList = next.endOfList;
+      return next.index;
     }
     case pmSelected:
       return model.GetFirstSelection();
@@ -58,6 +111,14 @@ int32_t NextIndex(const PlayListModel& model, TPlayMode mode, const DeckPlaySett
 }
 
 }  // namespace
+
+NextChoice ChooseNext(const PlayListModel& model, const DeckPlaySettings& deck) {
+  if (const int32_t queued = model.QueueFront(); queued >= 0) return {queued, false, true};
+  const int32_t total = model.TotalFiles();
+  const int32_t next = deck.ShuffleOn ? ShuffledIndex(model.CurrentSongIndex, total) : model.CurrentSongIndex + 1;
+  if (next <= total - 1) return {next, false, false};
+  return {0, !deck.RepeatOn, false};
+}
 
 void ShowSongTexts(int32_t index, const QString& entry) {
   const PlayListHooks::DeckDisplay& deck = PlayListHooks::Deck();
@@ -87,6 +148,7 @@ Outcome PlayCurrentSong(PlayListModel& model, TPlayMode mode, const DeckPlaySett
   Audio::AudioResume();
   if (mode == pmResume) return Outcome::Done;
   Audio::AudioStop();
+  CancelPreparedSong();
 
   Audio::vars.CurrentSongEntry = model.Entry(index);
   model.ItemIndex = index;
@@ -116,7 +178,7 @@ Outcome PlayCurrentSong(PlayListModel& model, TPlayMode mode, const DeckPlaySett
 
 // Shuffle draws again rather than come back to an entry this pass found
 // unplayable, while there are others.
-int32_t UntriedIndex(const PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck,
+int32_t UntriedIndex(PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck,
                      const QSet<int32_t>& tried, bool& endOfList) {
   int32_t index = NextIndex(model, mode, deck, endOfList);
   while (deck.ShuffleOn && mode == pmNext && tried.contains(index) && tried.size() < model.TotalFiles())
@@ -152,6 +214,35 @@ void PlayPlayListSong(PlayListModel& model, TPlayMode mode, const DeckPlaySettin
   if (skipping || stopHere) {
     if (!failure.isEmpty()) Call(PlayListHooks::Deck().ShowNotice, failure);
   }
+  KeepNextSongPrepared(model, deck);
+}
+
+void KeepNextSongPrepared(PlayListModel& model, const DeckPlaySettings& deck) {
+  const auto& vars = Audio::vars;
+  const bool songGoesOn = vars.PlayStatus == Audio::psPlaying || vars.PlayStatus == Audio::psPaused;
+  const bool joinable = (vars.FileKind == Audio::fkStream || vars.FileKind == Audio::fkMusic) && !vars.IsInternetStream;
+  if (!deck.Gapless || !songGoesOn || !joinable) return CancelPreparedSong();
+  if (PlanStillHolds(model, deck)) return;
+  CancelPreparedSong();
+  prepared = {true, ChooseNext(model, deck), {}, deck.ShuffleOn, deck.RepeatOn};
+  prepared.path = PathAt(model, prepared.choice.index);
+  // A failed opening is remembered too, so it is not tried again each tick.
+  if (prepared.choice.endOfList || prepared.path.isEmpty()) return;
+  Audio::vars.NextSongEntry = model.Entry(prepared.choice.index);
+  Audio::AudioPrepareNextSong();
+}
+
+void TakeJoinedSong(PlayListModel& model, const DeckPlaySettings& deck) {
+  const PlayListHooks::DeckDisplay& display = PlayListHooks::Deck();
+  const NextChoice joined = prepared.choice;
+  prepared = {};
+  if (joined.fromQueue && model.QueueFront() == joined.index) model.TakeQueueFront();
+  const int32_t index = IndexOfPath(model, joined.index, GeneralFunctions::GetEntrySongPath(Audio::vars.CurrentSongEntry));
+  if (index >= 0) model.CurrentSongIndex = model.ItemIndex = index;
+  ShowSongTexts(model.CurrentSongIndex, Audio::vars.CurrentSongEntry);
+  Call(display.DisplayFileType);
+  Call(model.ListChanged);
+  KeepNextSongPrepared(model, deck);
 }
 
 }  // namespace PlayListPlayback

@@ -19,10 +19,21 @@ struct DeckPlaySettings {
   // An entry reached by Next or Previous (or the end of the song before) that
   // cannot be played is passed over without an error box.
   bool SkipUnplayable = true;
+  // The next song is opened ahead and follows the playing one without a gap.
+  bool Gapless = false;
 };
 
-// Moves CurrentSongIndex as the mode says (previous, same, next or shuffled,
-// first selected), copies that entry into the front-end's CurrentSongEntry,
+// The song pmNext plays: the first queued entry, else the next one in
+// shuffle or list order.
+struct NextChoice {
+  int32_t index = -1;
+  bool endOfList = false;  // past the end without repeat: loaded, not started
+  bool fromQueue = false;  // it leaves the queue when it is played
+};
+NextChoice ChooseNext(const PlayListModel& model, const DeckPlaySettings& deck);
+
+// Moves CurrentSongIndex as the mode says (previous, same, next: queued,
+// shuffled or following, first selected), copies that entry into the front-end's CurrentSongEntry,
 // updates the deck's song texts, loads the song and starts it. Past the end
 // of the list without repeat the first song is loaded but left stopped and
 // the deck shows "Stopped". pmResume only resumes the paused song.
@@ -32,6 +43,18 @@ struct DeckPlaySettings {
 // could not; a whole list of them stops after one pass. An entry chosen
 // directly reports its failure in the error box and stays stopped.
 void PlayPlayListSong(PlayListModel& model, TPlayMode mode, const DeckPlaySettings& deck);
+
+// Gapless playback: while a song plays (or is paused), the song pmNext would
+// play is kept open in the front-end to follow it, opened again when an
+// edit of the list, the queue, shuffle or repeat changes which song that
+// is. Without gapless, or at the end of the list without repeat, nothing
+// is kept open. The deck calls this on its end-of-song timer.
+void KeepNextSongPrepared(PlayListModel& model, const DeckPlaySettings& deck);
+
+// The prepared song took over at its first sample (the front-end's
+// SongJoinedEvent): it becomes the current song, leaves the queue, the deck
+// shows it and the song after it is prepared.
+void TakeJoinedSong(PlayListModel& model, const DeckPlaySettings& deck);
 
 // The deck's song lines for entry `index` (with a Winamp skin the artist line
 // shows "<number>.<artist>" and the title line is left alone).

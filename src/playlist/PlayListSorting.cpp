@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -42,37 +43,38 @@ QCollator CaseInsensitiveCollator() {
 struct KeyedEntry {
   QString key;
   QString entry;
+  int32_t index;
 };
 
 // Orders by key, and entries with equal keys by their own text (path, artist,
 // title); equal ones keep their order. Key and entry are compared one after
 // the other rather than joined into one text, so a key that begins another
 // stays in front of it ("Song" before "Song 2").
-QStringList SortedByKey(const QStringList& entries, uint8_t sortType) {
+std::vector<int32_t> SortedByKey(const QStringList& entries, uint8_t sortType) {
   std::vector<KeyedEntry> keyed;
   keyed.reserve(static_cast<size_t>(entries.size()));
-  for (const QString& entry : entries) keyed.push_back({SortKeyOfEntry(entry, sortType), entry});
+  for (int32_t i = 0; i < entries.size(); ++i) keyed.push_back({SortKeyOfEntry(entries[i], sortType), entries[i], i});
   const QCollator collator = CaseInsensitiveCollator();
   std::stable_sort(keyed.begin(), keyed.end(), [&collator](const KeyedEntry& a, const KeyedEntry& b) {
     const int byKey = collator.compare(a.key, b.key);
     return byKey != 0 ? byKey < 0 : collator.compare(a.entry, b.entry) < 0;
   });
-  QStringList sorted;
-  sorted.reserve(entries.size());
-  for (KeyedEntry& item : keyed) sorted.append(std::move(item.entry));
-  return sorted;
+  std::vector<int32_t> order;
+  order.reserve(keyed.size());
+  for (const KeyedEntry& item : keyed) order.push_back(item.index);
+  return order;
 }
 
-QStringList Randomized(QStringList working) {
-  QStringList result;
+std::vector<int32_t> Randomized(std::vector<int32_t> working) {
+  std::vector<int32_t> result;
   result.reserve(working.size());
   // Drawing one of the entries left and taking it out; the last entry fills its
   // place, which keeps every order equally likely without shifting the rest.
-  while (!working.isEmpty()) {
-    const int drawn = PlatformUi::RandomBelow(static_cast<int>(working.size()));
-    result.append(std::move(working[drawn]));
-    working[drawn] = std::move(working.last());
-    working.removeLast();
+  while (!working.empty()) {
+    const auto drawn = static_cast<size_t>(PlatformUi::RandomBelow(static_cast<int>(working.size())));
+    result.push_back(working[drawn]);
+    working[drawn] = working.back();
+    working.pop_back();
   }
   return result;
 }
@@ -115,13 +117,14 @@ QString SortKeyOfEntry(const QString& entry, uint8_t sortType) {
 }
 
 void SortPlayList(PlayListModel& model, uint8_t sortType) {
-  QStringList entries = model.Entries();
+  std::vector<int32_t> order(static_cast<size_t>(model.TotalFiles()));
+  std::iota(order.begin(), order.end(), 0);
   switch (sortType) {
     case stRandomize:
-      entries = Randomized(std::move(entries));
+      order = Randomized(std::move(order));
       break;
     case stReverse:
-      std::reverse(entries.begin(), entries.end());
+      std::reverse(order.begin(), order.end());
       break;
     case stFileName:
     case stPathAndFileName:
@@ -130,12 +133,12 @@ void SortPlayList(PlayListModel& model, uint8_t sortType) {
     case stFileDate:
     case stSongArtist:
     case stSongTitle:
-      entries = SortedByKey(entries, sortType);
+      order = SortedByKey(model.Entries(), sortType);
       break;
     default:
       return;
   }
-  model.ReplaceEntries(entries);
+  model.ReorderEntries(order);
 }
 
 }  // namespace PlayListSorting

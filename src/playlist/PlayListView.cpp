@@ -97,8 +97,10 @@ void PlayListView::paintEvent(QPaintEvent*) {
     if (model_.IsSelected(i)) painter.fillRect(row, colours.SelectedBG);
     painter.setPen(i == model_.CurrentSongIndex ? colours.Current : colours.Normal);
     const QString& entry = model_.Entry(i);
-    // The song's length, right-aligned; the text is cut before it.
-    const QString length = SongSeconds ? SongFacts::LengthText(SongSeconds(entry)) : QString();
+    // The song's place in the queue and its length, right-aligned; the text is cut before them.
+    QString length = SongSeconds ? SongFacts::LengthText(SongSeconds(entry)) : QString();
+    if (const int place = model_.QueuePlace(i); place > 0)
+      length = QStringLiteral("[%1]").arg(place) + (length.isEmpty() ? QString() : ' ' + length);
     QRect textRect = row.adjusted(2, 2, 0, 0);
     if (!length.isEmpty()) {
       const QRect lengthRect = row.adjusted(0, 2, -kLengthMargin, 0);

@@ -14,6 +14,7 @@
 #include "playlist/PlayListHooks.h"
 #include "playlist/PlayListSorting.h"
 #include "playlist/PlayListView.h"
+#include "playlist/PlayQueueFile.h"
 #include "playlist/StationPlayListFetcher.h"
 #include "playlist/TAddUrlForm.h"
 #include "playlist/TFileInfoForm.h"
@@ -72,12 +73,17 @@ void TPlayListEditorForm::FormDestroy() {
   SaveAutoPlayList();
 }
 
+// The queue names entries by their place in the automatic playlist, so the
+// two are written together.
 void TPlayListEditorForm::SaveAutoPlayList() {
-  if (autoPlayListState_) AutoPlayList::SaveAutoPlayList(PlayList, *autoPlayListState_);
+  if (!autoPlayListState_) return;
+  AutoPlayList::SaveAutoPlayList(PlayList, *autoPlayListState_);
+  PlayQueueFile::SavePlayQueue(PlayList);
 }
 
 void TPlayListEditorForm::InitializePlayList() {
   autoPlayListState_ = AutoPlayList::LoadAutoPlayList(PlayList);
+  PlayQueueFile::LoadPlayQueue(PlayList);
   DisplayOptions = GeneralFunctions::doFullSongFileName;
 }
 
@@ -147,14 +153,27 @@ void TPlayListEditorForm::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
 }
 
-void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
+std::optional<PlayListPlayback::DeckPlaySettings> TPlayListEditorForm::DeckSettings() const {
   const DeckSkinControls* deck = SkinUnit::Windows.deck;
-  if (!Settings || !deck) return;
-  const PlayListPlayback::DeckPlaySettings play{Settings->RepeatOn, Settings->ShuffleOn,
-                                                deck->VolumeSliderRecord.Value, deck->BalanceSliderRecord.Value,
-                                                Settings->SkipUnplayableSongs};
-  PlayListPlayback::PlayPlayListSong(PlayList, mode, play);
+  if (!Settings || !deck) return std::nullopt;
+  return PlayListPlayback::DeckPlaySettings{Settings->RepeatOn,           Settings->ShuffleOn,
+                                            deck->VolumeSliderRecord.Value, deck->BalanceSliderRecord.Value,
+                                            Settings->SkipUnplayableSongs,  Settings->GaplessPlayback};
+}
+
+void TPlayListEditorForm::PlayPlayListSong(PlayListPlayback::TPlayMode mode) {
+  const auto deck = DeckSettings();
+  if (!deck) return;
+  PlayListPlayback::PlayPlayListSong(PlayList, mode, *deck);
   TagReading.LearnPlayingLength();
+}
+
+void TPlayListEditorForm::KeepNextSongPrepared() {
+  if (const auto deck = DeckSettings()) PlayListPlayback::KeepNextSongPrepared(PlayList, *deck);
+}
+
+void TPlayListEditorForm::TakeJoinedSong() {
+  if (const auto deck = DeckSettings()) PlayListPlayback::TakeJoinedSong(PlayList, *deck);
 }
 
 void TPlayListEditorForm::SetPanel1Size(int width, int height) {

@@ -76,8 +76,16 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
   // information when it is a CD track.
   void ShowFileInfo();
   void PlayPlayListSong(PlayListPlayback::TPlayMode mode);
+  // Gapless playback: keeps the song that plays next open ahead, and makes
+  // it the current song once it has taken over (see PlayListPlayback).
+  void KeepNextSongPrepared();
+  void TakeJoinedSong();
   // Double click or Return: the first selected entry plays and the deck shows it.
   void PlaySelectedSong();
+  // The entry at `index` plays and the deck shows it.
+  void PlayEntry(int32_t index);
+  // "Jump to File": finds an entry by typing, to play or queue it.
+  void JumpToFile();
 
   void PLSaveControlsPositions();
   void PLLoadControlsPositions();
@@ -117,6 +125,8 @@ class TPlayListEditorForm : public QWidget, public PlayListSkinControls {
 
  private:
   void FormDestroy();
+  // The deck's modes and sliders; none before the deck exists.
+  std::optional<PlayListPlayback::DeckPlaySettings> DeckSettings() const;
   bool UseFreedbSupport() const;
   void CreateMenus();
   // Connects the skinned controls' mouse signals to their handlers.

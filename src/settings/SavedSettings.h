@@ -43,4 +43,7 @@ struct SavedSettings {
   // "Add Dir" also adds the songs of the folder's subfolders.
   bool AddFoldersWithSubfolders = false;
   bool SkipUnplayableSongs = true;
+  bool GaplessPlayback = true;
+  uint8_t ReplayGainMode = 0;        // 0 off, 1 track, 2 album
+  int32_t ReplayGainPreAmpDb = 0;    // for songs without ReplayGain, -15..15
 };

@@ -1,6 +1,10 @@
 #include "TPreferencesDialogForm.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QGroupBox>
@@ -219,19 +223,36 @@ QWidget* TPreferencesDialogForm::MakeOptionsPage() {
   ReadTitlesFromTagsCheckBox = new QCheckBox(QStringLiteral("Read titles from tags"));
   AddFoldersWithSubfoldersCheckBox = new QCheckBox(QStringLiteral("Add folders with their subfolders"));
   SkipUnplayableSongsCheckBox = new QCheckBox(QStringLiteral("Skip songs that cannot be played"));
+  GaplessPlaybackCheckBox = new QCheckBox(QStringLiteral("Gapless playback"));
+  ReplayGainComboBox = new QComboBox;
+  ReplayGainComboBox->addItems({QStringLiteral("Off"), QStringLiteral("Track gain"), QStringLiteral("Album gain")});
+  ReplayGainPreAmpSpinBox = new QSpinBox;
+  ReplayGainPreAmpSpinBox->setRange(-15, 15);
+  ReplayGainPreAmpSpinBox->setSuffix(QStringLiteral(" dB"));
   auto* layout = new QVBoxLayout(page);
   for (const auto& option : {std::pair{AlwaysOnTopCheckBox, &AlwaysOnTop},
                              std::pair{UseFreedbSupportCheckBox, &UseFreedbSupport},
                              std::pair{DoubleSizeCheckBox, &DoubleSize},
                              std::pair{ReadTitlesFromTagsCheckBox, &ReadTitlesFromTags},
                              std::pair{AddFoldersWithSubfoldersCheckBox, &AddFoldersWithSubfolders},
-                             std::pair{SkipUnplayableSongsCheckBox, &SkipUnplayableSongs}}) {
+                             std::pair{SkipUnplayableSongsCheckBox, &SkipUnplayableSongs},
+                             std::pair{GaplessPlaybackCheckBox, &GaplessPlayback}}) {
     DeckFlag* flag = option.second;
     layout->addWidget(option.first);
     connect(option.first, &QCheckBox::clicked, this, [flag](bool checked) {
       if (flag->Set) flag->Set(checked);
     });
   }
+  auto* replayGain = new QFormLayout;
+  replayGain->addRow(QStringLiteral("ReplayGain:"), ReplayGainComboBox);
+  replayGain->addRow(QStringLiteral("Pre-amp for songs without ReplayGain:"), ReplayGainPreAmpSpinBox);
+  layout->addLayout(replayGain);
+  connect(ReplayGainComboBox, &QComboBox::activated, this, [this](int mode) {
+    if (ReplayGainMode.Set) ReplayGainMode.Set(mode);
+  });
+  connect(ReplayGainPreAmpSpinBox, &QSpinBox::valueChanged, this, [this](int dB) {
+    if (ReplayGainPreAmp.Set) ReplayGainPreAmp.Set(dB);
+  });
   layout->addStretch();
   return page;
 }
@@ -266,6 +287,10 @@ void TPreferencesDialogForm::PageShown(int page) {
     ReadTitlesFromTagsCheckBox->setChecked(ReadTitlesFromTags.Get && ReadTitlesFromTags.Get());
     AddFoldersWithSubfoldersCheckBox->setChecked(AddFoldersWithSubfolders.Get && AddFoldersWithSubfolders.Get());
     SkipUnplayableSongsCheckBox->setChecked(SkipUnplayableSongs.Get && SkipUnplayableSongs.Get());
+    GaplessPlaybackCheckBox->setChecked(GaplessPlayback.Get && GaplessPlayback.Get());
+    ReplayGainComboBox->setCurrentIndex(ReplayGainMode.Get ? ReplayGainMode.Get() : 0);
+    const QSignalBlocker quiet(ReplayGainPreAmpSpinBox);
+    ReplayGainPreAmpSpinBox->setValue(ReplayGainPreAmp.Get ? ReplayGainPreAmp.Get() : 0);
   }
 }
 

@@ -8,10 +8,12 @@
 #include "skins/ProjectLinks.h"
 
 class QCheckBox;
+class QComboBox;
 class QFileSystemModel;
 class QGroupBox;
 class QLabel;
 class QModelIndex;
+class QSpinBox;
 class QTabWidget;
 class QTextEdit;
 class QTreeView;
@@ -35,6 +37,13 @@ class TPreferencesDialogForm : public QWidget {
   DeckFlag ReadTitlesFromTags;
   DeckFlag AddFoldersWithSubfolders;
   DeckFlag SkipUnplayableSongs;
+  DeckFlag GaplessPlayback;
+  struct DeckValue {
+    std::function<int()> Get;
+    std::function<void(int)> Set;
+  };
+  DeckValue ReplayGainMode;   // 0 off, 1 track, 2 album
+  DeckValue ReplayGainPreAmp; // dB for songs without ReplayGain
 
   // Centres the dialog on the screen and shows it.
   void ShowDialog();
@@ -57,6 +66,9 @@ class TPreferencesDialogForm : public QWidget {
   QLabel* WebPageLink;
   QLabel* CommentsLink;
   QLabel* SkinsMailLink;
+  QCheckBox* GaplessPlaybackCheckBox;
+  QComboBox* ReplayGainComboBox;
+  QSpinBox* ReplayGainPreAmpSpinBox;
 
   void SkinsTreeViewClick(const QModelIndex& index);
   void SkinsTreeViewDblClick(const QModelIndex& index);

@@ -1,10 +1,12 @@
 // The preferences dialog on the running player: the skin browser and the
 // options, worked with the mouse.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -13,6 +15,7 @@
 #include "app/DeckTestKit.h"
 #include "app/Forms.h"
 #include "app/TDeckForm.h"
+#include "audio/KestrelixAudioApi.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/SkinUnit.h"
 #include "skins/TPreferencesDialogForm.h"
@@ -95,14 +98,22 @@ TEST_F(PreferencesDialogTest, OptionsChangeTheDecksSettingsAtOnce) {
   EXPECT_TRUE(dialog->ReadTitlesFromTagsCheckBox->isChecked());
   EXPECT_FALSE(dialog->AddFoldersWithSubfoldersCheckBox->isChecked());
   EXPECT_TRUE(dialog->SkipUnplayableSongsCheckBox->isChecked());
+  EXPECT_TRUE(dialog->GaplessPlaybackCheckBox->isChecked());
+  EXPECT_EQ(dialog->ReplayGainComboBox->currentIndex(), 0);
   for (QCheckBox* box : {dialog->UseFreedbSupportCheckBox, dialog->AlwaysOnTopCheckBox, dialog->ReadTitlesFromTagsCheckBox,
-                         dialog->AddFoldersWithSubfoldersCheckBox, dialog->SkipUnplayableSongsCheckBox})
+                         dialog->AddFoldersWithSubfoldersCheckBox, dialog->SkipUnplayableSongsCheckBox,
+                         dialog->GaplessPlaybackCheckBox})
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, {8, box->height() / 2});
+  dialog->ReplayGainComboBox->activated(2);
+  dialog->ReplayGainPreAmpSpinBox->setValue(-4);
   EXPECT_TRUE(DeckForm->Settings.UseFreedbSupport);
   EXPECT_TRUE(DeckForm->Settings.AlwaysOnTop);
   EXPECT_FALSE(DeckForm->Settings.ReadTitlesFromTags);
   EXPECT_TRUE(DeckForm->Settings.AddFoldersWithSubfolders);
   EXPECT_FALSE(DeckForm->Settings.SkipUnplayableSongs);
+  EXPECT_FALSE(DeckForm->Settings.GaplessPlayback);
+  EXPECT_EQ(KestrelixAudioApi::vars.ReplayGainMode, 2);
+  EXPECT_EQ(KestrelixAudioApi::vars.ReplayGainPreAmpDb, -4);
   EXPECT_TRUE(DeckForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   ShowPage("What's New");
   EXPECT_TRUE(dialog->WhatsNewMemo->toPlainText().contains(QStringLiteral("What's New")));

@@ -17,7 +17,7 @@ TEST(SavedSettings, DefaultFileLineByLine) {
   for (int i = 0; i < 11; ++i) expected << "50";
   expected << "0" << "True" << "False" << "False" << "[PL Variables]" << "True" << "81" << "273"
            << "600" << "166" << "[doFullSongFileName]" << "[Window Options]" << "False" << "True"
-           << "False" << "True";
+           << "False" << "True" << "[Playback Options]" << "True" << "0" << "0";
   EXPECT_EQ(DefaultLines(), expected);
   EXPECT_EQ(expected.size(), kWrittenSettingsLineCount);
 }
@@ -56,6 +56,9 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   s.ReadTitlesFromTags = false;
   s.AddFoldersWithSubfolders = true;
   s.SkipUnplayableSongs = false;
+  s.GaplessPlayback = false;
+  s.ReplayGainMode = 2;
+  s.ReplayGainPreAmpDb = -6;
 
   const auto back = SettingsFromLines(SettingsToLines(s));
   ASSERT_TRUE(back);
@@ -69,6 +72,7 @@ TEST(SavedSettings, EveryFieldSurvivesARoundTrip) {
   EXPECT_EQ(lines[45], "True");
   EXPECT_EQ(lines[46], "False");
   EXPECT_EQ(lines[47], "True");
+  EXPECT_EQ(lines.mid(50), QStringList({"False", "2", "-6"}));
 }
 
 TEST(SavedSettings, BooleansReadInAnyCaseOrAsNumbers) {
@@ -122,6 +126,9 @@ TEST(SavedSettings, FilesOfOlderAndNewerBuildsReadBothWays) {
   s.ReadTitlesFromTags = false;
   s.AddFoldersWithSubfolders = true;
   s.SkipUnplayableSongs = false;
+  s.GaplessPlayback = false;
+  s.ReplayGainMode = 1;
+  s.ReplayGainPreAmpDb = 3;
   const QStringList lines = SettingsToLines(s);
   const auto older = SettingsFromLines(lines.mid(0, kSettingsLineCount));
   ASSERT_TRUE(older);
@@ -129,21 +136,33 @@ TEST(SavedSettings, FilesOfOlderAndNewerBuildsReadBothWays) {
   EXPECT_TRUE(older->ReadTitlesFromTags);
   EXPECT_FALSE(older->AddFoldersWithSubfolders);
   EXPECT_TRUE(older->SkipUnplayableSongs);
+  EXPECT_TRUE(older->GaplessPlayback);
+  EXPECT_EQ(older->ReplayGainMode, 0);
+  EXPECT_EQ(older->ReplayGainPreAmpDb, 0);
   EXPECT_EQ(older->PLHeight, 300);
   QStringList junk = lines;
   junk[45] = "perhaps";
   junk[46] = "";
   junk[47] = "sometimes";
   junk[48] = "skip";
+  junk[50] = "perhaps";
+  junk[51] = "3";     // no such mode
+  junk[52] = "-99";   // beyond the pre-amp's range
   ASSERT_TRUE(SettingsFromLines(junk));
   EXPECT_TRUE(SettingsFromLines(junk)->SkipUnplayableSongs);
   EXPECT_FALSE(SettingsFromLines(lines)->SkipUnplayableSongs);
+  EXPECT_TRUE(SettingsFromLines(junk)->GaplessPlayback);
+  EXPECT_EQ(SettingsFromLines(junk)->ReplayGainMode, 0);
+  EXPECT_EQ(SettingsFromLines(junk)->ReplayGainPreAmpDb, 0);
   EXPECT_FALSE(SettingsFromLines(junk)->DoubleSize);
   EXPECT_TRUE(SettingsFromLines(junk)->ReadTitlesFromTags);
   EXPECT_FALSE(SettingsFromLines(junk)->AddFoldersWithSubfolders);
   EXPECT_TRUE(SettingsFromLines(lines)->DoubleSize);
   EXPECT_FALSE(SettingsFromLines(lines)->ReadTitlesFromTags);
   EXPECT_TRUE(SettingsFromLines(lines)->AddFoldersWithSubfolders);
+  EXPECT_FALSE(SettingsFromLines(lines)->GaplessPlayback);
+  EXPECT_EQ(SettingsFromLines(lines)->ReplayGainMode, 1);
+  EXPECT_EQ(SettingsFromLines(lines)->ReplayGainPreAmpDb, 3);
 }
 
 TEST(SavedSettings, ModesAndSliderValuesAreClampedToTheirRange) {

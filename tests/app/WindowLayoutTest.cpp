@@ -163,9 +163,9 @@ TEST_F(WindowLayoutTest, TheDecksMenuAndKeys) {
   for (const QAction* action : menu->actions()) {
     if (!action->isSeparator()) captions << action->text();
   }
-  EXPECT_EQ(captions, QStringList({"Play File…", "Play Folder…", "Add Audio CD...", "Preferences…",
+  EXPECT_EQ(captions, QStringList({"Play File…", "Play Folder…", "Add Audio CD...", "Jump to File…", "Preferences…",
                                    "Skins", "Double Size", "Always on Top", "Exit"}));
-  QMenu* skins = menu->actions()[5]->menu();
+  QMenu* skins = menu->actions()[6]->menu();
   ASSERT_TRUE(skins);
   emit skins->aboutToShow();
   ASSERT_FALSE(skins->actions().isEmpty());

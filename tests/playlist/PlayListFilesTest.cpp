@@ -8,6 +8,7 @@
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListFile.h"
 #include "playlist/PlayListModel.h"
+#include "playlist/PlayQueueFile.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -269,6 +270,30 @@ TEST(PlayListDialogs, SaveAndLoadGoThroughTheirDialogs) {
   PlayListFile::SavePlayList(model, "/start", nullptr, {});
   ASSERT_EQ(TestSupport::MessageBoxes().shown.size(), 1u);
   EXPECT_EQ(TestSupport::MessageBoxes().shown[0].caption, "Error");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlayListFiles, TheQueueComesBackNextRunAndADamagedLineIsPassedOver) {
+  PlayListModel before;
+  before.Append(kThreeEntries);
+  before.QueueEntries({2, 0});
+  PlayQueueFile::SavePlayQueue(before);
+  EXPECT_EQ(ReadBytes(PlayQueueFile::PlayQueuePath()), "2\r\n0\r\n");
+
+  WriteBytes(PlayQueueFile::PlayQueuePath(), "2\r\nnot a number\r\n7\r\n-1\r\n0\r\n2\r\n");
+  PlayListModel after;
+  after.Append(kThreeEntries);
+  PlayQueueFile::LoadPlayQueue(after);
+  EXPECT_EQ(after.QueuedIndexes(), (std::vector<int32_t>{2, 0}));
+
+  QFile::remove(PlayQueueFile::PlayQueuePath());
+  PlayListModel none;
+  none.Append(kThreeEntries);
+  PlayQueueFile::LoadPlayQueue(none);
+  EXPECT_TRUE(none.QueueEmpty());
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "playlist/PlayListModel.h"
 
 namespace {
@@ -99,3 +102,50 @@ TEST(PlayListModel, MovingAnEntryKeepsTheCurrentSong) {
 }
 
 }  // namespace
+
+namespace {
+
+QStringList QueuedNames(const PlayListModel& model) {
+  QStringList names;
+  for (const int32_t index : model.QueuedIndexes()) names.append(model.Entry(index));
+  return names;
+}
+
+}  // namespace
+
+TEST(PlayListModel, TheQueueFollowsItsSongsThroughEdits) {
+  struct Case {
+    const char* edit;
+    std::function<void(PlayListModel&)> apply;
+    QStringList queued;
+  };
+  const std::vector<Case> cases{
+      {"nothing", [](PlayListModel&) {}, {"e4", "e1"}},
+      {"remove an entry before", [](PlayListModel& m) { m.SetSelected(0, true); m.DeleteSelectedItems(); }, {"e4", "e1"}},
+      {"remove a queued entry", [](PlayListModel& m) { m.SetSelected(4, true); m.DeleteSelectedItems(); }, {"e1"}},
+      {"crop to a queued entry", [](PlayListModel& m) { m.SetSelected(1, true); m.CropSelectedItems(); }, {"e1"}},
+      {"move a queued entry", [](PlayListModel& m) { m.MoveEntry(1, 5); }, {"e4", "e1"}},
+      {"move another across", [](PlayListModel& m) { m.MoveEntry(5, 0); }, {"e4", "e1"}},
+      {"reorder", [](PlayListModel& m) { m.ReorderEntries({5, 4, 3, 2, 1, 0}); }, {"e4", "e1"}},
+      {"rewrite a queued entry's text", [](PlayListModel& m) { m.SetEntry(4, "e4'"); }, {"e4'", "e1"}},
+      {"queue again, and more", [](PlayListModel& m) { m.QueueEntries({1, 2, 99, -1}); }, {"e4", "e1", "e2"}},
+      {"take the front", [](PlayListModel& m) { m.TakeQueueFront(); }, {"e1"}},
+      {"clear", [](PlayListModel& m) { m.Clear(); }, {}},
+      {"load another list", [](PlayListModel& m) { m.ReplaceEntries({"e4", "e1"}); }, {}},
+  };
+  for (const Case& c : cases) {
+    PlayListModel model = ListOf(6, {4});
+    model.QueueSelectedItems();
+    model.SelectNoneItems();
+    model.SetSelected(1, true);
+    model.QueueSelectedItems();
+    model.SelectNoneItems();
+    c.apply(model);
+    EXPECT_EQ(QueuedNames(model), c.queued) << c.edit;
+    EXPECT_EQ(model.QueueEmpty(), c.queued.isEmpty()) << c.edit;
+    const int32_t front = model.QueueFront();
+    EXPECT_EQ(front < 0 ? QString() : model.Entry(front), c.queued.value(0)) << c.edit;
+    for (int i = 0; i < model.TotalFiles(); ++i)
+      EXPECT_EQ(model.QueuePlace(i), c.queued.indexOf(model.Entry(i)) + 1) << c.edit << " row " << i;
+  }
+}

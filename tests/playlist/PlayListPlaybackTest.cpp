@@ -3,11 +3,13 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <vector>
 
 #include "audio/KestrelixAudioApi.h"
 #include "platform/ui/RandomGenerator.h"
+#include "audio/SongEntryFields.h"
 #include "playlist/PlayListEntry.h"
 #include "playlist/PlayListHooks.h"
 #include "playlist/PlayListModel.h"
@@ -177,6 +179,78 @@ TEST_F(PlayPlayListSongTest, ShuffleWithOneEntryReplaysIt) {
   model.CurrentSongIndex = 0;
   EXPECT_EQ(Play(pmNext, {false, true, 78, 40}), FullSequence(2));
   EXPECT_EQ(model.CurrentSongIndex, 0);
+}
+
+TEST_F(PlayPlayListSongTest, QueuedSongsPlayFirstInTheirOrderThenTheListGoesOn) {
+  struct Case {
+    const char* name;
+    int32_t start;
+    DeckPlaySettings deck;
+    int32_t afterQueue;  // -1: any other entry (shuffle)
+  };
+  const std::vector<Case> cases{
+      {"in order", 0, {false, false, 78, 40}, 2},
+      {"shuffled", 0, {false, true, 78, 40}, -1},
+      {"from the last entry without repeat", 3, {false, false, 78, 40}, 2},
+  };
+  for (const Case& c : cases) {
+    model.CurrentSongIndex = c.start;
+    model.QueueEntries({3, 1});
+    for (const int32_t queued : {3, 1}) {
+      EXPECT_EQ(Play(pmNext, c.deck), FullSequence(queued)) << c.name;
+      EXPECT_EQ(model.CurrentSongIndex, queued) << c.name;
+    }
+    EXPECT_TRUE(model.QueueEmpty()) << c.name;
+    Play(pmNext, c.deck);
+    if (c.afterQueue >= 0) {
+      EXPECT_EQ(model.CurrentSongIndex, c.afterQueue) << c.name;
+    }
+    EXPECT_NE(model.CurrentSongIndex, 1) << c.name;
+  }
+}
+
+TEST_F(PlayPlayListSongTest, TheSongThatPlaysNextIsPreparedAgainOnlyWhenAnEditChangesIt) {
+  Audio::operations.AudioPrepareNextSong = [this] {
+    calls.append("Prepare " + GeneralFunctions::GetEntrySongPath(Audio::vars.NextSongEntry));
+  };
+  Audio::operations.AudioCancelNextSong = [this] { calls.append("Cancel"); };
+  Audio::operations.AudioPlay = [] {
+    Audio::vars.PlayStatus = Audio::psPlaying;
+    Audio::vars.FileKind = Audio::fkStream;
+  };
+  const DeckPlaySettings gapless{false, false, 78, 40, true, true};
+  auto keep = [this](DeckPlaySettings deck) {
+    calls.clear();
+    KeepNextSongPrepared(model, deck);
+    return calls;
+  };
+  model.CurrentSongIndex = 0;
+  EXPECT_EQ(Play(pmPlay, gapless).mid(FullSequence(0).size() - 1), QStringList({"Prepare /m/artist1 - song1.mp3"}));
+
+  struct Case {
+    const char* edit;
+    std::function<void()> apply;
+    DeckPlaySettings deck;
+    QStringList calls;
+  };
+  DeckPlaySettings shuffled = gapless;
+  shuffled.ShuffleOn = true;
+  DeckPlaySettings off = gapless;
+  off.Gapless = false;
+  const std::vector<Case> cases{
+      {"nothing", [] {}, gapless, {}},
+      {"an entry after it removed", [this] { model.SetSelected(3, true); model.DeleteSelectedItems(); }, gapless, {}},
+      {"its tags read", [this] { model.SetEntry(1, GeneralFunctions::MakeSongEntry("/m/artist1 - song1.mp3", "A", "T")); }, gapless, {}},
+      {"another entry queued", [this] { model.QueueEntries({2}); }, gapless, {"Cancel", "Prepare /m/artist2 - song2.mp3"}},
+      {"the queued entry moved", [this] { model.MoveEntry(2, 0); }, gapless, {}},
+      {"shuffle on", [] {}, shuffled, {"Cancel", "Prepare /m/artist2 - song2.mp3"}},
+      {"gapless off", [] {}, off, {"Cancel"}},
+      {"stopped", [] { Audio::vars.PlayStatus = Audio::psStopped; }, gapless, {}},
+  };
+  for (const Case& c : cases) {
+    c.apply();
+    EXPECT_EQ(keep(c.deck), c.calls) << c.edit;
+  }
 }
 
 TEST_F(PlayPlayListSongTest, EmptyListCallsNothing) {

@@ -50,6 +50,13 @@ const Taps* SoundingTaps(DWORD handle, std::shared_ptr<Channel>& keepAlive) {
   return &keepAlive->Tapped();
 }
 
+// A stream or music, or null with BASS_ERROR_HANDLE recorded.
+std::shared_ptr<Channel> StreamOrMusic(DWORD handle) {
+  std::shared_ptr<Channel> channel = handle == CDCHANNEL || handle == RECORDCHAN ? nullptr : TheEngine().Find(handle);
+  if (!channel) SetError(BASS_ERROR_HANDLE);
+  return channel;
+}
+
 }  // namespace
 
 extern "C" {
@@ -184,6 +191,28 @@ BOOL BASS_ChannelRemoveDSP(DWORD handle, HDSP dsp) {
   const std::shared_ptr<Channel> channel = handle == RECORDCHAN ? nullptr : Lookup(handle);
   if (!channel) return Fail(handle == RECORDCHAN ? BASS_ERROR_ILLTYPE : LastError(), FALSE);
   return channel->RemoveDsp(dsp) ? Succeed(TRUE) : Fail(BASS_ERROR_HANDLE, FALSE);
+}
+
+BOOL BASS_ChannelSetNext(DWORD handle, DWORD next) {
+  const std::shared_ptr<Channel> channel = StreamOrMusic(handle);
+  if (!channel) return FALSE;
+  if (next == 0) {
+    channel->SetNext({});
+    return Succeed(TRUE);
+  }
+  const std::shared_ptr<Channel> following = StreamOrMusic(next);
+  if (!following) return FALSE;
+  if (following == channel || following->Activity() != BASS_ACTIVE_STOPPED) return Fail(BASS_ERROR_ILLPARAM, FALSE);
+  channel->SetNext(following);
+  return Succeed(TRUE);
+}
+
+BOOL BASS_ChannelSetGain(DWORD handle, float factor) {
+  const std::shared_ptr<Channel> channel = StreamOrMusic(handle);
+  if (!channel) return FALSE;
+  if (!(factor >= 0 && factor <= 16)) return Fail(BASS_ERROR_ILLPARAM, FALSE);
+  channel->SetGain(factor);
+  return Succeed(TRUE);
 }
 
 }  // extern "C"

@@ -144,11 +144,61 @@ void Channel::RunDsps(size_t frames) {
     dsp.proc(dsp.handle, handle, chunk.data(), static_cast<DWORD>(frames * 2 * format.channels), dsp.user);
 }
 
+void Channel::ApplyGain(size_t frames) {
+  const float factor = gain;
+  if (factor == 1.0f) return;
+  std::transform(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(frames * format.channels), chunk.begin(),
+                 [factor](int16_t sample) { return ToSample(sample * factor / 32768.0f); });
+}
+
 size_t Channel::DecodeChunk() {
   chunkFrames = decoder->Read(chunk.data(), kChunkFrames);
   chunkUsed = 0;
-  if (chunkFrames > 0) RunDsps(chunkFrames);
+  if (chunkFrames > 0) {
+    ApplyGain(chunkFrames);
+    RunDsps(chunkFrames);
+  }
   return chunkFrames;
+}
+
+void Channel::SetNext(std::weak_ptr<Channel> following) {
+  std::lock_guard lock(mutex);
+  next = std::move(following);
+}
+
+std::shared_ptr<Channel> Channel::SameFormatNext(int freq) {
+  std::shared_ptr<Channel> following;
+  {
+    std::lock_guard lock(mutex);
+    following = next.lock();
+  }
+  if (!following || following->format.channels != format.channels) return nullptr;
+  DWORD followingFreq = 0;
+  following->GetAttributes(&followingFreq, nullptr, nullptr);
+  return static_cast<int>(followingFreq) == freq ? following : nullptr;
+}
+
+std::shared_ptr<Channel> Channel::StartNext() {
+  std::shared_ptr<Channel> following;
+  {
+    std::lock_guard lock(mutex);
+    if (!ended) return nullptr;
+    following = next.lock();
+    next.reset();
+  }
+  std::unique_ptr<Resampler> rest = handingOver ? std::move(resampler) : nullptr;
+  handingOver = false;
+  return following && following->StartAfter(std::move(rest)) ? following : nullptr;
+}
+
+bool Channel::StartAfter(std::unique_ptr<Resampler> handedOver) {
+  {
+    std::lock_guard lock(mutex);
+    if (activity != BASS_ACTIVE_STOPPED || ended) return false;
+    activity = BASS_ACTIVE_PLAYING;
+  }
+  if (handedOver) resampler = std::move(handedOver);
+  return true;
 }
 
 size_t Channel::Render(float* out, size_t frames) {
@@ -162,9 +212,11 @@ size_t Channel::Render(float* out, size_t frames) {
         continue;
       }
       sourceDone = true;
+      handingOver = SameFormatNext(resampler->InputRate()) != nullptr;
     }
     float* target = out + produced * format.channels;
     if (sourceDone) {
+      if (handingOver) break;  // the next channel plays what the resampler still holds
       const size_t drained = resampler->Drain(target, frames - produced);
       if (drained == 0) break;
       produced += drained;
@@ -179,12 +231,12 @@ size_t Channel::Render(float* out, size_t frames) {
   return produced;
 }
 
-void Channel::MixInto(float* mix, size_t frames) {
+size_t Channel::MixInto(float* mix, size_t frames) {
   Controls now;
   std::optional<uint64_t> seek;
   {
     std::lock_guard lock(mutex);
-    if (activity != BASS_ACTIVE_PLAYING) return;
+    if (activity != BASS_ACTIVE_PLAYING) return 0;
     now = controls;
     seek.swap(pendingSeek);
   }
@@ -194,7 +246,7 @@ void Channel::MixInto(float* mix, size_t frames) {
     decoder->Seek(*seek);
     resampler->Reset();
     chunkFrames = chunkUsed = 0;
-    sourceDone = false;
+    sourceDone = handingOver = false;
     consumed = *seek;
   }
 
@@ -219,12 +271,13 @@ void Channel::MixInto(float* mix, size_t frames) {
   }
 
   std::lock_guard lock(mutex);
-  if (pendingSeek) return;  // a new position was asked for meanwhile
+  if (pendingSeek) return produced;  // a new position was asked for meanwhile
   position = consumed;
   if (produced < frames && activity == BASS_ACTIVE_PLAYING && !decoder->Waiting()) {
     activity = BASS_ACTIVE_STOPPED;
     ended = true;
   }
+  return produced;
 }
 
 }  // namespace Bass

@@ -56,9 +56,19 @@ class Channel {
 
   const Taps& Tapped() const { return taps; }
 
-  // Mixer thread: renders `frames` frames at the mix rate and adds them, with
-  // the channel's volume and pan, to the interleaved stereo `mix`.
-  void MixInto(float* mix, size_t frames);
+  // The channel that starts when this one plays to its end, with the frame
+  // after its last; null unlinks. A stream or music freed meanwhile is not started.
+  void SetNext(std::weak_ptr<Channel> following);
+  // A factor on the decoded samples before the DSP procedures (ReplayGain), 0..16.
+  void SetGain(float factor) { gain = factor; }
+
+  // Mixer thread: renders up to `frames` frames at the mix rate and adds them,
+  // with the channel's volume and pan, to the interleaved stereo `mix`;
+  // returns how many it added (fewer when it ended or is not playing).
+  size_t MixInto(float* mix, size_t frames);
+  // Mixer thread, after MixInto: when the channel has just ended and its next
+  // channel is stopped, starts that one to continue the sound and returns it.
+  std::shared_ptr<Channel> StartNext();
 
  private:
   struct Dsp {
@@ -72,7 +82,14 @@ class Channel {
 
   size_t Render(float* out, size_t frames);  // at the mix rate, the source's channel count
   size_t DecodeChunk();
+  void ApplyGain(size_t frames);
   void RunDsps(size_t frames);
+  // The next channel, when it takes this one's sound at the source's rate
+  // and channel count, so the samples its resampler holds go on with its own.
+  std::shared_ptr<Channel> SameFormatNext(int freq);
+  // Joined after a channel that ended: starts playing, taking over its
+  // resampler when the formats match.
+  bool StartAfter(std::unique_ptr<Resampler> handedOver);
 
   const DWORD handle;
   const ChannelKind kind;
@@ -91,6 +108,7 @@ class Channel {
   Controls controls{0, 100, 0};
   std::optional<uint64_t> pendingSeek;
   uint64_t position = 0;
+  std::weak_ptr<Channel> next;
 
   // DSP procedures run under this lock (taken again by a procedure that calls
   // back in), so removing one waits for at most its current call.
@@ -99,12 +117,14 @@ class Channel {
   HDSP nextDsp = 1;
 
   Taps taps;  // behind its own lock: the mixer pushes, any thread reads
+  std::atomic<float> gain{1.0f};  // set by any thread, read by the mixer thread
 
   // Mixer thread only.
   std::unique_ptr<Resampler> resampler;
   std::vector<int16_t> chunk;
   size_t chunkFrames = 0, chunkUsed = 0;
   bool sourceDone = false;
+  bool handingOver = false;  // the source ended and the next channel takes the resampler's rest
   uint64_t consumed = 0;  // source frames handed to the resampler
   std::vector<float> rendered, stereo;
   std::vector<int16_t> tapped;

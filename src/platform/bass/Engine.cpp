@@ -25,7 +25,11 @@ bool Engine::Render(float* mix, size_t frames) {
     if (cdTrack && cdTrack->Activity() == BASS_ACTIVE_PLAYING) playing.push_back(cdTrack);
   }
   // A channel freed meanwhile lives on in `playing` until this block is done.
-  for (const auto& channel : playing) channel->MixInto(mix, frames);
+  // One that ends hands the rest of the block to the channel linked after it.
+  for (std::shared_ptr<Channel> channel : playing) {
+    size_t done = 0;
+    while (channel && (done += channel->MixInto(mix + 2 * done, frames - done)) < frames) channel = channel->StartNext();
+  }
   const bool sounded = !playing.empty();
   playing.clear();
   return sounded;

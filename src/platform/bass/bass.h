@@ -330,4 +330,17 @@ HDSP BASS_ChannelSetDSP(DWORD handle, DSPPROC* proc, DWORD user);
 // ended). FALSE on failure, _HANDLE for an unknown DSP.
 BOOL BASS_ChannelRemoveDSP(DWORD handle, HDSP dsp);
 
+// Additions to the 1.6 set, for streams and musics only (BASS_ERROR_HANDLE
+// otherwise); callable from any thread.
+// Gapless joining: when `handle` plays to its end, `next` (a stream or music
+// that is not playing) starts in the same mixing block with the frame after
+// handle's last, so nothing is dropped, doubled or added between them; when
+// both have the same rate and channel count, next also plays the samples
+// handle's resampler still held. Afterwards handle is stopped and next playing.
+// next 0 removes the link; a channel stopped by a call never starts its next.
+BOOL BASS_ChannelSetNext(DWORD handle, DWORD next);
+// ReplayGain: a factor 0..16 on the decoded samples before the DSP
+// procedures; 1 leaves them as they are. Out-of-range or NaN: BASS_ERROR_ILLPARAM.
+BOOL BASS_ChannelSetGain(DWORD handle, float factor);
+
 }  // extern "C"
