@@ -9,8 +9,10 @@
 
 namespace {
 
-// Each look takes the state of every window, as shutdown does.
-constexpr int kLookIntervalMs = 1000;
+// Each look takes the state of every window, as shutdown does. The looks
+// ride on the deck's 400 ms tick, every third one, so that they never wake
+// the player on their own.
+constexpr int kTicksPerLook = 3;
 
 // A state written once it has held still from one look to the next, so a
 // drag or a burst of edits is written once, when it is over. A failed
@@ -35,11 +37,11 @@ class Debounced {
 }  // namespace
 
 void InstallAutoSave() {
-  auto* timer = new QTimer(DeckForm);
-  timer->setInterval(kLookIntervalMs);
-  QObject::connect(timer, &QTimer::timeout, DeckForm,
+  QObject::connect(DeckForm->Timer1, &QTimer::timeout, DeckForm,
                    [settings = Debounced<QStringList>(DeckForm->SettingsLines),
-                    playList = Debounced<uint64_t>(PlayListEditorForm->PlayList.Revision())]() mutable {
+                    playList = Debounced<uint64_t>(PlayListEditorForm->PlayList.Revision()), ticks = 0]() mutable {
+                     if (++ticks < kTicksPerLook) return;
+                     ticks = 0;
                      DeckForm->SaveFromAllFormsControlsPositions();
                      if (settings.Due(SettingsToLines(DeckForm->Settings))) {
                        DeckForm->SetSavedSettingsINIStrings();
@@ -47,5 +49,4 @@ void InstallAutoSave() {
                      }
                      if (playList.Due(PlayListEditorForm->PlayList.Revision())) PlayListEditorForm->SaveAutoPlayList();
                    });
-  timer->start();
 }

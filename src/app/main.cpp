@@ -47,6 +47,7 @@ int main(int argc, char* argv[]) {
   }
 
   PlatformUi::PreferXcbUnderWayland();
+  PlatformUi::SendPixelsOverTheConnection();
   PlatformUi::ScaleWindowsBeforeQt(DoubleSizeBeforeQt(argc, argv));
   QApplication app(argc, argv);
   PlatformUi::RestoreEnvironment();

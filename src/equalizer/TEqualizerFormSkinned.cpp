@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHideEvent>
+#include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
@@ -64,6 +65,7 @@ void TEqualizerFormSkinned::FormCreate() {
   // effects and the meter by the timer's next frame.
   SkinUnit::RedrawEqualizerDiagram = [this] {
     DrawEQDiagramImage();
+    ShowBackgroundUnderLevelMeter();
     silentFrameShown_ = false;
     shownLevelSprites_ = kNoLevelSprites;
     WakeVisualEffects();
@@ -193,6 +195,14 @@ void TEqualizerFormSkinned::DrawEQDiagramImage() {
   EQDiagramImageCanvas->Changed();
 }
 
+// The meter's two sprites leave a gap between them, where the window's own
+// background shows, as through a see-through panel.
+void TEqualizerFormSkinned::ShowBackgroundUnderLevelMeter() {
+  QPainter painter(&EQVolLevelCanvas->Canvas());
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(QPoint(0, 0), EQMainImage->Picture(), EQVolLevelCanvas->geometry());
+}
+
 // The background goes under the new mode first: the bars do not cover the
 // panel's edges, where the last scope would otherwise stay.
 void TEqualizerFormSkinned::EQDiagramImageCanvasClick() {
@@ -251,28 +261,32 @@ void TEqualizerFormSkinned::DrawVisualEffectsFrame(bool playing) {
       if (playing) Audio::AudioGetWaveData();
       VisualEffects::DrawScope(vars.WaveData, EQDiagramImageList, ScopeColors,
                                EQDiagramImageCanvas->Canvas(), ScopePoints);
-      EQDiagramImageCanvas->Changed();
       break;
     case VisualEffects::vmBandBars:
       if (playing) Audio::AudioGetFFTData();
       VisualEffects::ComputeBandPeaks(vars.FFTData, vars.FFTSampleRate, vars.EQBandFrequencies, BandPeaks);
       VisualEffects::DrawBandBars(BandPeaks, EQVisualEffectsImageList, EQDiagramImageCanvas->Canvas());
-      EQDiagramImageCanvas->Changed();
       break;
     case VisualEffects::vmSpectrum:
       if (playing) Audio::AudioGetFFTData();
       VisualEffects::DrawSpectrum(vars.FFTData, vars.FFTSampleRate, EQDiagramImageList, SpectrumColors,
                                   EQDiagramImageCanvas->Canvas());
-      EQDiagramImageCanvas->Changed();
       break;
     default: break;
   }
   if (playing && LevelMeterOn) Audio::AudioGetLevel();
   // The meter is redrawn only when one of its sprites changes.
   const uint32_t sprites = LevelMeterOn ? VisualEffects::LevelSprites(vars.LevelData) : 0;
-  if (playing && sprites == shownLevelSprites_) return;
-  shownLevelSprites_ = sprites;
-  VisualEffects::DrawLevelMeter(vars.LevelData, LevelMeterOn, EQVisualEffectsVolLevelImageList,
-                                EQVolLevelCanvas->Canvas());
-  EQVolLevelCanvas->Changed();
+  if (!playing || sprites != shownLevelSprites_) {
+    shownLevelSprites_ = sprites;
+    VisualEffects::DrawLevelMeter(vars.LevelData, LevelMeterOn, EQVisualEffectsVolLevelImageList,
+                                  EQVolLevelCanvas->Canvas());
+  }
+  // Both panels' changes reach the screen in one repaint, made now: a posted
+  // update would cost the event loop a second turn for each frame, and one
+  // per panel would flush the window twice.
+  QRegion changed;
+  for (PlatformUi::PaintBox* panel : {EQDiagramImageCanvas, EQVolLevelCanvas})
+    changed += panel->TakeChange().translated(panel->mapTo(this, QPoint()));
+  if (!changed.isEmpty()) repaint(changed);
 }

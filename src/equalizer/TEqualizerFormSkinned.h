@@ -101,6 +101,7 @@ class TEqualizerFormSkinned : public QWidget, public EqualizerSkinControls {
   // "EQ: PreAmp:62" or "EQ: 1000 Hz:73" in the deck's artist window.
   void ShowSliderMessage(int index);
   void DrawVisualEffectsFrame(bool playing);
+  void ShowBackgroundUnderLevelMeter();
   // A native skin's window that is shown, not minimized and not wholly covered.
   bool EffectsCanBeSeen() const;
   // A song plays and an effect or the meter is on.

@@ -50,6 +50,21 @@ TEST_F(PlatformChoiceTest, WaylandSessionsGetXWaylandUnlessTheUserChose) {
   EXPECT_FALSE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"));
 }
 
+// The player's choice holds while Qt starts; programs it starts get none.
+TEST_F(PlatformChoiceTest, PixelsGoOverTheConnectionUnlessTheUserChose) {
+  qunsetenv("QT_XCB_NO_MITSHM");
+  PlatformUi::SendPixelsOverTheConnection();
+  EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), "1");
+  PlatformUi::RestoreEnvironment();
+  EXPECT_FALSE(qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
+
+  qputenv("QT_XCB_NO_MITSHM", QByteArrayLiteral("0"));
+  PlatformUi::SendPixelsOverTheConnection();
+  PlatformUi::RestoreEnvironment();
+  EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), "0");
+  qunsetenv("QT_XCB_NO_MITSHM");
+}
+
 TEST_F(PlatformChoiceTest, DoubleSizeScalesQtAndLeavesTheUsersScaleAsItWas) {
   const struct {
     const char* users;  // nullptr: not set

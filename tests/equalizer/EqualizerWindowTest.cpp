@@ -174,6 +174,15 @@ TEST_F(EqualizerWindow, PanelClicksCycleTheModesAndAWinampSkinSilencesTheTimer) 
   GeneralFunctions::SkinIsWinamp = skin;
 }
 
+// The meter's two bars leave a gap between them, which shows the window's
+// background, not whatever the screen held there before.
+TEST_F(EqualizerWindow, TheLevelMeterShowsTheBackgroundBetweenItsBars) {
+  eq->Timer1Timer();
+  const QPoint inGap(15, 30);
+  EXPECT_EQ(eq->EQVolLevelCanvas->Canvas().pixel(inGap),
+            eq->EQMainImage->Picture().pixel(eq->EQVolLevelCanvas->geometry().topLeft() + inGap));
+}
+
 TEST_F(EqualizerWindow, TimersRestWhileNothingIsToBeDrawnAndASongWakesThem) {
   UsePlayList({WriteSong("tone.wav", 8.0)});
   DeckForm->Timer1->start();

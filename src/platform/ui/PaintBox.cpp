@@ -41,14 +41,15 @@ QRect DifferingRect(const QImage& before, const QImage& now) {
 
 PaintBox::PaintBox(QWidget* parent) : SkinnedControl(parent), canvas_(BlankCanvas(size())) {}
 
-void PaintBox::Changed() {
+void PaintBox::Changed() { update(TakeChange()); }
+
+QRect PaintBox::TakeChange() {
   // A paint handler drawing into the canvas is shown by the paint under way.
-  if (painting_) return;
+  if (painting_) return {};
   FitCanvas();
   const QRect changed = DifferingRect(shown_, canvas_);
-  if (changed.isEmpty()) return;
-  NoteShown(changed);
-  update(changed);
+  if (!changed.isEmpty()) NoteShown(changed);
+  return changed;
 }
 
 QImage& PaintBox::Canvas() {

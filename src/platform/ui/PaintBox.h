@@ -21,6 +21,9 @@ class PaintBox : public SkinnedControl {
   // Schedules a repaint of the smallest rectangle holding every pixel that
   // differs from what is shown; nothing when the canvas shows no change.
   void Changed();
+  // The same rectangle (in the box's coordinates), noted as shown and handed
+  // to a caller that repaints it together with other boxes' changes.
+  QRect TakeChange();
 
   // Runs at each repaint, before the canvas is shown, to draw into it.
   std::function<void()> OnPaint;

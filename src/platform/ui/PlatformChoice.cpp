@@ -11,11 +11,13 @@ namespace {
 
 constexpr char kScaleVariable[] = "QT_SCALE_FACTOR";
 constexpr char kPlatformVariable[] = "QT_QPA_PLATFORM";
+constexpr char kNoSharedMemoryVariable[] = "QT_XCB_NO_MITSHM";
 
 // The user's own scale variable while the player's stands in for it.
 std::optional<QByteArray> usersScale;
 bool scaleReplaced = false;
 bool platformChosen = false;
+bool sharedMemoryDeclined = false;
 
 }  // namespace
 
@@ -36,9 +38,17 @@ void ScaleWindowsBeforeQt(bool doubled) {
   scaleReplaced = true;
 }
 
+void SendPixelsOverTheConnection() {
+  if (qEnvironmentVariableIsSet(kNoSharedMemoryVariable)) return;
+  qputenv(kNoSharedMemoryVariable, QByteArrayLiteral("1"));
+  sharedMemoryDeclined = true;
+}
+
 void RestoreEnvironment() {
   if (platformChosen) qunsetenv(kPlatformVariable);
   platformChosen = false;
+  if (sharedMemoryDeclined) qunsetenv(kNoSharedMemoryVariable);
+  sharedMemoryDeclined = false;
   if (!scaleReplaced) return;
   if (usersScale) qputenv(kScaleVariable, *usersScale); else qunsetenv(kScaleVariable);
   scaleReplaced = false;

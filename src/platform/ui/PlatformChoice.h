@@ -17,7 +17,16 @@ void PreferXcbUnderWayland();
 // exists, then RestoreEnvironment once it does.
 void ScaleWindowsBeforeQt(bool doubled);
 
-// Puts back the variables the two choices above changed, so that programs
+// Qt's X11 windows hand their pixels to the server through shared memory,
+// and before painting over pixels whose hand-over may still be under way Qt
+// waits for a round trip to the server: two wake-ups of the player for each
+// small repaint (the scrolling text, a frame of the effects). The player's
+// windows are small, so sending the changed pixels over the connection costs
+// less. Unless the user chose either way. Call before the application object
+// exists, then RestoreEnvironment once it does.
+void SendPixelsOverTheConnection();
+
+// Puts back the variables the choices above changed, so that programs
 // the player starts (a browser, say) get the user's own platform and scale.
 void RestoreEnvironment();
 
