@@ -99,7 +99,10 @@ void TDeckForm::DrawVisualizationFrame(bool playing) {
     }
   }
   shownBlank = blank;
-  VisualizationDrawingCanvas->update();
+  // Repainted now, and only where the frame differs: a posted update would
+  // cost the event loop a second turn for each frame.
+  if (const QRect changed = VisualizationDrawingCanvas->TakeChange(); !changed.isEmpty())
+    repaint(changed.translated(VisualizationDrawingCanvas->mapTo(this, QPoint())));
   if (shaded) DeckShadeStrip->Changed(kShadeVisualization);
 }
 
