@@ -42,7 +42,7 @@ uint8_t GroupOf(uint8_t id, const Docking& docking) {
     return record.DockSide == WindowDocking::kNotDocked ? window : record.DockedTo;
   };
   uint8_t at = anchor(anchor(id));
-  return anchor(at) == at ? at : WindowDocking::diEqualizer;
+  return anchor(at) == at ? at : uint8_t{WindowDocking::diEqualizer};
 }
 
 }  // namespace

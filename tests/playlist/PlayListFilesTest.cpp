@@ -126,7 +126,7 @@ TEST(PlayListFiles, M3u8IsExtendedM3uForOtherPlayersAndReadsBack) {
   GeneralFunctions::SetEntrySongTitle("Radio", station);
   const QStringList entries{kThreeEntries[0], "", kThreeEntries[2], station};
   const auto seconds = [](const QString& entry) { return entry == kThreeEntries[0] ? 65 : -1; };
-  for (const QString& name : {"mix.m3u8", "MIX.M3U8"}) {
+  for (const char* name : {"mix.m3u8", "MIX.M3U8"}) {
     const QString path = PathInProgramFolder(name);
     ASSERT_TRUE(PlayListFile::WritePlayListFile(path, entries, seconds));
     EXPECT_EQ(ReadBytes(path), "#EXTM3U\r\n#EXTINF:65,A - One\r\n/m/a - one.mp3\r\n"

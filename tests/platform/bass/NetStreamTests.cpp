@@ -128,7 +128,9 @@ TEST_F(NetStreamTest, ServersThatSendNoStreamEndItWithTheReason) {
     RadioServer station(c.show, c.misbehaviour);
     const HSTREAM stream = PlayUrl(station.Url());
     // Until its time-out a station that says nothing holds the stream stalled, not ended.
-    if (c.misbehaviour == Misbehaviour::Silent) EXPECT_EQ(BASS_ChannelIsActive(stream), DWORD{BASS_ACTIVE_STALLED});
+    if (c.misbehaviour == Misbehaviour::Silent) {
+      EXPECT_EQ(BASS_ChannelIsActive(stream), DWORD{BASS_ACTIVE_STALLED});
+    }
     ASSERT_TRUE(WaitUntilInactive(stream, 5000));
     EXPECT_EQ(BASS_StreamGetNetError(stream), c.error);
     BASS_StreamFree(stream);
