@@ -68,8 +68,11 @@ OpenResult OpenStreamDecoder(const std::string& path) {
   const size_t size = static_cast<size_t>(file.gcount());
   if (size == 0) return {nullptr, BASS_ERROR_FORMAT};
 
+  // An Ogg stream goes to the Ogg decoders only, whatever its name says:
+  // libsndfile reads Ogg too, but leaks memory on a damaged Vorbis header.
+  const bool ogg = StartsWith(head, size, "OggS");
   std::vector<Opener> openers;
-  for (Opener opener : {ByContent(head, size), ByExtension(path)})
+  for (Opener opener : {ByContent(head, size), ogg ? nullptr : ByExtension(path)})
     if (opener && std::find(openers.begin(), openers.end(), opener) == openers.end()) openers.push_back(opener);
   for (Opener opener : openers) {
     OpenResult result = opener(path);
