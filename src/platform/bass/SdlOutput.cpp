@@ -41,8 +41,12 @@ class SdlOutput : public AudioOutput {
     }
     SDL_QueueAudio(device, stereoFrames, static_cast<Uint32>(frames * kBytesPerFrame));
     std::lock_guard lock(playMutex);
-    if (!started && !held) SDL_PauseAudioDevice(device, 0);
-    started = true;
+    // The device takes a whole buffer at a time: started before one is
+    // queued, its first take would be cut short with silence.
+    if (!started && SDL_GetQueuedAudioSize(device) >= kDeviceBufferFrames * kBytesPerFrame) {
+      started = true;
+      if (!held) SDL_PauseAudioDevice(device, 0);
+    }
   }
 
   void SetHeld(bool hold) override {
@@ -51,7 +55,13 @@ class SdlOutput : public AudioOutput {
     if (started) SDL_PauseAudioDevice(device, hold ? 1 : 0);
   }
 
-  void Discard() override { SDL_ClearQueuedAudio(device); }
+  // The device then waits for a whole buffer again before it plays on.
+  void Discard() override {
+    std::lock_guard lock(playMutex);
+    SDL_ClearQueuedAudio(device);
+    SDL_PauseAudioDevice(device, 1);
+    started = false;
+  }
 
  private:
   // Mixer thread: sleeps until the device will have played the queue down to
@@ -73,9 +83,10 @@ class SdlOutput : public AudioOutput {
 
   const SDL_AudioDeviceID device;
   const int rate;
-  // Guarded by playMutex: the mixer thread starts the device with its first
-  // block, the user-interface thread holds and releases it (BASS_Pause,
-  // BASS_Start); the flags and the device's pause state change together.
+  // Guarded by playMutex: the mixer thread starts the device once a buffer is
+  // queued, the user-interface thread holds and releases it (BASS_Pause,
+  // BASS_Start) and stops it (BASS_Stop); the flags and the device's pause
+  // state change together.
   std::mutex playMutex;
   bool started = false, held = false;
 };
