@@ -17,6 +17,10 @@ class AudioOutput {
   virtual void SetHeld(bool held) { (void)held; }
   // Drops sound queued but not yet heard (BASS_Stop).
   virtual void Discard() {}
+  // The mixer has had nothing to mix for a while, so all it queued has been
+  // heard, and it sleeps until the next Write: a device may let go of its
+  // hardware until then. Runs on the mixer thread.
+  virtual void Rest() {}
   // A recording of the mix wants the silences too; a device or the silent
   // output does not, so the mixer may rest while nothing plays.
   virtual bool WantsSilence() const { return false; }

@@ -9,6 +9,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kCpuWindow = std::chrono::milliseconds(500);
+// Idle this long, the output has played out all it was given.
+constexpr auto kRestAfter = std::chrono::seconds(1);
 
 }  // namespace
 
@@ -74,10 +76,16 @@ void Mixer::Run() {
     {
       std::unique_lock lock(mutex);
       if (state != State::Running || resting) {
-        // Idle until there is something to mix: the thread sleeps without a
-        // single wake-up, and the CPU figure says it works no more.
+        // Idle until there is something to mix: the thread sleeps, waking
+        // once to let the output rest, and the CPU figure says it works no more.
         cpuPercent = 0;
-        wake.wait(lock, [this] { return quit || (state == State::Running && !resting); });
+        const auto ready = [this] { return quit || (state == State::Running && !resting); };
+        if (!wake.wait_for(lock, kRestAfter, ready)) {
+          lock.unlock();
+          output->Rest();
+          lock.lock();
+          wake.wait(lock, ready);
+        }
         windowStart = Clock::now();
         windowWork = {};
       }

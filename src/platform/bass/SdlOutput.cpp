@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "platform/bass/AudioOutput.h"
@@ -24,15 +25,34 @@ constexpr Uint16 kDeviceBufferFrames = 4096;
 constexpr Uint32 kQueuedFramesTarget = kDeviceBufferFrames;
 constexpr Uint32 kBytesPerFrame = 4;  // 16-bit stereo
 
+// The device by its name (empty: the default one), paused, 16-bit stereo at
+// `rate`; SDL converts to whatever the hardware takes. 0 when it cannot.
+SDL_AudioDeviceID OpenDevice(const std::string& name, int rate) {
+  SDL_AudioSpec wanted{};
+  wanted.freq = rate;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = 2;
+  wanted.samples = kDeviceBufferFrames;
+  SDL_AudioSpec obtained{};
+  return SDL_OpenAudioDevice(name.empty() ? nullptr : name.c_str(), 0, &wanted, &obtained, 0);
+}
+
 class SdlOutput : public AudioOutput {
  public:
-  SdlOutput(SDL_AudioDeviceID device, int rate) : device(device), rate(rate) {}
+  SdlOutput(SDL_AudioDeviceID device, std::string name, int rate)
+      : device(device), name(std::move(name)), rate(rate) {}
   ~SdlOutput() override {
-    SDL_CloseAudioDevice(device);
+    if (device != 0) SDL_CloseAudioDevice(device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 
   void Write(const int16_t* stereoFrames, size_t frames) override {
+    if (reopen) {
+      reopen = false;
+      const SDL_AudioDeviceID opened = OpenDevice(name, rate);
+      std::lock_guard lock(playMutex);
+      device = opened;
+    }
     WaitUntilQueueWantsMore();
     if (SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_STOPPED) {
       // The device is gone (unplugged): the mix goes on in real time, unheard.
@@ -58,9 +78,25 @@ class SdlOutput : public AudioOutput {
   // The device then waits for a whole buffer again before it plays on.
   void Discard() override {
     std::lock_guard lock(playMutex);
+    if (device == 0) return;
     SDL_ClearQueuedAudio(device);
     SDL_PauseAudioDevice(device, 1);
     started = false;
+  }
+
+  // A device that plays nothing still wakes its thread many times a second
+  // (through a sound server about 80) to hand over silence, and pausing it
+  // does not stop that: a resting mixer closes it, the next block opens it
+  // again. A held device keeps what it has queued. Less than a buffer that
+  // never started (the silence the mixer wrote before it rested, or a sound
+  // that short) is dropped with it.
+  void Rest() override {
+    std::lock_guard lock(playMutex);
+    if (held || device == 0) return;
+    SDL_CloseAudioDevice(device);
+    device = 0;
+    started = false;
+    reopen = true;
   }
 
  private:
@@ -81,8 +117,12 @@ class SdlOutput : public AudioOutput {
     }
   }
 
-  const SDL_AudioDeviceID device;
+  // Changed on the mixer thread under playMutex, read by other threads under
+  // it; 0 while closed, or when it could not be opened again.
+  SDL_AudioDeviceID device;
+  const std::string name;
   const int rate;
+  bool reopen = false;  // mixer thread only: closed by Rest, opened by the next Write
   // Guarded by playMutex: the mixer thread starts the device once a buffer is
   // queued, the user-interface thread holds and releases it (BASS_Pause,
   // BASS_Start) and stops it (BASS_Stop); the flags and the device's pause
@@ -107,20 +147,15 @@ std::unique_ptr<AudioOutput> OpenSdlOutput(int device, int rate, int& error) {
     }
     name = SDL_GetAudioDeviceName(device - 1, 0);
   }
-  SDL_AudioSpec wanted{};
-  wanted.freq = rate;
-  wanted.format = AUDIO_S16SYS;
-  wanted.channels = 2;
-  wanted.samples = kDeviceBufferFrames;
-  SDL_AudioSpec obtained{};
-  const SDL_AudioDeviceID id = SDL_OpenAudioDevice(name, 0, &wanted, &obtained, 0);
+  const std::string deviceName = name ? name : "";
+  const SDL_AudioDeviceID id = OpenDevice(deviceName, rate);
   if (id == 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     error = BASS_ERROR_DRIVER;
     return nullptr;
   }
   error = BASS_OK;
-  return std::make_unique<SdlOutput>(id, obtained.freq > 0 ? obtained.freq : rate);
+  return std::make_unique<SdlOutput>(id, deviceName, rate);
 }
 
 }  // namespace Bass

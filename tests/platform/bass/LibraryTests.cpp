@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "BassTestKit.h"
 #include "support/TestEnvironment.h"
@@ -87,6 +88,19 @@ TEST_F(LibraryTest, SoundDeviceOutputPlaysTheExactMix) {
     return BassTestKit::FindFrames(heard, fixture.samples.data(), fixture.Frames()) >= 0;
   };
   EXPECT_TRUE(BassTestKit::WaitUntil(deviceHeardAll, 10000, 20));
+
+  // With nothing to play the device is let go (its file stops growing); the
+  // next sound opens it again, which starts its file afresh.
+  size_t lastSize = 0;
+  const auto deviceLetGo = [&] {
+    const size_t size = BassTestKit::ReadBytes(raw).size();
+    return std::exchange(lastSize, size) == size;
+  };
+  ASSERT_TRUE(BassTestKit::WaitUntil(deviceLetGo, 10000, 200));
+  ASSERT_TRUE(BASS_ChannelSetPosition(stream, 0));
+  ASSERT_TRUE(BASS_StreamPlay(stream, FALSE, 0));
+  EXPECT_TRUE(BassTestKit::WaitUntil([&] { return BassTestKit::ReadBytes(raw).size() < lastSize && deviceHeardAll(); },
+                                     10000, 20));
   BASS_Free();
 }
 
