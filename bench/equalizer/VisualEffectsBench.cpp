@@ -1,5 +1,6 @@
 // One visual-effects frame of each mode, as the equalizer's 20 ms timer draws
-// it: the data read from a playing channel into fixed buffers, then the
+// it, and one frame of the deck's analyzer and oscilloscope under Winamp
+// skins: the data read from a playing channel into fixed buffers, then the
 // drawing into the panel. Prints CPU microseconds per frame and the heap
 // allocations a frame makes (counted by replacing operator new).
 //   visual_effects_bench [FRAMES]
@@ -14,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "app/DeckVisualization.h"
 #include "equalizer/VisualEffects.h"
 #include "mediagen/WavFile.h"
 #include "platform/bass/bass.h"
@@ -52,15 +54,31 @@ struct Panel {
   VisualEffects::BandPeaks peaks{};
   VisualEffects::ScopePoints points{};
   const std::array<int32_t, 10> centres{31, 62, 125, 250, 500, 1000, 2000, 4000, 8000, 16000};
+  QImage deck = QImage(76, 16, QImage::Format_ARGB32);
+  DeckVisualization::Analyzer analyzer;
+  DeckVisualization::Palette palette{};
+  DeckVisualization::Spectrum deckSpectrum{};
+  DeckVisualization::Wave deckWave{};
 };
+
+enum Mode { kScope, kBandBars, kSpectrum, kDeckAnalyzer, kDeckScope, kModes };
 
 void Frame(Panel& p, DWORD channel, int mode) {
   switch (mode) {
-    case VisualEffects::vmScope:
+    case kDeckAnalyzer:
+      BASS_ChannelGetData(channel, p.deckSpectrum.data(), BASS_DATA_FFT1024);
+      p.analyzer.Step(p.deckSpectrum);
+      DeckVisualization::DrawAnalyzer(p.analyzer, p.palette, p.deck, p.deck.rect(), 3, 4);
+      return;
+    case kDeckScope:
+      BASS_ChannelGetData(channel, p.deckWave.data(), sizeof p.deckWave);
+      DeckVisualization::DrawScope(p.deckWave, p.palette, p.deck, p.deck.rect());
+      return;
+    case kScope:
       BASS_ChannelGetData(channel, p.wave.data(), sizeof p.wave);
       VisualEffects::DrawScope(p.wave, p.backgrounds, p.ramp, p.canvas, p.points);
       break;
-    case VisualEffects::vmBandBars:
+    case kBandBars:
       BASS_ChannelGetData(channel, p.spectrum.data(), BASS_DATA_FFT1024);
       VisualEffects::ComputeBandPeaks(p.spectrum, kMixRate, p.centres, p.peaks);
       VisualEffects::DrawBandBars(p.peaks, p.bars, p.canvas);
@@ -99,9 +117,9 @@ int main(int argc, char** argv) {
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
   Panel panel;
-  const char* names[] = {"oscilloscope", "band bars", "spectrum"};
+  const char* names[] = {"oscilloscope", "band bars", "spectrum", "deck analyzer", "deck scope"};
   std::printf("%-14s %12s %18s\n", "mode", "us/frame", "allocations/frame");
-  for (int mode = 0; mode < 3; ++mode) {
+  for (int mode = 0; mode < kModes; ++mode) {
     Frame(panel, stream, mode);  // the first frame of a spectrum size sets up its transform
     const long allocatedBefore = allocations;
     const double begun = ThreadCpuSeconds();

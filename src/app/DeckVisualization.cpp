@@ -37,10 +37,36 @@ float LevelRows(float magnitude) {
 
 QRgb Opaque(const QColor& colour) { return colour.rgb() | 0xFF000000u; }
 
-void Put(QImage& canvas, int x, int y, QRgb colour) {
-  if (x < 0 || y < 0 || x >= canvas.width() || y >= canvas.height()) return;
-  reinterpret_cast<QRgb*>(canvas.scanLine(y))[x] = colour;
-}
+// The canvas's pixels inside one area, addressed from the area's top left
+// corner; pixels off the canvas are skipped. The image is detached once, not
+// at every pixel.
+class Pixels {
+ public:
+  Pixels(QImage& canvas, const QRect& area)
+      : bits(canvas.bits()),
+        stride(canvas.bytesPerLine()),
+        origin(area.topLeft()),
+        clip(area.intersected(canvas.rect()).translated(-area.topLeft())) {}
+
+  void Put(int x, int y, QRgb colour) {
+    if (clip.contains(x, y)) Row(y)[x] = colour;
+  }
+  void Background(const Palette& palette) {
+    for (int y = clip.top(); y <= clip.bottom(); ++y) {
+      QRgb* row = Row(y);
+      for (int x = clip.left(); x <= clip.right(); ++x)
+        row[x] = x % 2 == 1 && y % 2 == 1 ? palette.grid : palette.background;
+    }
+  }
+
+ private:
+  QRgb* Row(int y) { return reinterpret_cast<QRgb*>(bits + qsizetype(y + origin.y()) * stride) + origin.x(); }
+
+  uchar* bits;
+  qsizetype stride;
+  QPoint origin;
+  QRect clip;  // in the area's coordinates
+};
 
 }  // namespace
 
@@ -90,20 +116,16 @@ int Analyzer::BarRows(int bar) const { return int(std::lround(bars_[size_t(bar)]
 int Analyzer::PeakRows(int bar) const { return int(std::ceil(peaks_[size_t(bar)])); }
 
 void DrawBackground(const Palette& palette, QImage& canvas, const QRect& area) {
-  for (int y = 0; y < area.height(); ++y) {
-    for (int x = 0; x < area.width(); ++x) {
-      const bool dot = x % 2 == 1 && y % 2 == 1;
-      Put(canvas, area.x() + x, area.y() + y, dot ? palette.grid : palette.background);
-    }
-  }
+  Pixels(canvas, area).Background(palette);
 }
 
 void DrawAnalyzer(const Analyzer& analyzer, const Palette& palette, QImage& canvas,
                   const QRect& area, int barWidth, int pitch) {
-  DrawBackground(palette, canvas, area);
+  Pixels pixels(canvas, area);
+  pixels.Background(palette);
   const int height = area.height();
   for (int bar = 0; bar < kBars; ++bar) {
-    const int left = area.x() + bar * pitch;
+    const int left = bar * pitch;
     const int top = height - analyzer.BarRows(bar) * height / kRows;
     const int peakRows = analyzer.PeakRows(bar);
     const int peakY = peakRows > 0 ? height - peakRows * height / kRows : height;
@@ -116,13 +138,14 @@ void DrawAnalyzer(const Analyzer& analyzer, const Palette& palette, QImage& canv
       } else {
         continue;
       }
-      for (int x = 0; x < barWidth; ++x) Put(canvas, left + x, area.y() + y, colour);
+      for (int x = 0; x < barWidth; ++x) pixels.Put(left + x, y, colour);
     }
   }
 }
 
 void DrawScope(const Wave& wave, const Palette& palette, QImage& canvas, const QRect& area) {
-  DrawBackground(palette, canvas, area);
+  Pixels pixels(canvas, area);
+  pixels.Background(palette);
   const int height = area.height();
   const int centre = (height - 1) / 2;
   int previous = centre;
@@ -133,7 +156,7 @@ void DrawScope(const Wave& wave, const Palette& palette, QImage& canvas, const Q
     const int from = x == 0 ? y : previous;
     for (int row = std::min(from, y); row <= std::max(from, y); ++row) {
       const int distance = std::abs(row - centre) * 5 / (centre + 1);
-      Put(canvas, area.x() + x, area.y() + row, palette.scope[size_t(std::min(distance, 4))]);
+      pixels.Put(x, row, palette.scope[size_t(std::min(distance, 4))]);
     }
     previous = y;
   }

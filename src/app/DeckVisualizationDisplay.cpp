@@ -67,7 +67,7 @@ void TDeckForm::VisualizationTimerTimer() {
 }
 
 void TDeckForm::DrawVisualizationFrame(bool playing) {
-  const Vis::Palette palette = Vis::PaletteFrom(SkinUnit::VisColours);
+  const Vis::Palette& palette = VisualizationPalette;
   QImage& display = VisualizationDrawingCanvas->Canvas();
   QImage& strip = DeckShadeStrip->Picture();
   const QRect whole = display.rect();
@@ -118,8 +118,9 @@ void TDeckForm::RestartVisualization() {
   const bool winamp = GeneralFunctions::SkinIsWinamp == 1;
   QImage& display = VisualizationDrawingCanvas->Canvas();
   VisualizationDrawingCanvas->setAttribute(Qt::WA_OpaquePaintEvent, winamp);
+  VisualizationPalette = Vis::PaletteFrom(SkinUnit::VisColours);
   if (winamp) {
-    Vis::DrawBackground(Vis::PaletteFrom(SkinUnit::VisColours), display, display.rect());
+    Vis::DrawBackground(VisualizationPalette, display, display.rect());
   } else {
     display.fill(Qt::transparent);
   }

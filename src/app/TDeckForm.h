@@ -55,6 +55,7 @@ class TDeckForm : public QWidget, public DeckSkinControls {
   // a song plays and the deck shows, and until its last frame has decayed.
   DeckVisualization::Mode VisualizationMode = DeckVisualization::dmAnalyzer;
   DeckVisualization::Analyzer VisualizationAnalyzer;
+  DeckVisualization::Palette VisualizationPalette{};  // the skin's colours, taken when it loads
   QTimer* VisualizationTimer;
 
   // Opens the preferences dialog without blocking the other windows; the

@@ -25,7 +25,7 @@ class SpectrumAnalyser {
   size_t size;
   kiss_fftr_cfg config;
   std::vector<float> window;
-  double scale;  // a sine of amplitude a peaks at a x (window sum) / 2 in its bin
+  float scale;  // a sine of amplitude a peaks at a x (window sum) / 2 in its bin
   std::vector<kiss_fft_scalar> input;
   std::vector<kiss_fft_cpx> output;
 };
