@@ -6,8 +6,10 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/bass/AudioOutput.h"
+#include "platform/bass/FrameHistory.h"
 #include "platform/bass/bass.h"
 
 namespace Bass {
@@ -24,6 +26,8 @@ constexpr Uint16 kDeviceBufferFrames = 4096;
 // scheduling hiccups; little enough for meters and controls to feel direct.
 constexpr Uint32 kQueuedFramesTarget = kDeviceBufferFrames;
 constexpr Uint32 kBytesPerFrame = 4;  // 16-bit stereo
+// More than the queue ever holds: the target and one more block.
+constexpr size_t kHistoryFrames = 2 * kQueuedFramesTarget;
 
 // The device by its name (empty: the default one), paused, 16-bit stereo at
 // `rate`; SDL converts to whatever the hardware takes. 0 when it cannot.
@@ -52,6 +56,9 @@ class SdlOutput : public AudioOutput {
       const SDL_AudioDeviceID opened = OpenDevice(name, rate);
       std::lock_guard lock(playMutex);
       device = opened;
+      if (device != 0 && !unplayed.empty())
+        SDL_QueueAudio(device, unplayed.data(), static_cast<Uint32>(unplayed.size() * sizeof(int16_t)));
+      unplayed.clear();
     }
     WaitUntilQueueWantsMore();
     if (SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_STOPPED) {
@@ -60,6 +67,7 @@ class SdlOutput : public AudioOutput {
       return;
     }
     SDL_QueueAudio(device, stereoFrames, static_cast<Uint32>(frames * kBytesPerFrame));
+    queued.Push(stereoFrames, frames);
     std::lock_guard lock(playMutex);
     // The device takes a whole buffer at a time: started before one is
     // queued, its first take would be cut short with silence.
@@ -78,6 +86,7 @@ class SdlOutput : public AudioOutput {
   // The device then waits for a whole buffer again before it plays on.
   void Discard() override {
     std::lock_guard lock(playMutex);
+    unplayed.clear();
     if (device == 0) return;
     SDL_ClearQueuedAudio(device);
     SDL_PauseAudioDevice(device, 1);
@@ -87,12 +96,18 @@ class SdlOutput : public AudioOutput {
   // A device that plays nothing still wakes its thread many times a second
   // (through a sound server about 80) to hand over silence, and pausing it
   // does not stop that: a resting mixer closes it, the next block opens it
-  // again. A held device keeps what it has queued. Less than a buffer that
-  // never started (the silence the mixer wrote before it rested, or a sound
-  // that short) is dropped with it.
+  // again. A held device's queue has not been played: it is kept and queued
+  // again first, so the song goes on where it was held. Otherwise less than
+  // a buffer that never started (the silence the mixer wrote before it
+  // rested, or a sound that short) is dropped with the device.
   void Rest() override {
     std::lock_guard lock(playMutex);
-    if (held || device == 0) return;
+    if (device == 0) return;
+    if (held) {
+      const size_t frames = std::min<size_t>(SDL_GetQueuedAudioSize(device) / kBytesPerFrame, kHistoryFrames);
+      unplayed.resize(frames * 2);
+      queued.Latest(unplayed.data(), frames);
+    }
     SDL_CloseAudioDevice(device);
     device = 0;
     started = false;
@@ -123,12 +138,14 @@ class SdlOutput : public AudioOutput {
   const std::string name;
   const int rate;
   bool reopen = false;  // mixer thread only: closed by Rest, opened by the next Write
+  FrameHistory<kHistoryFrames> queued;  // mixer thread only: what went into the queue last
   // Guarded by playMutex: the mixer thread starts the device once a buffer is
   // queued, the user-interface thread holds and releases it (BASS_Pause,
   // BASS_Start) and stops it (BASS_Stop); the flags and the device's pause
   // state change together.
   std::mutex playMutex;
   bool started = false, held = false;
+  std::vector<int16_t> unplayed;  // a held device's queue when it was let go
 };
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/bass/Spectrum.h"
 
@@ -18,37 +17,25 @@ WORD LevelOf(int peak) { return static_cast<WORD>(std::min(kFullLevel, (peak * k
 
 void Taps::Push(const int16_t* stereoFrames, size_t frames) {
   std::lock_guard lock(mutex);
-  if (frames > kCapacity) {
-    stereoFrames += (frames - kCapacity) * 2;
-    frames = kCapacity;
-  }
-  const size_t first = std::min(frames, kCapacity - next);
-  std::memcpy(&ring[next * 2], stereoFrames, first * 4);
-  std::memcpy(&ring[0], stereoFrames + first * 2, (frames - first) * 4);
-  next = (next + frames) % kCapacity;
+  history.Push(stereoFrames, frames);
 }
 
 void Taps::Clear() {
   std::lock_guard lock(mutex);
-  ring.fill(0);
-  next = 0;
+  history.Clear();
 }
 
 void Taps::Latest(int16_t* stereoFrames, size_t frames) const {
   std::lock_guard lock(mutex);
-  const size_t start = (next + kCapacity - frames) % kCapacity;
-  const size_t first = std::min(frames, kCapacity - start);
-  std::memcpy(stereoFrames, &ring[start * 2], first * 4);
-  std::memcpy(stereoFrames + first * 2, &ring[0], (frames - first) * 4);
+  history.Latest(stereoFrames, frames);
 }
 
 DWORD Taps::Level() const {
   std::lock_guard lock(mutex);
   int left = 0, right = 0;
-  for (size_t i = 0, frame = (next + kCapacity - kLevelFrames) % kCapacity; i < kLevelFrames;
-       ++i, frame = (frame + 1) % kCapacity) {
-    left = std::max(left, std::abs(static_cast<int>(ring[2 * frame])));
-    right = std::max(right, std::abs(static_cast<int>(ring[2 * frame + 1])));
+  for (size_t age = 0; age < kLevelFrames; ++age) {
+    left = std::max(left, std::abs(static_cast<int>(history.Sample(age, 0))));
+    right = std::max(right, std::abs(static_cast<int>(history.Sample(age, 1))));
   }
   return MAKELONG(LevelOf(left), LevelOf(right));
 }

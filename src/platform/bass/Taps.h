@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/bass/FrameHistory.h"
 #include "platform/bass/Spectrum.h"
 #include "platform/bass/bass.h"
 
@@ -33,8 +34,7 @@ class Taps {
   void Latest(int16_t* stereoFrames, size_t frames) const;
 
   mutable std::mutex mutex;
-  std::array<int16_t, kCapacity * 2> ring{};
-  size_t next = 0;  // where the next frame goes
+  FrameHistory<kCapacity> history;
 
   // The readers' working space, behind its own lock so the mixer never waits for an analysis.
   mutable std::mutex readerMutex;

@@ -80,14 +80,21 @@ TEST_F(LibraryTest, SoundDeviceOutputPlaysTheExactMix) {
   const BassTestKit::Pcm16 fixture = BassTestKit::DistinctFrames(4410);
   const HSTREAM stream = BASS_StreamCreateFile(FALSE, BassTestKit::WriteWav("distinct.wav", fixture).c_str(), 0, 0, 0);
   ASSERT_TRUE(BASS_StreamPlay(stream, FALSE, 0));
-  const auto deviceHeardAll = [&] {
+  // The sound the device played, silence left out (no fixture sample is 0).
+  const auto heardSound = [&] {
     const std::vector<uint8_t> bytes = BassTestKit::ReadBytes(raw);
-    BassTestKit::Pcm16 heard;
-    heard.samples.resize(bytes.size() / 2);
-    if (!heard.samples.empty()) std::memcpy(heard.samples.data(), bytes.data(), heard.samples.size() * 2);
-    return BassTestKit::FindFrames(heard, fixture.samples.data(), fixture.Frames()) >= 0;
+    std::vector<int16_t> samples(bytes.size() / 2);
+    if (!samples.empty()) std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    std::erase(samples, int16_t{0});
+    return samples;
   };
-  EXPECT_TRUE(BassTestKit::WaitUntil(deviceHeardAll, 10000, 20));
+  const auto heardWhole = [&](const BassTestKit::Pcm16& song, const std::vector<int16_t>& before = {}) {
+    BassTestKit::Pcm16 heard{song.rate, song.channels, before};
+    const std::vector<int16_t> now = heardSound();
+    heard.samples.insert(heard.samples.end(), now.begin(), now.end());
+    return BassTestKit::FindFrames(heard, song.samples.data(), song.Frames()) >= 0;
+  };
+  EXPECT_TRUE(BassTestKit::WaitUntil([&] { return heardWhole(fixture); }, 10000, 20));
 
   // With nothing to play the device is let go (its file stops growing); the
   // next sound opens it again, which starts its file afresh.
@@ -99,8 +106,22 @@ TEST_F(LibraryTest, SoundDeviceOutputPlaysTheExactMix) {
   ASSERT_TRUE(BassTestKit::WaitUntil(deviceLetGo, 10000, 200));
   ASSERT_TRUE(BASS_ChannelSetPosition(stream, 0));
   ASSERT_TRUE(BASS_StreamPlay(stream, FALSE, 0));
-  EXPECT_TRUE(BassTestKit::WaitUntil([&] { return BassTestKit::ReadBytes(raw).size() < lastSize && deviceHeardAll(); },
-                                     10000, 20));
+  EXPECT_TRUE(BassTestKit::WaitUntil(
+      [&] { return BassTestKit::ReadBytes(raw).size() < lastSize && heardWhole(fixture); }, 10000, 20));
+
+  // Held long enough, the device is let go too; on release the song goes on
+  // from the first frame it had not played, none lost and none twice.
+  const BassTestKit::Pcm16 song = BassTestKit::DistinctFrames(66150);
+  const HSTREAM longer = BASS_StreamCreateFile(FALSE, BassTestKit::WriteWav("longer.wav", song).c_str(), 0, 0, 0);
+  ASSERT_TRUE(BASS_StreamPlay(longer, FALSE, 0));
+  ASSERT_TRUE(BassTestKit::WaitUntil([&] { return heardSound().size() > 4410 * 2; }, 10000, 5));
+  ASSERT_TRUE(BASS_Pause());
+  lastSize = 0;
+  ASSERT_TRUE(BassTestKit::WaitUntil(deviceLetGo, 10000, 200));
+  const std::vector<int16_t> beforeHold = heardSound();
+  ASSERT_LT(beforeHold.size(), song.samples.size());
+  ASSERT_TRUE(BASS_Start());
+  EXPECT_TRUE(BassTestKit::WaitUntil([&] { return heardWhole(song, beforeHold); }, 10000, 20));
   BASS_Free();
 }
 
