@@ -5,11 +5,11 @@
 #include <QHash>
 #include <QSaveFile>
 
-#include <zip.h>
-
 #include <algorithm>
 #include <optional>
 #include <vector>
+
+#include "skins/ZipLibrary.h"
 
 namespace SkinUnit {
 
@@ -22,10 +22,10 @@ struct Entry {
 };
 
 struct ZipCloser {
-  void operator()(zip_t* archive) const { zip_discard(archive); }
+  void operator()(zip_t* archive) const { Zip()->discard(archive); }
 };
 struct ZipFileCloser {
-  void operator()(zip_file_t* file) const { zip_fclose(file); }
+  void operator()(zip_file_t* file) const { Zip()->fclose(file); }
 };
 
 bool IsMarker(const QString& name) {
@@ -37,9 +37,9 @@ bool IsMarker(const QString& name) {
 // resource forks some archivers add are left out.
 std::vector<Entry> ListFiles(zip_t* archive) {
   std::vector<Entry> files;
-  const zip_int64_t count = zip_get_num_entries(archive, 0);
+  const zip_int64_t count = Zip()->get_num_entries(archive, 0);
   for (zip_int64_t i = 0; i < count; ++i) {
-    const char* raw = zip_get_name(archive, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
+    const char* raw = Zip()->get_name(archive, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
     if (!raw) continue;
     QString path = QString::fromUtf8(raw);
     path.replace(u'\\', u'/');
@@ -54,7 +54,7 @@ std::vector<Entry> ListFiles(zip_t* archive) {
 
 // Reads one entry whole, refusing more than `limit` bytes whatever its header claims.
 std::optional<QByteArray> ReadEntry(zip_t* archive, zip_uint64_t index, qint64 limit, QString* error) {
-  std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive, index, 0));
+  std::unique_ptr<zip_file_t, ZipFileCloser> file(Zip()->fopen_index(archive, index, 0));
   if (!file) {
     *error = QStringLiteral("is damaged");
     return std::nullopt;
@@ -62,7 +62,7 @@ std::optional<QByteArray> ReadEntry(zip_t* archive, zip_uint64_t index, qint64 l
   QByteArray data;
   char buffer[64 * 1024];
   for (;;) {
-    const zip_int64_t read = zip_fread(file.get(), buffer, sizeof buffer);
+    const zip_int64_t read = Zip()->fread(file.get(), buffer, sizeof buffer);
     if (read < 0) {
       *error = QStringLiteral("is damaged");
       return std::nullopt;
@@ -106,17 +106,21 @@ std::optional<OpenedArchive> OpenArchive(const QString& path, const SkinArchiveL
     *error = QStringLiteral("is too large");
     return std::nullopt;
   }
+  if (!Zip()) {
+    *error = QStringLiteral("cannot be opened without libzip");
+    return std::nullopt;
+  }
   OpenedArchive opened;
   opened.bytes = file.readAll();
 
   zip_error_t openError;
-  zip_error_init(&openError);
+  Zip()->error_init(&openError);
   zip_source_t* source =
-      zip_source_buffer_create(opened.bytes.constData(), zip_uint64_t(opened.bytes.size()), 0, &openError);
-  opened.archive.reset(source ? zip_open_from_source(source, ZIP_RDONLY, &openError) : nullptr);
-  zip_error_fini(&openError);
+      Zip()->source_buffer_create(opened.bytes.constData(), zip_uint64_t(opened.bytes.size()), 0, &openError);
+  opened.archive.reset(source ? Zip()->open_from_source(source, ZIP_RDONLY, &openError) : nullptr);
+  Zip()->error_fini(&openError);
   if (!opened.archive) {
-    if (source) zip_source_free(source);
+    if (source) Zip()->source_free(source);
     *error = QStringLiteral("is damaged or not a zip archive");
     return std::nullopt;
   }
@@ -176,7 +180,7 @@ UnpackedSkin UnpackSkinArchive(const QString& path, const SkinArchiveLimits& lim
   qint64 total = 0;
   for (const Entry* entry : skinFiles) {
     zip_stat_t stat;
-    if (zip_stat_index(archive, entry->index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+    if (Zip()->stat_index(archive, entry->index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
         stat.encryption_method != ZIP_EM_NONE) {
       result.error = QStringLiteral("is encrypted");
       return result;

@@ -1,18 +1,14 @@
 #include "platform/bass/CurlLibrary.h"
 
-#include <dlfcn.h>
-
 #include <cstdio>
+
+#include "platform/LibraryLoading.h"
 
 namespace Bass {
 
 namespace {
 
-template <typename Function>
-bool Resolve(void* library, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(dlsym(library, name));
-  return function != nullptr;
-}
+using Platform::Resolve;
 
 const CurlLibrary* Load() {
   // Never unloaded: its threads and global state live until the program ends.
