@@ -9,6 +9,7 @@
 #include <array>
 
 #include "skins/DeckSkinControls.h"
+#include "skins/SkinFiles.h"
 #include "skins/EqualizerSkinControls.h"
 #include "skins/PlayListSkinControls.h"
 #include "skins/SkinFiles.h"
@@ -71,10 +72,9 @@ std::optional<QCursor> ReadCursorFile(const QString& path) {
   for (int i = 0; i < entries; ++i) {
     for (int b = 4; b < 8; ++b) asIcon[kDirectorySize + kEntrySize * i + b] = 0;
   }
-  QImage image;
-  if (!image.loadFromData(asIcon, "ICO") || image.isNull()) return std::nullopt;
-  if (hotX >= image.width() || hotY >= image.height()) return std::nullopt;
-  return QCursor(QPixmap::fromImage(image), hotX, hotY);
+  const std::optional<QImage> image = DecodeImage(asIcon, "ICO");
+  if (!image || hotX >= image->width() || hotY >= image->height()) return std::nullopt;
+  return QCursor(QPixmap::fromImage(*image), hotX, hotY);
 }
 
 QCursor SkinCursor(int id) {

@@ -62,19 +62,6 @@ bool PlausibleBitmap(const QByteArray& data) {
   return true;
 }
 
-std::optional<QImage> ReadPng(const QByteArray& data) {
-  QBuffer buffer;
-  buffer.setData(data);
-  QImageReader reader(&buffer, "PNG");
-  const QSize size = reader.size();
-  if (size.isEmpty() || size.width() > kMaxBitmapSide || size.height() > kMaxBitmapSide ||
-      qint64(size.width()) * size.height() > kMaxBitmapPixels)
-    return std::nullopt;
-  QImage image;
-  if (!reader.read(&image)) return std::nullopt;
-  return image;
-}
-
 }  // namespace
 
 QString FindSkinFile(const QString& folder, const QString& fileName) {
@@ -89,6 +76,22 @@ QString FindSkinFile(const QString& folder, const QString& fileName) {
   return {};
 }
 
+std::optional<QImage> DecodeImage(const QByteArray& data, const char* format) {
+  QBuffer buffer;
+  buffer.setData(data);
+  QImageReader reader(&buffer, format);
+  // Left to guess, Qt asks every image-format plugin whether it knows the
+  // data better, loading each of them with its libraries.
+  reader.setAutoDetectImageFormat(false);
+  const QSize size = reader.size();
+  if (size.isValid() && (size.width() > kMaxBitmapSide || size.height() > kMaxBitmapSide ||
+                         qint64(size.width()) * size.height() > kMaxBitmapPixels))
+    return std::nullopt;
+  QImage image;
+  if (!reader.read(&image) || image.isNull()) return std::nullopt;
+  return image;
+}
+
 std::optional<QImage> ReadSkinBitmap(const QString& path) {
   if (path.isEmpty()) return std::nullopt;
   QFile file(path);
@@ -98,12 +101,11 @@ std::optional<QImage> ReadSkinBitmap(const QString& path) {
   const QByteArray data = file.readAll();
   std::optional<QImage> image;
   if (data.startsWith("\x89PNG")) {
-    image = ReadPng(data);
+    image = DecodeImage(data, "PNG");
   } else if (PlausibleBitmap(data)) {
-    image.emplace();
-    if (!image->loadFromData(data, "BMP")) image.reset();
+    image = DecodeImage(data, "BMP");
   }
-  if (!image || image->isNull()) return std::nullopt;
+  if (!image) return std::nullopt;
   // Skin bitmaps are opaque; a stray alpha channel must not make sprites vanish.
   return image->convertToFormat(QImage::Format_RGB32);
 }

@@ -18,6 +18,10 @@ QString FindSkinFile(const QString& folder, const QString& fileName);
 // anything is allocated for it.
 std::optional<QImage> ReadSkinBitmap(const QString& path);
 
+// `data` decoded as an image of `format` ("BMP", "PNG", "ICO") and of no
+// other; nothing when it is not one, or larger than a skin bitmap may be.
+std::optional<QImage> DecodeImage(const QByteArray& data, const char* format);
+
 // Reads a skin text file (refusing files far larger than any skin text file).
 std::optional<QStringList> ReadSkinText(const QString& path);
 
