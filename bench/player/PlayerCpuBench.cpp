@@ -13,8 +13,9 @@
 // that follow each other without a gap (a seam every two seconds, each next
 // song opened ahead); for every case the highest share a thread had in any
 // 100 ms window shows whether a seam costs more than a block's mix.
-//   player_cpu_bench [--program PATH] [SECONDS]   (default 20 per case)
-// --program measures another build of the player, say one from before a change.
+//   player_cpu_bench [--program PATH] [--case TEXT] [SECONDS]   (default 20 per case)
+// --program measures another build of the player, say one from before a change;
+// --case only the cases whose title holds TEXT.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -181,6 +182,7 @@ class PrivatePulseServer {
 
 struct Setup {
   QString program;
+  QString onlyCases;  // measured when their title holds this
   QString home;
   int seconds = 20;
 };
@@ -236,6 +238,7 @@ void EndPlayer(QProcess& player) {
 
 void Measure(const char* what, const Setup& setup, const QStringList& songs,
              const QProcessEnvironment& env = SilentOutput()) {
+  if (!QString::fromUtf8(what).contains(setup.onlyCases)) return;
   MapWatch windows;
   QElapsedTimer sinceStart;
   sinceStart.start();
@@ -314,8 +317,9 @@ int main(int argc, char** argv) {
   Setup setup;
   setup.program = QStringLiteral(SOLVANE_PROGRAM_FOLDER "/solvane");
   QStringList arguments = app.arguments().mid(1);
-  if (arguments.size() >= 2 && arguments[0] == QLatin1String("--program")) {
-    setup.program = QFileInfo(arguments[1]).absoluteFilePath();
+  while (arguments.size() >= 2 && arguments[0].startsWith(QLatin1String("--"))) {
+    if (arguments[0] == QLatin1String("--program")) setup.program = QFileInfo(arguments[1]).absoluteFilePath();
+    if (arguments[0] == QLatin1String("--case")) setup.onlyCases = arguments[1];
     arguments = arguments.mid(2);
   }
   if (!arguments.isEmpty()) setup.seconds = std::max(1, arguments[0].toInt());
