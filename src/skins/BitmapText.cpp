@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <optional>
+
 namespace GeneralFunctions {
 
 uint8_t SkinIsWinamp = 0;
@@ -36,19 +38,33 @@ int NumberCell(QChar c) {
 
 enum class ColonRule { Skipped, DrawnAsCell13 };
 
-// One painter serves a whole text: the deck draws its texts several times a
-// second, and setting up a painter for each character cost more than the
-// drawing. A cell the list does not hold draws nothing.
-void DrawCell(QPainter& painter, const PlatformUi::ImageList& list, int x, int y, int cell) {
-  const QImage sprite = list.Sprite(cell);
-  if (!sprite.isNull()) painter.drawImage(x, y, sprite);
-}
+// The cells of one text, drawn into a canvas. The deck draws its texts
+// several times a second: an opaque cell is copied, and the one painter the
+// others share is set up only when a cell needs it (setting one up for each
+// character cost more than the drawing). A cell the list does not hold draws
+// nothing.
+class CellWriter {
+ public:
+  explicit CellWriter(QImage& canvas) : canvas(canvas) {}
+
+  void Draw(const PlatformUi::ImageList& list, int x, int y, int cell) {
+    if (list.CopyOpaque(canvas, x, y, cell)) return;
+    const QImage sprite = list.Sprite(cell);
+    if (sprite.isNull()) return;
+    if (!painter) painter.emplace(&canvas);
+    painter->drawImage(x, y, sprite);
+  }
+
+ private:
+  QImage& canvas;
+  std::optional<QPainter> painter;
+};
 
 void DrawDigits(const QString& text, int minLength, int gap, int x, int y,
                 const PlatformUi::ImageList& numbers, PlatformUi::PaintBox& box, bool showBlanks,
                 ColonRule colonRule) {
   const QString padded = text.rightJustified(minLength, u' ');
-  QPainter painter(&box.Canvas());
+  std::optional<CellWriter> cells(box.Canvas());
   int advance = 0;
   for (const QChar c : padded) {
     int cell = NumberCell(c);
@@ -63,12 +79,12 @@ void DrawDigits(const QString& text, int minLength, int gap, int x, int y,
     }
     if (c == u'?' && colonRule == ColonRule::DrawnAsCell13) drawn = false;
     if (drawn) {
-      DrawCell(painter, numbers, x + advance, y, cell);
+      cells->Draw(numbers, x + advance, y, cell);
       advance += gap;
     }
     advance += numbers.Width();
   }
-  painter.end();
+  cells.reset();
   box.Changed();
 }
 
@@ -81,21 +97,21 @@ int CharacterCell(QChar character) {
 
 void DrawBitmapText(const QString& text, int cells, int x, int y,
                     const PlatformUi::ImageList& font, PlatformUi::PaintBox& box) {
-  QPainter painter(&box.Canvas());
+  std::optional<CellWriter> writer(box.Canvas());
   int advance = 0;
   for (int i = 0; i < cells; ++i) {
     const QChar c = i < text.size() ? text[i] : QChar(u' ');
     const int cell = CharacterCell(c);
     if (SkinIsWinamp == 1 && c == u'@') {
-      DrawCell(painter, font, x + advance, y, kWinampAtCell);
+      writer->Draw(font, x + advance, y, kWinampAtCell);
       advance += font.Width();
-      DrawCell(painter, font, x + advance, y, kWinampAtCell + 1);
+      writer->Draw(font, x + advance, y, kWinampAtCell + 1);
     } else {
-      DrawCell(painter, font, x + advance, y, cell);
+      writer->Draw(font, x + advance, y, cell);
     }
     advance += font.Width();
   }
-  painter.end();
+  writer.reset();
   box.Changed();
 }
 

@@ -2,17 +2,41 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cstring>
+
 namespace PlatformUi {
+
+namespace {
+
+bool FullyOpaque(const QImage& sprite) {
+  for (int y = 0; y < sprite.height(); ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(sprite.constScanLine(y));
+    if (!std::all_of(row, row + sprite.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; })) return false;
+  }
+  return true;
+}
+
+// Canvases an opaque 32-bit pixel is copied into unchanged by a painter.
+bool TakesCopiedPixels(const QImage& canvas) {
+  const QImage::Format format = canvas.format();
+  return canvas.devicePixelRatio() == 1.0 &&
+         (format == QImage::Format_ARGB32 || format == QImage::Format_RGB32 ||
+          format == QImage::Format_ARGB32_Premultiplied);
+}
+
+}  // namespace
 
 void ImageList::SetSize(int width, int height) {
   width_ = width;
   height_ = height;
-  sprites_.clear();
+  Clear();
 }
 
 void ImageList::Add(const QImage& sprite) {
   if (sprite.size() == QSize(width_, height_) && sprite.format() == QImage::Format_ARGB32) {
     sprites_.push_back(sprite);
+    opaque_.push_back(FullyOpaque(sprite) && sprite.devicePixelRatio() == 1.0);
     return;
   }
   QImage fitted(width_, height_, QImage::Format_ARGB32);
@@ -22,6 +46,7 @@ void ImageList::Add(const QImage& sprite) {
   painter.drawImage(0, 0, sprite);
   painter.end();
   sprites_.push_back(fitted);
+  opaque_.push_back(FullyOpaque(fitted));
 }
 
 QImage ImageList::Sprite(int index) const {
@@ -29,8 +54,20 @@ QImage ImageList::Sprite(int index) const {
   return sprites_[static_cast<size_t>(index)];
 }
 
+bool ImageList::CopyOpaque(QImage& canvas, int x, int y, int index) const {
+  if (index < 0 || index >= Count() || !opaque_[size_t(index)] || !TakesCopiedPixels(canvas)) return false;
+  const QImage& sprite = sprites_[size_t(index)];
+  const QRect target = QRect(x, y, sprite.width(), sprite.height()).intersected(canvas.rect());
+  for (int row = target.top(); row <= target.bottom(); ++row) {
+    std::memcpy(reinterpret_cast<QRgb*>(canvas.scanLine(row)) + target.left(),
+                reinterpret_cast<const QRgb*>(sprite.constScanLine(row - y)) + (target.left() - x),
+                size_t(target.width()) * sizeof(QRgb));
+  }
+  return true;
+}
+
 void ImageList::Draw(QImage& canvas, int x, int y, int index) const {
-  if (index < 0 || index >= Count() || canvas.isNull()) return;
+  if (index < 0 || index >= Count() || canvas.isNull() || CopyOpaque(canvas, x, y, index)) return;
   QPainter painter(&canvas);
   painter.drawImage(x, y, sprites_[static_cast<size_t>(index)]);
 }

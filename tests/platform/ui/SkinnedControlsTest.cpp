@@ -1,3 +1,4 @@
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -44,6 +45,30 @@ TEST(ImageListTest, SpritesTakeTheListSizeAndMissingIndexesDrawNothing) {
 
   list.SetSize(5, 5);
   EXPECT_EQ(list.Count(), 0);
+}
+
+// A copied opaque sprite must look exactly as a painted one, wherever it
+// lands, the canvas's edges included; a see-through one is never copied.
+TEST(ImageListTest, OpaqueSpritesAreCopiedExactlyAsAPainterDrawsThem) {
+  QImage pattern(5, 4, QImage::Format_ARGB32);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 5; ++x) pattern.setPixel(x, y, qRgb(40 * x, 50 * y, 7 * x * y));
+  ImageList list(5, 4);
+  list.Add(pattern);
+  list.Add(Solid(5, 4, QColor(255, 0, 0, 128)));
+  for (QImage::Format format : {QImage::Format_ARGB32, QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+    for (const QPoint at : {QPoint(0, 0), QPoint(3, 2), QPoint(-2, -3), QPoint(6, 5), QPoint(9, 9)}) {
+      QImage copied = Solid(8, 7, Qt::blue).convertToFormat(format);
+      QImage painted = copied.copy();
+      ASSERT_TRUE(list.CopyOpaque(copied, at.x(), at.y(), 0));
+      QPainter(&painted).drawImage(at, pattern);
+      EXPECT_EQ(copied, painted) << format << " at " << at.x() << "," << at.y();
+    }
+  }
+  QImage canvas = Solid(8, 7, Qt::blue);
+  EXPECT_FALSE(list.CopyOpaque(canvas, 0, 0, 1));
+  EXPECT_FALSE(list.CopyOpaque(canvas, 0, 0, 2));
+  EXPECT_EQ(canvas, Solid(8, 7, Qt::blue));
 }
 
 class MouseTest : public testing::Test {
