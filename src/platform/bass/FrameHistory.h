@@ -28,11 +28,12 @@ class FrameHistory {
     next = 0;
   }
 
-  // The newest `frames` frames (at most Capacity) in time order; before
-  // enough were pushed, the oldest of them are silence.
-  void Latest(int16_t* stereoFrames, size_t frames) const {
+  // The newest `frames` frames (at most Capacity) in time order, leaving out
+  // the `skipped` newest; before enough were pushed, the oldest are silence.
+  void Latest(int16_t* stereoFrames, size_t frames, size_t skipped = 0) const {
     frames = std::min(frames, Capacity);
-    const size_t start = (next + Capacity - frames) % Capacity;
+    skipped = std::min(skipped, Capacity - frames);
+    const size_t start = (next + 2 * Capacity - frames - skipped) % Capacity;
     const size_t first = std::min(frames, Capacity - start);
     std::memcpy(stereoFrames, &ring[start * 2], first * 4);
     std::memcpy(stereoFrames + first * 2, &ring[0], (frames - first) * 4);

@@ -2,6 +2,7 @@
 // The most recent stereo frames a channel (or the final mix) produced, for
 // level meters, waveforms and spectra. The mixer thread pushes; any thread reads.
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -15,8 +16,13 @@ namespace Bass {
 
 class Taps {
  public:
-  static constexpr size_t kCapacity = 2048;  // frames: enough for the largest spectrum
+  // Frames: the largest spectrum, behind frames not yet in view.
+  static constexpr size_t kCapacity = 8192;
   static constexpr size_t kLevelFrames = 1024;
+  // A push of more frames (a mixer's large block, a recorder's delivery)
+  // comes into view this many at a time, spread evenly over the time between
+  // pushes: readers see the sound move on as often as with small blocks.
+  static constexpr size_t kStepFrames = 1024;
 
   void Push(const int16_t* stereoFrames, size_t frames);
   void Clear();
@@ -30,11 +36,16 @@ class Taps {
   DWORD Data(void* buffer, DWORD length) const;
 
  private:
-  // The newest `frames` frames in time order.
+  // The newest `frames` frames in view, in time order.
   void Latest(int16_t* stereoFrames, size_t frames) const;
+  // Under `mutex`: how many of the newest frames are not in view yet.
+  size_t FramesOutOfView() const;
 
   mutable std::mutex mutex;
   FrameHistory<kCapacity> history;
+  std::chrono::steady_clock::time_point lastPush{};
+  std::chrono::steady_clock::duration pushGap{};  // between the last two pushes
+  size_t lastFrames = 0;
 
   // The readers' working space, behind its own lock so the mixer never waits for an analysis.
   mutable std::mutex readerMutex;

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <chrono>
 #include <map>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include "BassTestKit.h"
+#include "platform/bass/Taps.h"
 
 using namespace BassTestKit;
 
@@ -111,6 +114,27 @@ TEST_F(MixTest, TapsShowLevelWaveformAndSpectrumOfTheSound) {
   EXPECT_EQ(BASS_ErrorGetCode(), DWORD{BASS_ERROR_ILLPARAM});
   ASSERT_TRUE(BASS_ChannelStop(stream));
   EXPECT_EQ(BASS_ChannelGetData(stream, wave, 256), 0xFFFFFFFFu);
+}
+
+// The mixer's large blocks come into view in steps spread over the time
+// between blocks, so meters and spectra move on as often as with small ones.
+TEST(TapsTest, ALargeBlockComesIntoViewInStepsAtTheBlocksPace) {
+  const auto block = [](int16_t first, int16_t second) {
+    Pcm16 halves = Constant(first, first, Bass::Taps::kStepFrames);
+    const Pcm16 rest = Constant(second, second, Bass::Taps::kStepFrames);
+    halves.samples.insert(halves.samples.end(), rest.samples.begin(), rest.samples.end());
+    return halves;
+  };
+  Bass::Taps alone;
+  alone.Push(block(3000, 3000).samples.data(), 2 * Bass::Taps::kStepFrames);
+  const DWORD loudest = alone.Level();  // a first block is in view at once
+
+  Bass::Taps taps;
+  taps.Push(block(1000, 1000).samples.data(), 2 * Bass::Taps::kStepFrames);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the blocks' pace, a long one
+  taps.Push(block(2000, 3000).samples.data(), 2 * Bass::Taps::kStepFrames);
+  EXPECT_LT(taps.Level(), loudest) << "the block's second half is in view at once";
+  EXPECT_TRUE(WaitUntil([&] { return taps.Level() == loudest; }, 1000, 5));
 }
 
 std::atomic<int> dspCalls{0};
