@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace PlatformUi {
@@ -26,7 +27,15 @@ std::optional<QStringList> ReadTextLines(const QString& path, qint64 maxBytes) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   if (file.size() > maxBytes) return std::nullopt;
-  const QByteArray bytes = file.read(maxBytes + 1);
+  // Read in pieces: one read of the limit would set aside the whole limit
+  // (tens of megabytes) for a file of a few lines.
+  constexpr qint64 kPieceBytes = 64 * 1024;
+  QByteArray bytes;
+  while (bytes.size() <= maxBytes) {
+    const QByteArray piece = file.read(std::min(kPieceBytes, maxBytes + 1 - bytes.size()));
+    if (piece.isEmpty()) break;
+    bytes += piece;
+  }
   if (bytes.size() > maxBytes) return std::nullopt;
   return SplitTextLines(QString::fromLocal8Bit(bytes));
 }
