@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kThumbReleased = 0, kThumbPressed = 1;
+constexpr int kThumbPressed = 1;
 
 }  // namespace
 
