@@ -11,12 +11,14 @@
 #include "playlist/PlayListDisplayOptions.h"
 #include "playlist/TPlayListEditorForm.h"
 #include "skins/BitmapText.h"
+#include "skins/ShadeSprites.h"
 
 namespace WindowShade {
 
 namespace {
 
 namespace Audio = KestrelixAudioApi;
+using GeneralFunctions::DrawBitmapTextInto;
 using HotArea = SkinUnit::ShadeStrip::HotArea;
 using PlatformUi::ImageList;
 
@@ -28,7 +30,6 @@ const QRect kPrevious(169, 2, 8, 11), kPlay(177, 2, 10, 11), kPause(187, 2, 10, 
 const QRect kShadeTime(122, 4, 30, 6);
 const QRect kShadePosition(226, 4, 17, 7);
 const QRect kMinimize(244, 3, 9, 9), kUnroll(254, 3, 9, 9), kClose(264, 3, 9, 9);
-constexpr int kUnrollButtonSprite = 8;
 // The strip of the player's own format: the title bar's buttons where the
 // title bar has them, and the time in the skin's font right of the caption.
 const QRect kNativeMenuButton(3, 3, 9, 9), kNativeUnroll(253, 3, 9, 9), kNativeMinimize(276, 3, 9, 9),
@@ -50,13 +51,6 @@ int KnobLeft(const QRect& bar, int percent) {
 
 // The knob sprite for a place along the bar: the left end, between, the right end.
 int KnobSprite(int percent) { return percent < 34 ? 0 : percent < 67 ? 1 : 2; }
-
-void DrawText(QImage& strip, const QString& text, int cells, int x, int y, const ImageList& font) {
-  for (int cell = 0; cell < cells; ++cell) {
-    const QChar character = cell < text.size() ? text[cell] : QChar(u' ');
-    font.Draw(strip, x + cell * font.Width(), y, GeneralFunctions::CharacterCell(character));
-  }
-}
 
 // "m:ss" of a number of seconds.
 QString ShortTime(int64_t seconds) {
@@ -91,14 +85,14 @@ void DrawDeckTime() {
   if (text.startsWith(u'0')) text[0] = u' ';
   if (shown.startsWith(u'-')) text = u'-' + text.trimmed();
   if (GeneralFunctions::SkinIsWinamp == 1) {
-    DrawText(strip, text.rightJustified(6), 6, kShadeTime.x(), kShadeTime.y(), deck.FontSmallImageList);
+    DrawBitmapTextInto(strip, text.rightJustified(6), 6, kShadeTime.x(), kShadeTime.y(), deck.FontSmallImageList);
     deck.DeckShadeStrip->Changed(kShadeTime);
     return;
   }
   const ImageList& font = deck.FontSmallImageList;
   const QRect area(kNativeTimeRight - 6 * font.Width(), 1, 6 * font.Width(), font.Height());
   deck.ShadeImageList.Draw(strip, 0, 0, 0);
-  DrawText(strip, text.rightJustified(6), 6, area.x(), area.y(), font);
+  DrawBitmapTextInto(strip, text.rightJustified(6), 6, area.x(), area.y(), font);
   deck.DeckShadeStrip->Changed(strip.rect());
 }
 
@@ -133,7 +127,7 @@ void PrepareDeckStrip() {
   deck.ShadeImageList.Draw(picture, 0, 0, 0);
   strip.HotAreas.clear();
   if (GeneralFunctions::SkinIsWinamp == 1) {
-    deck.TitleBarButtonsImageList.Draw(picture, kUnroll.x(), kUnroll.y(), kUnrollButtonSprite);
+    deck.TitleBarButtonsImageList.Draw(picture, kUnroll.x(), kUnroll.y(), SkinUnit::kUnrollButtonSprite);
     strip.HotAreas = {
         Button(kMenuButton, &TDeckForm::MainMenuButtonClick),
         Button(kPrevious, &TDeckForm::BackwardButtonClick),
@@ -224,8 +218,8 @@ void DrawPlayListStrip() {
   const int timeCells = 6;
   const int textRight = width - kPlayListRightWidth - 2;
   const int titleCells = std::max(0, (textRight - 5 - timeCells * font.Width()) / font.Width() - 1);
-  DrawText(picture, title, titleCells, 5, 4, font);
-  DrawText(picture, time.rightJustified(timeCells), timeCells, textRight - timeCells * font.Width(), 4, font);
+  DrawBitmapTextInto(picture, title, titleCells, 5, 4, font);
+  DrawBitmapTextInto(picture, time.rightJustified(timeCells), timeCells, textRight - timeCells * font.Width(), 4, font);
   pl.PLShadeStrip->Changed(picture.rect());
 }
 

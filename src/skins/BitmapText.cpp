@@ -60,13 +60,11 @@ class CellWriter {
   std::optional<QPainter> painter;
 };
 
-void DrawDigits(const QString& text, int minLength, int gap, int x, int y,
-                const PlatformUi::ImageList& numbers, PlatformUi::PaintBox& box, bool showBlanks,
-                ColonRule colonRule) {
-  const QString padded = text.rightJustified(minLength, u' ');
-  std::optional<CellWriter> cells(box.Canvas());
+void DrawDigitsInto(QImage& canvas, const QString& text, int minLength, int gap, int x, int y,
+                    const PlatformUi::ImageList& numbers, bool showBlanks, ColonRule colonRule) {
+  CellWriter cells(canvas);
   int advance = 0;
-  for (const QChar c : padded) {
+  for (const QChar c : text.rightJustified(minLength, u' ')) {
     int cell = NumberCell(c);
     bool drawn = !(c == u' ' && !showBlanks);
     if (c == u':') {
@@ -79,12 +77,17 @@ void DrawDigits(const QString& text, int minLength, int gap, int x, int y,
     }
     if (c == u'?' && colonRule == ColonRule::DrawnAsCell13) drawn = false;
     if (drawn) {
-      cells->Draw(numbers, x + advance, y, cell);
+      cells.Draw(numbers, x + advance, y, cell);
       advance += gap;
     }
     advance += numbers.Width();
   }
-  cells.reset();
+}
+
+void DrawDigits(const QString& text, int minLength, int gap, int x, int y,
+                const PlatformUi::ImageList& numbers, PlatformUi::PaintBox& box, bool showBlanks,
+                ColonRule colonRule) {
+  DrawDigitsInto(box.Canvas(), text, minLength, gap, x, y, numbers, showBlanks, colonRule);
   box.Changed();
 }
 
@@ -95,23 +98,27 @@ int CharacterCell(QChar character) {
   return character.unicode() - 32;
 }
 
-void DrawBitmapText(const QString& text, int cells, int x, int y,
-                    const PlatformUi::ImageList& font, PlatformUi::PaintBox& box) {
-  std::optional<CellWriter> writer(box.Canvas());
+void DrawBitmapTextInto(QImage& canvas, const QString& text, int cells, int x, int y,
+                        const PlatformUi::ImageList& font) {
+  CellWriter writer(canvas);
   int advance = 0;
   for (int i = 0; i < cells; ++i) {
     const QChar c = i < text.size() ? text[i] : QChar(u' ');
     const int cell = CharacterCell(c);
     if (SkinIsWinamp == 1 && c == u'@') {
-      writer->Draw(font, x + advance, y, kWinampAtCell);
+      writer.Draw(font, x + advance, y, kWinampAtCell);
       advance += font.Width();
-      writer->Draw(font, x + advance, y, kWinampAtCell + 1);
+      writer.Draw(font, x + advance, y, kWinampAtCell + 1);
     } else {
-      writer->Draw(font, x + advance, y, cell);
+      writer.Draw(font, x + advance, y, cell);
     }
     advance += font.Width();
   }
-  writer.reset();
+}
+
+void DrawBitmapText(const QString& text, int cells, int x, int y,
+                    const PlatformUi::ImageList& font, PlatformUi::PaintBox& box) {
+  DrawBitmapTextInto(box.Canvas(), text, cells, x, y, font);
   box.Changed();
 }
 

@@ -21,6 +21,9 @@ int CharacterCell(QChar character);
 // Winamp layout an at sign takes two cells, 27 and 28.
 void DrawBitmapText(const QString& text, int cells, int x, int y,
                     const PlatformUi::ImageList& font, PlatformUi::PaintBox& box);
+// The same into a picture its owner shows.
+void DrawBitmapTextInto(QImage& canvas, const QString& text, int cells, int x, int y,
+                        const PlatformUi::ImageList& font);
 
 // Digits 0-9 as cells 0-9, "+" and a shown blank as 10, "-" as 11. The text is
 // padded on the left to minLength; a colon draws nothing and takes the sprite

@@ -9,8 +9,6 @@ namespace SkinUnit {
 
 namespace {
 
-constexpr int kUnrollButtonSprite = 8;
-
 void ClearShadeSprites(DeckSkinControls& deck, EqualizerSkinControls& eq, PlayListSkinControls& pl,
                        int deckWidth) {
   deck.ShadeImageList.SetSize(deckWidth, kShadeHeight);

@@ -8,6 +8,10 @@ namespace SkinUnit {
 
 class SkinFileSource;
 
+// The unroll button's sprite in the deck's title bar buttons: it follows the
+// title bar's eight.
+constexpr int kUnrollButtonSprite = 8;
+
 // From "titlebar.bmp" (the deck's strip, its small position bar and the
 // unroll button), "eq_ex.bmp" (the equalizer's strip and its small knobs)
 // and "pledit.bmp" (the playlist's strip); what the skin lacks comes from

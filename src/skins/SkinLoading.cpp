@@ -32,8 +32,7 @@ std::optional<QImage> SkinFileSource::OptionalBitmap(const QString& name) const 
 }
 
 std::optional<QImage> SkinFileSource::Bitmap(const QString& name) {
-  if (auto own = OwnBitmap(name)) return own;
-  if (auto fallback = BitmapIn(defaultFolder_, name)) return fallback;
+  if (auto found = OptionalBitmap(name)) return found;
   missing_.append(name);
   return std::nullopt;
 }
