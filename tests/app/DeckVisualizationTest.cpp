@@ -105,10 +105,4 @@ TEST(DeckVisualizationTest, TheScopeColoursItsPointsByTheirDistanceFromTheCentre
   EXPECT_LE(LineOf(display.pixel(10, 7)), 2);
 }
 
-TEST(DeckVisualizationTest, ClicksCycleAnalyzerScopeOff) {
-  EXPECT_EQ(Vis::NextMode(Vis::dmAnalyzer), Vis::dmScope);
-  EXPECT_EQ(Vis::NextMode(Vis::dmScope), Vis::dmOff);
-  EXPECT_EQ(Vis::NextMode(Vis::dmOff), Vis::dmAnalyzer);
-}
-
 }  // namespace
