@@ -9,7 +9,8 @@
 #include "mediagen/WavFile.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
+  // A first argument that starts with a dash is an option, not a folder: print the usage.
+  if (argc != 2 || argv[1][0] == '-') {
     std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
     return 2;
   }
