@@ -101,8 +101,7 @@ void TDeckForm::DrawVisualizationFrame(bool playing) {
   shownBlank = blank;
   // Repainted now, and only where the frame differs: a posted update would
   // cost the event loop a second turn for each frame.
-  if (const QRect changed = VisualizationDrawingCanvas->TakeChange(); !changed.isEmpty())
-    repaint(changed.translated(VisualizationDrawingCanvas->mapTo(this, QPoint())));
+  PlatformUi::RepaintChanges({VisualizationDrawingCanvas});
   if (shaded) DeckShadeStrip->Changed(kShadeVisualization);
 }
 

@@ -283,10 +283,6 @@ void TEqualizerFormSkinned::DrawVisualEffectsFrame(bool playing) {
                                   EQVolLevelCanvas->Canvas());
   }
   // Both panels' changes reach the screen in one repaint, made now: a posted
-  // update would cost the event loop a second turn for each frame, and one
-  // per panel would flush the window twice.
-  QRegion changed;
-  for (PlatformUi::PaintBox* panel : {EQDiagramImageCanvas, EQVolLevelCanvas})
-    changed += panel->TakeChange().translated(panel->mapTo(this, QPoint()));
-  if (!changed.isEmpty()) repaint(changed);
+  // update would cost the event loop a second turn for each frame.
+  PlatformUi::RepaintChanges({EQDiagramImageCanvas, EQVolLevelCanvas});
 }

@@ -317,10 +317,12 @@ TEST_F(DeckDisplay, CommandLineSongsAndFoldersAreAddedAndTheFirstPlays) {
 }
 
 // Under a Winamp skin the deck's display shows the analyzer while a song
-// plays; a click moves on to the oscilloscope, which the next start keeps.
+// plays, on the screen as well as in its canvas; a click moves on to the oscilloscope, which the next start keeps.
 // Once the song stops, the display is left empty and nothing more is drawn.
 TEST_F(DeckDisplay, WinampVisualizationRunsWhilePlayingAndKeepsItsMode) {
   ASSERT_TRUE(SkinUnit::SwitchToSkin(SkinUnit::DefaultSkinPath + "/Winamp"));
+  DeckForm->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(DeckForm));
   QImage& display = DeckForm->VisualizationDrawingCanvas->Canvas();
   const QRgb background = DeckVisualization::PaletteFrom(SkinUnit::VisColours).background;
   EXPECT_EQ(display.pixel(0, 0), background);
@@ -338,6 +340,7 @@ TEST_F(DeckDisplay, WinampVisualizationRunsWhilePlayingAndKeepsItsMode) {
     DeckForm->VisualizationTimerTimer();
     return lit();
   }, 3000));
+  EXPECT_TRUE(ScreenShows(DeckForm->VisualizationDrawingCanvas));
 
   DeckForm->StopButtonClick();
   EXPECT_TRUE(TickUntil([] {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -113,6 +114,14 @@ bool DeckRun::ShowsText(PlatformUi::PaintBox* box, const QString& text, int cell
   GeneralFunctions::DrawBitmapText(text, cells, 0, 0, font, expected);
   const QRect drawn(0, 0, std::min(cells * font.Width(), box->width()), box->height());
   return box->Canvas().copy(drawn) == expected.Canvas().copy(drawn);
+}
+
+bool DeckRun::ScreenShows(PlatformUi::PaintBox* box) {
+  QWidget* window = box->window();
+  const QPoint at = box->mapTo(window, QPoint());
+  const QImage screen =
+      window->screen()->grabWindow(window->winId(), at.x(), at.y(), box->width(), box->height()).toImage();
+  return screen.convertToFormat(QImage::Format_RGB32) == box->Canvas().convertToFormat(QImage::Format_RGB32);
 }
 
 MediaGen::PcmAudio DeckRun::HeardOutput() const {

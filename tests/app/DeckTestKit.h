@@ -45,6 +45,10 @@ class DeckRun : public ::testing::Test {
   // The canvas a paint box would hold after drawing `text` in `cells` small-font cells.
   static bool ShowsText(PlatformUi::PaintBox* box, const QString& text, int cells);
 
+  // Whether the screen shows what the box's opaque canvas holds: the pixels
+  // its window last sent, grabbed from the platform, not drawn afresh.
+  static bool ScreenShows(PlatformUi::PaintBox* box);
+
   // The mix written so far (the run must have been stopped).
   MediaGen::PcmAudio HeardOutput() const;
 

@@ -211,9 +211,12 @@ TEST_F(EqualizerWindow, TimersRestWhileNothingIsToBeDrawnAndASongWakesThem) {
   EXPECT_TRUE(DeckForm->Timer2->isActive());
 }
 
-// A 1 kHz tone lights the bar of the 1K band whatever the rate of its file.
+// A 1 kHz tone lights the bar of the 1K band whatever the rate of its file,
+// and the screen shows the bars and the meter as drawn.
 TEST_F(EqualizerWindow, AOneKilohertzToneLightsThe1KBarAtAnyRate) {
   constexpr size_t k1KBand = 5;
+  eq->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(eq));
   eq->VisualEffectsMode = VisualEffects::vmBandBars;
   for (const int rate : {22050, 44100, 48000}) {
     SCOPED_TRACE(rate);
@@ -233,6 +236,8 @@ TEST_F(EqualizerWindow, AOneKilohertzToneLightsThe1KBarAtAnyRate) {
       return eq->BandPeaks[k1KBand] > 0.1;
     }));
     EXPECT_EQ(loudest(), k1KBand);
+    EXPECT_TRUE(ScreenShows(eq->EQDiagramImageCanvas));
+    EXPECT_TRUE(ScreenShows(eq->EQVolLevelCanvas));
     Click(DeckForm->StopButton);
   }
 }

@@ -43,6 +43,21 @@ PaintBox::PaintBox(QWidget* parent) : SkinnedControl(parent), canvas_(BlankCanva
 
 void PaintBox::Changed() { update(TakeChange()); }
 
+void RepaintChanges(std::initializer_list<PaintBox*> boxes) {
+  PaintBox* last = nullptr;
+  QRect lastChange;
+  for (PaintBox* box : boxes) {
+    const QRect change = box->TakeChange();
+    if (change.isEmpty()) continue;
+    // Marked now, painted by the repaint below: Qt repaints every marked
+    // widget of a window in one pass and sends the window's pixels once.
+    if (last) last->update(lastChange);
+    last = box;
+    lastChange = change;
+  }
+  if (last) last->repaint(lastChange);
+}
+
 QRect PaintBox::TakeChange() {
   // A paint handler drawing into the canvas is shown by the paint under way.
   if (painting_) return {};

@@ -2,6 +2,7 @@
 #include <QImage>
 
 #include <functional>
+#include <initializer_list>
 
 #include "platform/ui/SkinnedControl.h"
 
@@ -44,6 +45,11 @@ class PaintBox : public SkinnedControl {
   QImage shown_;
   bool painting_ = false;
 };
+
+// Shows the boxes' changes now, in one repaint of the window they share. Each
+// box is repainted itself: a repaint asked of its parent leaves out whatever
+// an opaque box covers, so the change would never reach the screen.
+void RepaintChanges(std::initializer_list<PaintBox*> boxes);
 
 // The smallest rectangle holding every pixel in which two images of the same
 // size and format differ (empty when none does); the whole of `now` when the
