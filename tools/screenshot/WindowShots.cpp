@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 namespace Screenshot {
@@ -12,7 +13,13 @@ void RunEventLoopFor(int milliseconds) {
   loop.exec();
 }
 
-QImage Shoot(QWidget* window) { return window->grab().toImage(); }
+// The pixels the window last sent to its screen, not a fresh drawing of it, so
+// that a change drawn but never repainted shows as missing. A hidden window
+// has sent nothing and is drawn afresh.
+QImage Shoot(QWidget* window) {
+  if (!window->isVisible()) return window->grab().toImage();
+  return window->screen()->grabWindow(window->winId()).toImage();
+}
 
 QImage ShootTogether(const std::vector<WindowShot>& shots) {
   QRect area;

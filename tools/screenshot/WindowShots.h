@@ -17,7 +17,7 @@ struct WindowShot {
 // (scrolling text, times, visual effects) has been drawn.
 void RunEventLoopFor(int milliseconds);
 
-// The window's own picture.
+// The window's picture as its screen shows it.
 QImage Shoot(QWidget* window);
 
 // All visible windows at their screen positions relative to each other, on a

@@ -178,6 +178,7 @@ int main(int argc, char* argv[]) {
   if (!options.songs.isEmpty() && GeneralFunctions::SkinIsWinamp == 1) saved = ShootDeckVisualization(output) && saved;
   saved = ShootShaded(shots, output) && saved;
   PlayListEditorForm->SetPanel1Size(450, 375);
+  Screenshot::RunEventLoopFor(200);  // the resized window reaches its screen
   saved = Save(Screenshot::Shoot(PlayListEditorForm), output, QStringLiteral("playlist-large.png")) && saved;
   DestroyForms();
   return saved ? 0 : 1;
