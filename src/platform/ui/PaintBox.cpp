@@ -1,5 +1,6 @@
 #include "PaintBox.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -46,16 +47,25 @@ void PaintBox::Changed() { update(TakeChange()); }
 void RepaintChanges(std::initializer_list<PaintBox*> boxes) {
   PaintBox* last = nullptr;
   QRect lastChange;
+  bool marked = false;
   for (PaintBox* box : boxes) {
     const QRect change = box->TakeChange();
     if (change.isEmpty()) continue;
     // Marked now, painted by the repaint below: Qt repaints every marked
     // widget of a window in one pass and sends the window's pixels once.
-    if (last) last->update(lastChange);
+    if (last) {
+      last->update(lastChange);
+      marked = true;
+    }
     last = box;
     lastChange = change;
   }
-  if (last) last->repaint(lastChange);
+  if (!last) return;
+  last->repaint(lastChange);
+  // The mark posted a repaint request, which the repaint has answered when
+  // it could run; otherwise the request stays for later.
+  if (marked && last->isVisible() && last->updatesEnabled())
+    QCoreApplication::removePostedEvents(last->window(), QEvent::UpdateRequest);
 }
 
 QRect PaintBox::TakeChange() {
