@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "platform/ui/ImageList.h"
+
 namespace PlatformUi {
 
 ImageControl::ImageControl(QWidget* parent) : SkinnedControl(parent) {}
@@ -10,7 +12,19 @@ void ImageControl::SetPicture(const QImage& picture) {
   // A sprite shown again shares the pixels already shown: nothing to repaint.
   if (picture.cacheKey() == picture_.cacheKey() && !picture.isNull()) return;
   picture_ = picture;
+  pictureOpaque_ = !picture_.isNull() && FullyOpaque(picture_);
+  FollowCoverage();
   update();
+}
+
+void ImageControl::resizeEvent(QResizeEvent*) { FollowCoverage(); }
+
+// A picture without see-through pixels that covers the whole control hides
+// whatever lies beneath it, so a repaint of the control need not paint that
+// first.
+void ImageControl::FollowCoverage() {
+  const QSizeF covered = picture_.deviceIndependentSize();
+  setAttribute(Qt::WA_OpaquePaintEvent, pictureOpaque_ && covered.width() >= width() && covered.height() >= height());
 }
 
 void ImageControl::paintEvent(QPaintEvent*) {

@@ -17,9 +17,13 @@ class ImageControl : public SkinnedControl {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void FollowCoverage();
+
   QImage picture_;
+  bool pictureOpaque_ = false;
 };
 
 }  // namespace PlatformUi

@@ -9,14 +9,6 @@ namespace PlatformUi {
 
 namespace {
 
-bool FullyOpaque(const QImage& sprite) {
-  for (int y = 0; y < sprite.height(); ++y) {
-    const QRgb* row = reinterpret_cast<const QRgb*>(sprite.constScanLine(y));
-    if (!std::all_of(row, row + sprite.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; })) return false;
-  }
-  return true;
-}
-
 // Canvases an opaque 32-bit pixel is copied into unchanged by a painter.
 bool TakesCopiedPixels(const QImage& canvas) {
   const QImage::Format format = canvas.format();
@@ -26,6 +18,16 @@ bool TakesCopiedPixels(const QImage& canvas) {
 }
 
 }  // namespace
+
+bool FullyOpaque(const QImage& image) {
+  if (!image.hasAlphaChannel()) return true;
+  const QImage argb = image.format() == QImage::Format_ARGB32 ? image : image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < argb.height(); ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    if (!std::all_of(row, row + argb.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; })) return false;
+  }
+  return true;
+}
 
 void ImageList::SetSize(int width, int height) {
   width_ = width;

@@ -46,4 +46,7 @@ class ImageList {
   std::vector<bool> opaque_;  // per sprite: every pixel fully opaque
 };
 
+// Whether every pixel of the image is fully opaque.
+bool FullyOpaque(const QImage& image);
+
 }  // namespace PlatformUi

@@ -127,6 +127,29 @@ TEST(ImageControlTest, ShowsItsPicture) {
   EXPECT_EQ(shown.pixel(3, 3), QColor(Qt::red).rgb());
 }
 
+// Only a picture that hides everything beneath the control spares its parent
+// a repaint there.
+TEST(ImageControlTest, IsOpaqueOnlyWhileAnOpaquePictureCoversIt) {
+  QImage seeThrough = Solid(6, 6, Qt::red);
+  seeThrough.setPixel(5, 5, qRgba(255, 0, 0, 128));
+  const struct {
+    QImage picture;
+    QSize size;
+    bool opaque;
+  } cases[] = {{Solid(6, 6, Qt::red), {6, 6}, true},
+               {Solid(6, 6, Qt::red), {7, 6}, false},
+               {seeThrough, {6, 6}, false},
+               {QImage(), {6, 6}, false}};
+  for (const auto& c : cases) {
+    ImageControl control;
+    control.resize(6, 6);
+    control.SetPicture(c.picture);
+    control.resize(c.size);
+    control.show();  // a hidden control hears of its new size when shown
+    EXPECT_EQ(control.testAttribute(Qt::WA_OpaquePaintEvent), c.opaque) << &c - cases;
+  }
+}
+
 TEST(PaintBoxTest, CanvasDrawnAnyTimeIsShownAndSurvivesResizing) {
   PaintBox box;
   box.resize(10, 10);
