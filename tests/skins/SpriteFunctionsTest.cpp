@@ -44,6 +44,19 @@ TEST(SpriteFunctionsTest, CutsTakeTheRectangleAndBlankWhatTheSourceLacks) {
   EXPECT_EQ(target.pixel(1, 1), Pixel(2, 2));
 }
 
+// Skin bitmaps are cut by copying rows; any other image through a painter.
+// Both give the same sprite, wherever the rectangle lies.
+TEST(SpriteFunctionsTest, CopiedAndPaintedCutsAgree) {
+  const QImage source = Pattern(40, 30);
+  const QImage painted = source.convertToFormat(QImage::Format_ARGB32);
+  for (const QRect& r : {QRect(5, 6, 20, 20), QRect(35, 25, 4, 3), QRect(36, -2, 10, 8), QRect(-3, 28, 6, 6),
+                         QRect(50, 0, 4, 4)}) {
+    EXPECT_EQ(CutRectangle(source, r.x(), r.y(), r.width(), r.height(), QSize(10, 8)),
+              CutRectangle(painted, r.x(), r.y(), r.width(), r.height(), QSize(10, 8)))
+        << r.x() << "," << r.y();
+  }
+}
+
 TEST(SpriteFunctionsTest, ShowingAndCopyingSprites) {
   PlatformUi::ImageList list = SkinTests::NumberedSprites(3, 4, 4);
   PlatformUi::ImageControl image;
