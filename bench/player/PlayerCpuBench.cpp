@@ -13,9 +13,10 @@
 // that follow each other without a gap (a seam every two seconds, each next
 // song opened ahead); for every case the highest share a thread had in any
 // 100 ms window shows whether a seam costs more than a block's mix.
-//   player_cpu_bench [--program PATH] [--case TEXT] [SECONDS]   (default 20 per case)
+//   player_cpu_bench [--program PATH] [--case TEXT] [--runs N] [SECONDS]   (default 20 per case)
 // --program measures another build of the player, say one from before a change;
-// --case only the cases whose title holds TEXT.
+// --case only the cases whose title holds TEXT; --runs measures each case N
+// times and ends it with the medians, for a machine whose figures wander.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -37,6 +38,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "mediagen/Mp3Writer.h"
 #include "mediagen/PcmAudio.h"
@@ -185,6 +187,7 @@ struct Setup {
   QString onlyCases;  // measured when their title holds this
   QString home;
   int seconds = 20;
+  int runs = 1;  // of each case; with more than one, the medians follow the runs
 };
 
 // Replaces lines of the settings file by their index.
@@ -236,9 +239,13 @@ void EndPlayer(QProcess& player) {
   if (!player.waitForFinished(10000)) player.kill();
 }
 
-void Measure(const char* what, const Setup& setup, const QStringList& songs,
-             const QProcessEnvironment& env = SilentOutput()) {
-  if (!QString::fromUtf8(what).contains(setup.onlyCases)) return;
+// One run's figures, for the medians of several.
+struct RunFigures {
+  double percent = 0, wakeups = 0, rssMiB = 0;
+  qint64 firstWindowMs = -1;
+};
+
+RunFigures MeasureOnce(const char* what, const Setup& setup, const QStringList& songs, const QProcessEnvironment& env) {
   MapWatch windows;
   QElapsedTimer sinceStart;
   sinceStart.start();
@@ -281,6 +288,30 @@ void Measure(const char* what, const Setup& setup, const QStringList& songs,
     std::printf("  first window mapped %lld ms after the start\n", static_cast<long long>(*firstWindowMs));
   else
     std::printf("  no window mapped within %d ms\n", kFirstWindowTimeoutMs);
+  return {total, wakeups, memory.rssKiB / 1024.0, firstWindowMs.value_or(-1)};
+}
+
+template <typename T>
+T Median(std::vector<T> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void Measure(const char* what, const Setup& setup, const QStringList& songs,
+             const QProcessEnvironment& env = SilentOutput()) {
+  if (!QString::fromUtf8(what).contains(setup.onlyCases)) return;
+  std::vector<double> percents, wakeups, rss;
+  std::vector<qint64> firstWindows;
+  for (int run = 0; run < setup.runs; ++run) {
+    const RunFigures figures = MeasureOnce(what, setup, songs, env);
+    percents.push_back(figures.percent);
+    wakeups.push_back(figures.wakeups);
+    rss.push_back(figures.rssMiB);
+    firstWindows.push_back(figures.firstWindowMs);
+  }
+  if (setup.runs > 1)
+    std::printf("  median of %d runs: %.2f %%, %.1f wake-ups/s, RSS %.1f MB, first window %lld ms\n", setup.runs,
+                Median(percents), Median(wakeups), Median(rss), static_cast<long long>(Median(firstWindows)));
 }
 
 void MeasureThroughPulseAudio(const Setup& setup, const QString& song) {
@@ -320,6 +351,7 @@ int main(int argc, char** argv) {
   while (arguments.size() >= 2 && arguments[0].startsWith(QLatin1String("--"))) {
     if (arguments[0] == QLatin1String("--program")) setup.program = QFileInfo(arguments[1]).absoluteFilePath();
     if (arguments[0] == QLatin1String("--case")) setup.onlyCases = arguments[1];
+    if (arguments[0] == QLatin1String("--runs")) setup.runs = std::max(1, arguments[1].toInt());
     arguments = arguments.mid(2);
   }
   if (!arguments.isEmpty()) setup.seconds = std::max(1, arguments[0].toInt());
