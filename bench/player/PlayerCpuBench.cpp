@@ -106,7 +106,7 @@ MemorySample SampleMemory(qint64 pid) {
 // process id (a window manager's frame) counts as the player's.
 class MapWatch {
  public:
-  MapWatch() : connection(xcb_connect(nullptr, nullptr)) {
+  MapWatch() : connection(Connect()) {
     if (xcb_connection_has_error(connection)) return;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     for (auto screens = xcb_setup_roots_iterator(xcb_get_setup(connection)); screens.rem; xcb_screen_next(&screens))
@@ -137,6 +137,18 @@ class MapWatch {
   }
 
  private:
+  // A connection made right after the last player left its display is now
+  // and then refused; a few tries a moment apart get one.
+  static xcb_connection_t* Connect() {
+    xcb_connection_t* made = xcb_connect(nullptr, nullptr);
+    for (int tries = 1; tries < 20 && xcb_connection_has_error(made); ++tries) {
+      xcb_disconnect(made);
+      QThread::msleep(25);
+      made = xcb_connect(nullptr, nullptr);
+    }
+    return made;
+  }
+
   bool BelongsTo(xcb_window_t window, qint64 pid) {
     auto* reply = xcb_get_property_reply(
         connection, xcb_get_property(connection, 0, window, pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
@@ -242,7 +254,7 @@ void EndPlayer(QProcess& player) {
 // One run's figures, for the medians of several.
 struct RunFigures {
   double percent = 0, wakeups = 0, rssMiB = 0;
-  qint64 firstWindowMs = -1;
+  qint64 firstWindowMs = -1;  // none seen
 };
 
 RunFigures MeasureOnce(const char* what, const Setup& setup, const QStringList& songs, const QProcessEnvironment& env) {
@@ -287,7 +299,7 @@ RunFigures MeasureOnce(const char* what, const Setup& setup, const QStringList& 
   if (firstWindowMs)
     std::printf("  first window mapped %lld ms after the start\n", static_cast<long long>(*firstWindowMs));
   else
-    std::printf("  no window mapped within %d ms\n", kFirstWindowTimeoutMs);
+    std::printf("  no window seen mapped within %d ms (or the display could not be watched)\n", kFirstWindowTimeoutMs);
   return {total, wakeups, memory.rssKiB / 1024.0, firstWindowMs.value_or(-1)};
 }
 
@@ -307,11 +319,13 @@ void Measure(const char* what, const Setup& setup, const QStringList& songs,
     percents.push_back(figures.percent);
     wakeups.push_back(figures.wakeups);
     rss.push_back(figures.rssMiB);
-    firstWindows.push_back(figures.firstWindowMs);
+    if (figures.firstWindowMs >= 0) firstWindows.push_back(figures.firstWindowMs);
   }
-  if (setup.runs > 1)
-    std::printf("  median of %d runs: %.2f %%, %.1f wake-ups/s, RSS %.1f MB, first window %lld ms\n", setup.runs,
-                Median(percents), Median(wakeups), Median(rss), static_cast<long long>(Median(firstWindows)));
+  if (setup.runs <= 1) return;
+  std::printf("  median of %d runs: %.2f %%, %.1f wake-ups/s, RSS %.1f MB", setup.runs, Median(percents),
+              Median(wakeups), Median(rss));
+  if (firstWindows.empty()) std::printf(", no first window seen\n");
+  else std::printf(", first window %lld ms (of %zu runs)\n", static_cast<long long>(Median(firstWindows)), firstWindows.size());
 }
 
 void MeasureThroughPulseAudio(const Setup& setup, const QString& song) {
