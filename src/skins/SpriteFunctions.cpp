@@ -2,8 +2,6 @@
 
 #include <QPainter>
 
-#include <cstring>
-
 namespace GeneralFunctions {
 
 QImage CutRectangle(const QImage& bitmap, int x, int y, int w, int h, QSize size) {
@@ -20,12 +18,7 @@ QImage CutRectangle(const QImage& bitmap, int x, int y, int w, int h, QSize size
   }
   // Opaque pixels are copied as they are, as a painter would copy them; a
   // painter would also stay with every sprite cut, a paint engine each.
-  // `at` is never left of or above the cut, so only the far sides are clipped.
-  const QRect target = QRect(at, source.size()).intersected(cut.rect());
-  for (int row = 0; row < target.height(); ++row) {
-    std::memcpy(cut.scanLine(target.top() + row) + target.left() * 4,
-                bitmap.constScanLine(source.top() + row) + source.left() * 4, size_t(target.width()) * 4);
-  }
+  PlatformUi::CopyPixels(bitmap, source, cut, at);
   return cut;
 }
 
@@ -44,7 +37,7 @@ void SliceToBitmap(const QImage& bitmap, int x, int y, int w, int h, QImage& tar
 }
 
 void ShowSprite(PlatformUi::ImageControl& image, const PlatformUi::ImageList& list, int index) {
-  image.SetPicture(list.Sprite(index));
+  image.SetPicture(list.Sprite(index), list.Opaque(index));
 }
 
 void CopyImageToCanvas(const PlatformUi::ImageControl& image, int x, int y,

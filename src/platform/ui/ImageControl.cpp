@@ -9,10 +9,16 @@ namespace PlatformUi {
 ImageControl::ImageControl(QWidget* parent) : SkinnedControl(parent) {}
 
 void ImageControl::SetPicture(const QImage& picture) {
+  // The picture already shown is not scanned again: setting it changes nothing.
+  const bool shown = picture.cacheKey() == picture_.cacheKey();
+  SetPicture(picture, !shown && !picture.isNull() && FullyOpaque(picture));
+}
+
+void ImageControl::SetPicture(const QImage& picture, bool opaque) {
   // A sprite shown again shares the pixels already shown: nothing to repaint.
   if (picture.cacheKey() == picture_.cacheKey() && !picture.isNull()) return;
   picture_ = picture;
-  pictureOpaque_ = !picture_.isNull() && FullyOpaque(picture_);
+  pictureOpaque_ = opaque && !picture_.isNull();
   FollowCoverage();
   update();
 }

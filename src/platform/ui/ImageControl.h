@@ -14,6 +14,8 @@ class ImageControl : public SkinnedControl {
 
   const QImage& Picture() const { return picture_; }
   void SetPicture(const QImage& picture);
+  // The same for a picture whose opacity the caller already knows.
+  void SetPicture(const QImage& picture, bool opaque);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -29,6 +29,16 @@ bool FullyOpaque(const QImage& image) {
   return true;
 }
 
+void CopyPixels(const QImage& from, const QRect& area, QImage& to, QPoint at) {
+  const QRect target = QRect(at, area.size()).intersected(to.rect());
+  const QPoint shift = target.topLeft() - at + area.topLeft();
+  for (int row = 0; row < target.height(); ++row) {
+    std::memcpy(reinterpret_cast<QRgb*>(to.scanLine(target.top() + row)) + target.left(),
+                reinterpret_cast<const QRgb*>(from.constScanLine(shift.y() + row)) + shift.x(),
+                size_t(target.width()) * sizeof(QRgb));
+  }
+}
+
 void ImageList::SetSize(int width, int height) {
   width_ = width;
   height_ = height;
@@ -57,14 +67,9 @@ QImage ImageList::Sprite(int index) const {
 }
 
 bool ImageList::CopyOpaque(QImage& canvas, int x, int y, int index) const {
-  if (index < 0 || index >= Count() || !opaque_[size_t(index)] || !TakesCopiedPixels(canvas)) return false;
+  if (!Opaque(index) || !TakesCopiedPixels(canvas)) return false;
   const QImage& sprite = sprites_[size_t(index)];
-  const QRect target = QRect(x, y, sprite.width(), sprite.height()).intersected(canvas.rect());
-  for (int row = target.top(); row <= target.bottom(); ++row) {
-    std::memcpy(reinterpret_cast<QRgb*>(canvas.scanLine(row)) + target.left(),
-                reinterpret_cast<const QRgb*>(sprite.constScanLine(row - y)) + (target.left() - x),
-                size_t(target.width()) * sizeof(QRgb));
-  }
+  CopyPixels(sprite, sprite.rect(), canvas, {x, y});
   return true;
 }
 

@@ -38,6 +38,8 @@ class ImageList {
   // digits); false, with nothing drawn, for any other, which is left to a
   // painter.
   bool CopyOpaque(QImage& canvas, int x, int y, int index) const;
+  // Whether the sprite is one CopyOpaque copies: every pixel fully opaque.
+  bool Opaque(int index) const { return index >= 0 && index < Count() && opaque_[size_t(index)]; }
 
  private:
   int width_ = 16;
@@ -48,5 +50,9 @@ class ImageList {
 
 // Whether every pixel of the image is fully opaque.
 bool FullyOpaque(const QImage& image);
+
+// Copies the pixels of `area` of `from` into `to`, the area's top-left
+// corner at `at`, clipped to `to`; both images hold 32 bits a pixel.
+void CopyPixels(const QImage& from, const QRect& area, QImage& to, QPoint at);
 
 }  // namespace PlatformUi
